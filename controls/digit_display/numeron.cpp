@@ -1,0 +1,6 @@
+#include "numeron.h"
+
+Numeron::Numeron(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "spanbar.h"
+
+Spanbar::Spanbar(QWidget *parent)
+    : QWidget(parent)
+{
+}
