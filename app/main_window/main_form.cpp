@@ -1,0 +1,518 @@
+#include "main_form.h"
+
+#include "ui_main_form.h"
+
+#include "about/about_window.h"
+#include "components/speech_engine.h"
+#include "core/clock.h"
+#include "core/message_sink.h"
+#include "core/paths.h"
+#include "core/time_texts.h"
+#include "main_window/scheduler/alarm_period.h"
+#include "main_window/scheduler/clock_tick.h"
+#include "main_window/scheduler/dispatcher.h"
+#include "main_window/scheduler/slider_file.h"
+#include "main_window/window_region.h"
+#include "resources/picture_from_res.h"
+#include "resources/resources.h"
+#include "settings/settings_window.h"
+#include "speech/clip_table.h"
+#include "speech/clip_words.h"
+#include "speech/media_control.h"
+#include "speech/sentences.h"
+#include "speech/tts_announcer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+namespace horavox {
+
+namespace {
+const QString kAlias = QStringLiteral("voice1");
+const QString kPlaying = QStringLiteral("playing");
+// How long past a clip's own length the player may stay silent before the
+// wait gives up on it; a stalled device must not hang the program.
+constexpr qint64 kPlaybackMarginMs = 1500;
+} // namespace
+
+// The dispatcher's actions land here, on the window that owns the player.
+class MainFormDispatchHost final : public DispatcherHost
+{
+public:
+    explicit MainFormDispatchHost(MainForm &form) : m_form(form) {}
+    void pressCommand2() override { m_form.settingsWindow()->Command2(); }
+    void pressCommand3() override { m_form.settingsWindow()->Command3(); }
+    void PlayBleep() override { m_form.PlayBleep(); }
+    void SpeakTimeClips() override { m_form.SpeakTimeClips(); }
+    void SpeakElapsedClips() override { m_form.SpeakElapsedClips(); }
+    void setLamps(bool lit) override { m_form.setLamp(lit); }
+
+private:
+    MainForm &m_form;
+};
+
+MainForm::MainForm(const MainFormServices &services, QWidget *parent)
+    : QWidget(parent, Qt::FramelessWindowHint)
+    , m_services(services)
+    , m_ui(std::make_unique<Ui::MainForm>())
+{
+    m_ui->setupUi(this);
+    setFixedSize(302, 97);
+    setAttribute(Qt::WA_TranslucentBackground, false);
+
+    // Design values of the digit display.
+    m_ui->Numeron1->setProperty("DigitDisplay", QStringLiteral("543"));
+    m_ui->Numeron1->setProperty("DigitColor", 1);
+    m_ui->Numeron1->setProperty("DigitOutLine", false);
+    m_ui->Numeron1->setProperty("DigitSize", 0);
+    m_ui->Numeron1->setProperty("DigitFormat", 2);
+
+    QFont labelFont = font();
+    labelFont.setPixelSize(11);
+    labelFont.setBold(true);
+    m_ui->Label1->setFont(labelFont);
+    QPalette pal = m_ui->Label1->palette();
+    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    m_ui->Label1->setPalette(pal);
+    m_ui->Label2->setPalette(pal);
+
+    m_timer1.setSingleShot(true);
+    m_timer1.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer1, &QTimer::timeout, this, [this] {
+        Timer1_Timer();
+        scheduleClockTick();
+    });
+    m_timer2.setInterval(10);
+    m_timer2.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer2, &QTimer::timeout, this, &MainForm::Timer2_Timer);
+    m_timer3.setInterval(1000);
+    connect(&m_timer3, &QTimer::timeout, this, &MainForm::Timer3_Timer);
+}
+
+MainForm::~MainForm()
+{
+    if (m_about)
+        delete m_about.data();
+}
+
+QDateTime MainForm::now() const
+{
+    return m_services.clock.now();
+}
+
+void MainForm::Form_Load()
+{
+    // 1. The settings window: its controls are the settings for the whole run.
+    m_settings = new Settings(m_state, m_services.clock, m_services.engine, m_services.messages, this);
+    m_announcer = std::make_unique<TtsAnnouncer>(*m_settings, m_state, m_services.clock);
+    m_settings->setAnnouncer(m_announcer.get());
+    m_settings->load();
+
+    // 2.-4. The lamps and the About button.
+    m_ui->SheerPicture1->setPicture(PictureFromRes(101, QStringLiteral("Custom")), 0, 0);
+    m_ui->SheerPicture2->setPicture(PictureFromRes(102, QStringLiteral("Custom")), 0, 0);
+    m_ui->SheerPicture1->setVisible(false);
+    m_ui->SheerPicture2->setVisible(true);
+    m_ui->QuesB->setPicture(PictureFromRes(103, QStringLiteral("Custom")), 0, 0);
+
+    // 5.-6. The skin and the button pictures.
+    m_skin = bitmapResource(QStringLiteral("TCSKIN"));
+    m_ui->SpeakB->setPixmap(bitmapResource(QStringLiteral("SPEAKUP")));
+    m_speakHolder = bitmapResource(QStringLiteral("SPEAKDOWN"));
+    m_ui->SettingsB->setPixmap(bitmapResource(QStringLiteral("SETTINGSUP")));
+    m_settingsHolder = bitmapResource(QStringLiteral("SETTINGSDOWN"));
+    m_ui->Min->setPixmap(bitmapResource(QStringLiteral("MINUSUP")));
+    m_minHolder = bitmapResource(QStringLiteral("MINUSDOWN"));
+    m_ui->CloseB->setPixmap(bitmapResource(QStringLiteral("XUP")));
+    m_closeHolder = bitmapResource(QStringLiteral("XDOWN"));
+    m_ui->Image2->setPixmap(bitmapResource(QStringLiteral("IMAGE2")));
+
+    connectSkinButton(m_ui->SpeakB, &m_speakHolder, &MainForm::speakNow);
+    connectSkinButton(m_ui->SettingsB, &m_settingsHolder, &MainForm::openSettings);
+    connectSkinButton(m_ui->Min, &m_minHolder, &MainForm::showMinimized);
+    connectSkinButton(m_ui->CloseB, &m_closeHolder, &MainForm::closeSequence);
+    connect(m_ui->QuesB, &SheerPicture::mouseDown, this, [this] {
+        m_ui->QuesB->setPicture(PictureFromRes(104, QStringLiteral("Custom")), 0, 0);
+    });
+    connect(m_ui->QuesB, &SheerPicture::mouseUp, this, [this] {
+        m_ui->QuesB->setPicture(PictureFromRes(103, QStringLiteral("Custom")), 0, 0);
+        openAbout();
+    });
+
+    // 7. The interval slider from its file.
+    connect(m_ui->Spanbar1, &Spanbar::Changed, this, [this](qint16, qint16) { sliderChanged(); });
+    connect(m_ui->Spanbar1, &Spanbar::MouseDown, this, [this](qint16, qint16, float, float) { sliderMouseDown(); });
+    connect(m_ui->Spanbar1, &Spanbar::MouseUp, this, [this](qint16, qint16, float, float) { sliderMouseUp(); });
+    SliderCheck(sliderFilePath());
+    m_ui->Spanbar1->setInitial(readSliderPosition(sliderFilePath()));
+    m_state.AnnounceInterval = m_ui->Spanbar1->RangeLeft();
+
+    // 8. The five-cornered shape.
+    const qreal dpiX = screen() ? screen()->logicalDotsPerInchX() : 96.0;
+    const qreal dpiY = screen() ? screen()->logicalDotsPerInchY() : 96.0;
+    setMask(BuildWindowRegion(1.0f, 1.0f, 0, 0, 1440.0 / dpiX, 1440.0 / dpiY));
+
+    // 9. The clock face.
+    ShowClockFace();
+
+    // 10. The voice clips that are missing.
+    WriteVoiceClips();
+
+    // 11.-12. Alarm mode is off at start.
+    m_ui->Label2->setText(QString());
+    m_timer3.stop();
+
+    m_alarm = std::make_unique<AlarmPeriod>(m_services.clock);
+    m_dispatchHost = std::make_unique<MainFormDispatchHost>(*this);
+    m_dispatcher = std::make_unique<Dispatcher>(*m_settings, m_state, *m_dispatchHost, m_services.clock);
+
+    connect(m_settings, &Settings::lampsToIdle, this, [this] { setLamp(false); });
+    connect(m_settings, &Settings::alarmModeSwitchedOff, this, [this] {
+        m_ui->Label2->setText(QString());
+        m_timer3.stop();
+        m_alarm->stop();
+    });
+    connect(m_settings, &Settings::settingsChanged, this, &MainForm::scheduleDispatch);
+    connect(&m_services.engine, &SpeechEngine::busyChanged, this, &MainForm::scheduleDispatch);
+    connect(&m_services.media, &MediaControl::playbackEnded, this, &MainForm::scheduleDispatch);
+}
+
+void MainForm::startTimers()
+{
+    scheduleClockTick();
+    scheduleDispatch();
+}
+
+void MainForm::scheduleClockTick()
+{
+    m_timer1.start(msUntilNextSecond(now()));
+}
+
+void MainForm::scheduleDispatch()
+{
+    if (m_dispatchQueued || m_closing)
+        return;
+    m_dispatchQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_dispatchQueued = false;
+        Timer2_Timer();
+    });
+}
+
+// ---- Clock tick and dispatcher -------------------------------------------
+
+void MainForm::ShowClockFace()
+{
+    m_ui->Numeron1->setProperty("DigitFormat", 2);
+    const ClockFaceText face = splitLongClockText(longClockText(now().time()));
+    m_ui->Numeron1->setProperty("DigitDisplay", face.digits);
+    m_ui->Label1->setText(face.suffix);
+}
+
+void MainForm::Timer1_Timer()
+{
+    m_ui->Numeron1->setProperty("DigitFormat", 2);
+    const QDateTime t = now();
+    const QString longText = longClockText(t.time());
+    m_state.ShortTimeText = shortTimeText(t.time());
+    if (m_settings)
+        m_settings->Command1();
+    const ClockFaceText face = splitLongClockText(longText);
+    m_ui->Numeron1->setProperty("DigitDisplay", face.digits);
+    m_ui->Label1->setText(face.suffix);
+    scheduleDispatch();
+}
+
+void MainForm::Timer2_Timer()
+{
+    if (!m_dispatcher || m_closing)
+        return;
+    m_dispatcher->tick();
+    // Poll every 10 ms only while a request waits or a voice speaks; an idle
+    // clock wakes once a second.
+    if (m_dispatcher->pending()) {
+        if (!m_timer2.isActive())
+            m_timer2.start();
+    } else {
+        m_timer2.stop();
+    }
+}
+
+void MainForm::Timer3_Timer()
+{
+    if (!m_alarm)
+        return;
+    if (m_alarm->tick())
+        m_dispatcher->alarmPeriodEnded(m_settings->clipsSelected());
+    scheduleDispatch();
+}
+
+// ---- Clip playback -------------------------------------------------------
+
+void MainForm::setLamp(bool speaking)
+{
+    m_ui->SheerPicture1->setVisible(speaking);
+    m_ui->SheerPicture2->setVisible(!speaking);
+}
+
+bool MainForm::IsWavePlaying(const QString &sAlias)
+{
+    QString reply;
+    m_services.media.sendString(QStringLiteral("status ") + sAlias + QStringLiteral(" mode"), &reply);
+    m_state.WaveModeText = StripNull(reply);
+    return m_state.WaveModeText == kPlaying;
+}
+
+void MainForm::PlayWav()
+{
+    if (m_closing)
+        return;
+    if (m_services.media.waveOutDeviceCount() == 0) {
+        m_services.messages.information(this, QStringLiteral("Sound Card Check"),
+                                        QStringLiteral("Your system cannot play WAV files"));
+        return;
+    }
+    MediaControl &media = m_services.media;
+    media.sendString(QStringLiteral("open ") + CurrentWav + QStringLiteral(" type waveaudio alias voice1"));
+    media.sendString(QStringLiteral("play voice1"));
+    setLamp(true);
+
+    const qint64 length = media.lengthMs(kAlias);
+    const qint64 deadline = m_services.clock.monotonicMs() + qMax<qint64>(length, 0) + kPlaybackMarginMs;
+    while (IsWavePlaying(kAlias)) {
+        if (m_closing)
+            break;
+        if (m_services.clock.monotonicMs() > deadline) {
+            media.sendString(QStringLiteral("stop voice1"));
+            break;
+        }
+        // Let the other events run, then sleep until the clip ends or a
+        // short while has passed; never spin.
+        QEventLoop wait;
+        const auto conn = connect(&media, &MediaControl::playbackEnded, &wait, [&wait](const QString &alias) {
+            if (alias == QLatin1String("voice1"))
+                wait.quit();
+        });
+        QTimer::singleShot(20, &wait, &QEventLoop::quit);
+        wait.exec();
+        disconnect(conn);
+    }
+    media.sendString(QStringLiteral("close voice1"));
+    if (!m_closing)
+        setLamp(false);
+}
+
+void MainForm::PlayBleep()
+{
+    CurrentWav = clipName("A");
+    PlayWav();
+    PlayWav();
+}
+
+void MainForm::playClip(const QString &clip)
+{
+    CurrentWav = clip;
+    PlayWav();
+}
+
+void MainForm::playClips(const QStringList &clips)
+{
+    for (const QString &c : clips) {
+        if (m_closing)
+            return;
+        playClip(c);
+    }
+}
+
+void MainForm::SpeakTimeClips()
+{
+    playClip(timeLeadInClip());
+    // The time is read after the lead-in, so a lead-in that crosses a minute
+    // boundary speaks the new minute.
+    playClips(timeWords(longClockText(now().time())));
+}
+
+void MainForm::TimeInitialWav()
+{
+    playClips(timeWords(AlarmStartStamp));
+}
+
+void MainForm::SpeakElapsedClips()
+{
+    const qint16 count = m_ui->Spanbar1->RangeLeft();
+    const ElapsedAnnouncement steps = elapsedAnnouncement(count, m_settings->playBleep() == 1,
+                                                          m_settings->tellTime() == 1);
+    for (const ElapsedStep &step : steps) {
+        if (m_closing)
+            return;
+        switch (step.kind) {
+        case ElapsedStep::Clip: playClip(step.clip); break;
+        case ElapsedStep::CurrentTime: SpeakTimeClips(); break;
+        case ElapsedStep::StartTime: TimeInitialWav(); break;
+        }
+    }
+}
+
+// ---- Skin buttons --------------------------------------------------------
+
+void MainForm::connectSkinButton(ImageControl *button, QPixmap *holder, void (MainForm::*action)())
+{
+    connect(button, &ImageControl::mouseDown, this, [this, button, holder] {
+        m_tempHolder = button->pixmap();
+        button->setPixmap(*holder);
+    });
+    connect(button, &ImageControl::mouseUp, this, [this, button, action] {
+        button->setPixmap(m_tempHolder);
+        (this->*action)();
+    });
+}
+
+void MainForm::speakNow()
+{
+    const QString t = mediumTimeText(now().time());
+    if (m_settings->ttsSelected() && m_state.WaveModeText != kPlaying) {
+        m_services.engine.TtsStop();
+        m_services.engine.TtsSetSpeed(m_settings->speed());
+        m_services.engine.TtsSpeak(TimeSentence(m_settings->phrase(), t));
+    }
+    if (m_settings->clipsSelected() && m_state.WaveModeText != kPlaying)
+        SpeakTimeClips();
+}
+
+void MainForm::openSettings()
+{
+    m_settings->exec();
+}
+
+void MainForm::openAbout()
+{
+    if (m_about)
+        m_about->close();
+    m_about = new Form3(height());
+    m_about->show();
+}
+
+void MainForm::WriteSettings()
+{
+    m_settings->WriteSettings();
+}
+
+void MainForm::WriteSlider()
+{
+    horavox::WriteSlider(sliderFilePath(), m_ui->Spanbar1->RangeLeft());
+}
+
+void MainForm::closeSequence()
+{
+    if (m_closing)
+        return;
+    m_services.engine.TtsStop();
+    if (m_settings->alarmMode() == 0) {
+        WriteSettings();
+        WriteSlider();
+    }
+    m_closing = true;
+    m_timer1.stop();
+    m_timer2.stop();
+    m_timer3.stop();
+    if (m_about)
+        m_about->close();
+    m_settings->closeForQuit();
+    Form_Unload();
+    hide();
+    Q_EMIT finished();
+}
+
+void MainForm::Form_Unload()
+{
+    m_services.media.sendString(QStringLiteral("stop voice1"));
+    m_services.media.sendString(QStringLiteral("close voice1"));
+}
+
+void MainForm::closeEvent(QCloseEvent *e)
+{
+    // A close from outside (the window manager) ends the program as the Close
+    // button does.
+    if (!m_closing)
+        closeSequence();
+    e->accept();
+}
+
+// ---- The interval slider -------------------------------------------------
+
+void MainForm::sliderChanged()
+{
+    m_ui->Numeron1->setProperty("DigitFormat", 3);
+    m_ui->Numeron1->setProperty("DigitDisplay", QString::number(m_ui->Spanbar1->RangeLeft()));
+    m_ui->Label1->setText(QString());
+}
+
+void MainForm::showAlarmIndicator()
+{
+    m_ui->Label2->setText(QStringLiteral("6"));
+    QPalette pal = m_ui->Label2->palette();
+    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    m_ui->Label2->setPalette(pal);
+}
+
+void MainForm::sliderMouseDown()
+{
+    sliderChanged();
+    if (m_settings->alarmMode() == 1)
+        showAlarmIndicator();
+}
+
+void MainForm::sliderMouseUp()
+{
+    m_state.AnnounceInterval = m_ui->Spanbar1->RangeLeft();
+    ShowClockFace();
+    if (m_settings->alarmMode() == 1) {
+        showAlarmIndicator();
+        if (m_state.AnnounceInterval != 0) {
+            m_alarm->start(m_state.AnnounceInterval);
+            m_timer3.start();
+            const QTime t = now().time();
+            AlarmStartStamp = longClockText(t);
+            m_state.AlarmStartText = mediumTimeText(t);
+        }
+    }
+}
+
+// ---- Skin, shape and dragging --------------------------------------------
+
+void MainForm::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (!m_skin.isNull())
+        p.drawPixmap(0, 0, m_skin);
+    else
+        p.fillRect(rect(), QColor(40, 44, 48));
+}
+
+void MainForm::mousePressEvent(QMouseEvent *e)
+{
+    // Any button drags the window by its surface.
+    m_manualDrag = false;
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_manualDrag = true;
+    m_dragOffset = e->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void MainForm::mouseMoveEvent(QMouseEvent *e)
+{
+    if (m_manualDrag && e->buttons() != Qt::NoButton)
+        move(e->globalPosition().toPoint() - m_dragOffset);
+}
+
+void MainForm::mouseReleaseEvent(QMouseEvent *)
+{
+    m_manualDrag = false;
+}
+
+} // namespace horavox

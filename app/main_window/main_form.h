@@ -1,0 +1,136 @@
+#pragma once
+#include "core/program_state.h"
+
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class MainForm;
+}
+
+namespace horavox {
+
+class Clock;
+class MediaControl;
+class MessageSink;
+class SpeechEngine;
+class Settings;
+class TtsAnnouncer;
+class Dispatcher;
+class AlarmPeriod;
+class ImageControl;
+class Form3;
+class DispatcherHost;
+
+// What the main window is built on; the program passes the real ones, tests
+// pass fakes.
+struct MainFormServices
+{
+    Clock &clock;
+    MediaControl &media;
+    SpeechEngine &engine;
+    MessageSink &messages;
+};
+
+// The clock's main window: the skinned, five-cornered window that shows the
+// time, carries the interval slider, the lamps and the skin buttons, and owns
+// the clip player and the three timers.
+class MainForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MainForm(const MainFormServices &services, QWidget *parent = nullptr);
+    ~MainForm() override;
+
+    // Start-up: loads the settings window, pictures, slider, shape, clock face
+    // and voice clips. Call once, before showing the window.
+    void Form_Load();
+    // Starts the clock tick and the dispatcher; the program calls it once the
+    // window is shown.
+    void startTimers();
+
+    // Clip playback.
+    void PlayWav();
+    bool IsWavePlaying(const QString &sAlias);
+    void PlayBleep();
+    QString CurrentWav;
+
+    // Spoken time from the recorded clips.
+    void SpeakTimeClips();
+    void TimeInitialWav();
+    void SpeakElapsedClips();
+
+    // The three timers' handlers.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void ShowClockFace();
+
+    // Files written at close.
+    void WriteSettings();
+    void WriteSlider();
+
+    // The skin buttons' actions, as run on release.
+    void speakNow();
+    void openSettings();
+    void openAbout();
+    void closeSequence();
+
+    ProgramState &state() { return m_state; }
+    Settings *settingsWindow() const { return m_settings; }
+    Ui::MainForm *ui() const { return m_ui.get(); }
+    bool timer3Active() const { return m_timer3.isActive(); }
+    // Shows the lit lamp while a voice speaks, the unlit one otherwise.
+    void setLamp(bool speaking);
+    QString AlarmStartStamp;
+
+Q_SIGNALS:
+    // The close sequence has finished; the program ends.
+    void finished();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void connectSkinButton(ImageControl *button, QPixmap *holder, void (MainForm::*action)());
+    void playClip(const QString &clipName);
+    void playClips(const QStringList &clips);
+    void scheduleDispatch();
+    void scheduleClockTick();
+    void Form_Unload();
+    void sliderChanged();
+    void sliderMouseDown();
+    void sliderMouseUp();
+    void showAlarmIndicator();
+    QDateTime now() const;
+
+    MainFormServices m_services;
+    ProgramState m_state;
+    std::unique_ptr<Ui::MainForm> m_ui;
+    QPointer<Settings> m_settings;
+    std::unique_ptr<TtsAnnouncer> m_announcer;
+    std::unique_ptr<DispatcherHost> m_dispatchHost;
+    std::unique_ptr<Dispatcher> m_dispatcher;
+    std::unique_ptr<AlarmPeriod> m_alarm;
+    QPointer<Form3> m_about;
+
+    QPixmap m_skin;
+    QPixmap m_speakHolder, m_settingsHolder, m_minHolder, m_closeHolder, m_tempHolder;
+
+    QTimer m_timer1;      // the clock tick, aligned to the wall clock's second
+    QTimer m_timer2;      // the dispatcher's poll while something is pending
+    QTimer m_timer3;      // the alarm period
+    bool m_dispatchQueued = false;
+    bool m_closing = false;
+    bool m_manualDrag = false;
+    QPoint m_dragOffset;
+};
+
+} // namespace horavox
