@@ -1,6 +1,285 @@
 #include "spanbar.h"
+#include "spanbar_math.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+// The right pointer's design width; its start position is derived from it
+// before the pointer gets its working width.
+constexpr int RightPointerDesignWidth = 135;
+// Twips per pixel at the reference resolution the bitmaps are drawn for.
+constexpr double ReferenceTwipsPerPixel = 15.0;
+// Keeps a pointer far off the track from overflowing pixel geometry.
+constexpr double PixelLimit = 1.0e6;
+
+int toPixels(double twips, double twipsPerPixel)
+{
+    return qRound(qBound(-PixelLimit, twips / twipsPerPixel, PixelLimit));
+}
+
+} // namespace
+
+// One of the control's three parts. Each accepts every mouse event it gets,
+// so a press on the track beside the pointer stops there instead of
+// travelling on to the control's own surface (which reports presses).
+class SpanbarPart : public QWidget
+{
+public:
+    enum Role { Track, LeftPointer, RightPointer };
+
+    SpanbarPart(QWidget *parent, Spanbar *owner, Role role)
+        : QWidget(parent), m_owner(owner), m_role(role)
+    {
+    }
+
+    void setPicture(const QPixmap &picture)
+    {
+        m_picture = picture;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (m_picture.isNull())
+            return;
+        QPainter p(this);
+        if (m_role == Track) {
+            p.drawPixmap(rect(), m_picture);
+            return;
+        }
+        // Pointers show the bitmap at its natural scale from their left edge;
+        // the pointer is narrower than the bitmap, so its last column is cut.
+        const double sx = ReferenceTwipsPerPixel / m_owner->twipsPerPixelX();
+        const double sy = ReferenceTwipsPerPixel / m_owner->twipsPerPixelY();
+        p.setRenderHint(QPainter::SmoothPixmapTransform, sx != 1.0 || sy != 1.0);
+        p.drawPixmap(QRectF(0, 0, m_picture.width() * sx, m_picture.height() * sy), m_picture,
+                     QRectF(m_picture.rect()));
+    }
+
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        event->accept();
+        if (m_role == LeftPointer)
+            m_owner->raiseMouse(true, event, event->position());
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        event->accept();
+        if (m_role == LeftPointer)
+            m_owner->raiseMouse(false, event, event->position());
+    }
+
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        event->accept();
+        if (m_role == LeftPointer)
+            m_owner->leftPointerMoved(event);
+        else if (m_role == RightPointer)
+            m_owner->rightPointerMoved(event);
+    }
+
+private:
+    Spanbar *m_owner;
+    Role m_role;
+    QPixmap m_picture;
+};
 
 Spanbar::Spanbar(QWidget *parent)
     : QWidget(parent)
 {
+    m_track = new SpanbarPart(this, this, SpanbarPart::Track);
+    m_track->setObjectName(QStringLiteral("PicFrame"));
+    m_track->setToolTip(QStringLiteral("Set Time Interval"));
+    m_left = new SpanbarPart(m_track, this, SpanbarPart::LeftPointer);
+    m_left->setObjectName(QStringLiteral("PicLeft"));
+    m_right = new SpanbarPart(m_track, this, SpanbarPart::RightPointer);
+    m_right->setObjectName(QStringLiteral("PicRight"));
+
+    const QPixmap pointer(QStringLiteral(":/spanbar/SLIDERPOINTER"), "BMP");
+    const QPixmap backing(QStringLiteral(":/spanbar/SLIDERBACKING"), "BMP");
+    m_left->setPicture(pointer);
+    m_track->setPicture(backing);
+    // The right pointer has no picture of its own; should it be shown, it
+    // borrows the left one's so there is something to grab.
+    m_right->setPicture(pointer);
+
+    m_leftPos = 0.0f;
+    // Taken from the design width, so the pointer lies almost wholly beyond
+    // the track's right edge once it is widened; its left edge less one
+    // pointer width is the left pointer's inner stop.
+    m_rightPos = float(TrackWidth - RightPointerDesignWidth + 120);
+    m_right->hide();
+    layoutParts();
+
+    setRange(60);
+}
+
+Spanbar::~Spanbar() = default;
+
+double Spanbar::twipsPerPixelX() const
+{
+    const int dpi = logicalDpiX();
+    return dpi > 0 ? 1440.0 / dpi : ReferenceTwipsPerPixel;
+}
+
+double Spanbar::twipsPerPixelY() const
+{
+    const int dpi = logicalDpiY();
+    return dpi > 0 ? 1440.0 / dpi : ReferenceTwipsPerPixel;
+}
+
+QSize Spanbar::sizeHint() const
+{
+    return QSize(toPixels(ControlWidth, twipsPerPixelX()), toPixels(ControlHeight, twipsPerPixelY()));
+}
+
+QSize Spanbar::minimumSizeHint() const
+{
+    return QSize(toPixels(TrackWidth, twipsPerPixelX()), toPixels(TrackHeight, twipsPerPixelY()));
+}
+
+void Spanbar::setRange(qint16 value)
+{
+    m_range = value;
+    calcRange();
+}
+
+void Spanbar::setInitial(qint16 twips)
+{
+    m_leftPos = float(twips);
+    layoutParts();
+    if (calcRange())
+        emit Changed(m_rangeLeft, m_rangeRight);
+}
+
+bool Spanbar::isRightPointerVisible() const
+{
+    return !m_right->isHidden();
+}
+
+void Spanbar::setRightPointerVisible(bool visible)
+{
+    m_right->setVisible(visible);
+}
+
+bool Spanbar::calcRange()
+{
+    // The track keeps its design size whatever the host does to the control,
+    // so the span is a constant of the design.
+    constexpr double span = spanbar_math::usableSpan(TrackWidth);
+    const auto left = spanbar_math::leftValue(m_leftPos, span, m_range);
+    const auto right = spanbar_math::rightValue(m_rightPos, PointerWidth, span, m_range);
+    if (!left || !right) {
+        m_lastError = QStringLiteral("Overflow");
+        emit error(m_lastError);
+        return false;
+    }
+    m_rangeLeft = *left;
+    m_rangeRight = *right;
+    m_lastError.clear();
+    return true;
+}
+
+void Spanbar::layoutParts()
+{
+    const double tx = twipsPerPixelX();
+    const double ty = twipsPerPixelY();
+    const int trackHeight = toPixels(TrackHeight, ty);
+    const int pointerWidth = toPixels(PointerWidth, tx);
+    m_track->setGeometry(0, 0, toPixels(TrackWidth, tx), trackHeight);
+    m_left->setGeometry(toPixels(m_leftPos, tx), 0, pointerWidth, trackHeight);
+    m_right->setGeometry(toPixels(m_rightPos, tx), 0, pointerWidth, trackHeight);
+    updateGeometry();
+}
+
+void Spanbar::leftPointerMoved(QMouseEvent *event)
+{
+    if (event->buttons() != Qt::LeftButton)
+        return;
+    const float x = float(event->position().x() * twipsPerPixelX());
+    const float stop = m_rightPos - PointerWidth;
+    // The track's left edge sits at the control's origin.
+    constexpr float trackLeft = 0.0f;
+    if (m_leftPos + x <= trackLeft)
+        m_leftPos = 0.0f;
+    else if (m_leftPos >= stop && x >= 0.0f)
+        // Tested against where the pointer was, so one quick step may carry
+        // it past the stop; the next step that is not leftward brings it back.
+        m_leftPos = stop;
+    else
+        m_leftPos = m_leftPos + x;
+    m_left->move(toPixels(m_leftPos, twipsPerPixelX()), 0);
+    if (calcRange())
+        emit Changed(m_rangeLeft, m_rangeRight);
+}
+
+void Spanbar::rightPointerMoved(QMouseEvent *event)
+{
+    if (event->buttons() != Qt::LeftButton)
+        return;
+    const float x = float(event->position().x() * twipsPerPixelX());
+    constexpr float trackLeft = 0.0f;
+    if (m_rightPos + x + PointerWidth >= trackLeft + TrackWidth)
+        m_rightPos = float(TrackWidth - PointerWidth);
+    else if (m_leftPos + PointerWidth >= m_rightPos && x <= 0.0f)
+        m_rightPos = m_leftPos + PointerWidth;
+    else
+        m_rightPos = m_rightPos + x;
+    m_right->move(toPixels(m_rightPos, twipsPerPixelX()), 0);
+    if (calcRange())
+        emit Changed(m_rangeLeft, m_rangeRight);
+}
+
+void Spanbar::raiseMouse(bool down, QMouseEvent *event, QPointF localPixels)
+{
+    qint16 button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton: button = LeftButtonCode; break;
+    case Qt::RightButton: button = RightButtonCode; break;
+    case Qt::MiddleButton: button = MiddleButtonCode; break;
+    default: break;
+    }
+    qint16 shift = 0;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (mods & Qt::ShiftModifier)
+        shift |= ShiftCodeShift;
+    if (mods & Qt::ControlModifier)
+        shift |= ShiftCodeCtrl;
+    if (mods & Qt::AltModifier)
+        shift |= ShiftCodeAlt;
+    const float x = float(localPixels.x() * twipsPerPixelX());
+    const float y = float(localPixels.y() * twipsPerPixelY());
+    if (down)
+        emit MouseDown(button, shift, x, y);
+    else
+        emit MouseUp(button, shift, x, y);
+}
+
+void Spanbar::mousePressEvent(QMouseEvent *event)
+{
+    // Only presses on the surface around the track arrive here; the track
+    // and the pointers keep theirs.
+    event->accept();
+    raiseMouse(true, event, event->position());
+}
+
+void Spanbar::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    raiseMouse(false, event, event->position());
+}
+
+bool Spanbar::event(QEvent *event)
+{
+    // The pixel layout follows the screen's resolution, which is only known
+    // for sure once the control is on a screen.
+    if (event->type() == QEvent::Show)
+        layoutParts();
+    return QWidget::event(event);
 }

@@ -1,10 +1,95 @@
 #pragma once
 #include "spanbar_export.h"
+#include <QString>
 #include <QWidget>
 
+class SpanbarPart;
+
+// A textured track with a draggable left pointer whose position turns into a
+// whole number between 0 and Range. Positions are kept in twips (1/1440 inch)
+// as single-precision floats, so the values do not depend on the screen; the
+// parts are laid out in pixels from the screen's twips-per-pixel ratio.
+//
+// A right pointer exists but is hidden unless setRightPointerVisible(true);
+// hidden, it only serves as the upper stop for the left pointer and as the
+// source of RangeRight.
 class SPANBAR_EXPORT Spanbar : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(qint16 Range READ range WRITE setRange)
+    Q_PROPERTY(qint16 RangeLeft READ rangeLeft STORED false)
+    Q_PROPERTY(qint16 RangeRight READ rangeRight STORED false)
+
 public:
+    // Design sizes in twips.
+    static constexpr int TrackWidth = 2070;
+    static constexpr int TrackHeight = 405;
+    static constexpr int ControlWidth = 2115;
+    static constexpr int ControlHeight = 480;
+    static constexpr int PointerWidth = 255;
+
+    // Codes carried by MouseDown and MouseUp.
+    enum ButtonCode : qint16 { LeftButtonCode = 1, RightButtonCode = 2, MiddleButtonCode = 4 };
+    enum ShiftCode : qint16 { ShiftCodeShift = 1, ShiftCodeCtrl = 2, ShiftCodeAlt = 4 };
+
     explicit Spanbar(QWidget *parent = nullptr);
+    ~Spanbar() override;
+
+    qint16 range() const { return m_range; }
+    // Stores the value as given and recomputes both values; raises nothing.
+    void setRange(qint16 value);
+
+    qint16 rangeLeft() const { return m_rangeLeft; }
+    qint16 rangeRight() const { return m_rangeRight; }
+
+    // Puts the left pointer's left edge at `twips`, unchecked, recomputes the
+    // values and raises Changed (unless the values overflow, see error()).
+    void setInitial(qint16 twips);
+
+    float leftPointerPosition() const { return m_leftPos; }
+    float rightPointerPosition() const { return m_rightPos; }
+
+    bool isRightPointerVisible() const;
+    void setRightPointerVisible(bool visible);
+
+    // Text of the last overflow, empty when the last computation succeeded.
+    QString lastError() const { return m_lastError; }
+
+    double twipsPerPixelX() const;
+    double twipsPerPixelY() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+Q_SIGNALS:
+    void Changed(qint16 left, qint16 right);
+    void MouseDown(qint16 button, qint16 shift, float x, float y);
+    void MouseUp(qint16 button, qint16 shift, float x, float y);
+    // A value did not fit in 16 bits. The pointer stays where it was put and
+    // RangeLeft/RangeRight keep their previous values.
+    void error(const QString &message);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    friend class SpanbarPart;
+
+    bool calcRange();
+    void layoutParts();
+    void leftPointerMoved(QMouseEvent *event);
+    void rightPointerMoved(QMouseEvent *event);
+    void raiseMouse(bool down, QMouseEvent *event, QPointF localPixels);
+
+    SpanbarPart *m_track = nullptr;
+    SpanbarPart *m_left = nullptr;
+    SpanbarPart *m_right = nullptr;
+    float m_leftPos = 0.0f;
+    float m_rightPos = 0.0f;
+    qint16 m_range = 0;
+    qint16 m_rangeLeft = 0;
+    qint16 m_rangeRight = 0;
+    QString m_lastError;
 };
