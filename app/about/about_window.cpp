@@ -113,11 +113,12 @@ QPixmap fallbackBackground()
     QPixmap pm(kWidthPx, kHeightPx);
     QPainter p(&pm);
     QLinearGradient board(0, 0, 0, kHeightPx);
-    board.setColorAt(0.0, QColor(120, 140, 170));
-    board.setColorAt(1.0, QColor(70, 85, 115));
+    // Light enough for the black and navy labels to read on it.
+    board.setColorAt(0.0, QColor(222, 216, 202));
+    board.setColorAt(1.0, QColor(184, 175, 158));
     p.fillRect(pm.rect(), board);
     p.fillRect(kPanelRect, Qt::white);
-    p.setPen(QColor(40, 50, 70));
+    p.setPen(QColor(120, 112, 98));
     p.drawLine(kPanelRect.topLeft(), kPanelRect.topRight());
     p.drawLine(kPanelRect.topLeft(), kPanelRect.bottomLeft());
     return pm;
