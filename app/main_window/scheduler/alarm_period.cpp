@@ -1,0 +1,62 @@
+#include "alarm_period.h"
+
+#include "core/clock.h"
+#include "core/program_state.h"
+#include "core/time_texts.h"
+#include "dispatcher.h"
+
+#include <limits>
+
+namespace horavox {
+
+AlarmPeriod::AlarmPeriod(Clock &clock, ProgramState &state, Dispatcher &dispatcher)
+    : m_clock(clock), m_state(state), m_dispatcher(dispatcher)
+{
+}
+
+std::optional<qint32> AlarmPeriod::periodSecsFor(int intervalMinutes)
+{
+    const qint32 product = qint32(intervalMinutes) * 60;
+    if (product > std::numeric_limits<qint16>::max() || product < std::numeric_limits<qint16>::min())
+        return std::nullopt;
+    return product;
+}
+
+bool AlarmPeriod::start(int intervalMinutes)
+{
+    if (intervalMinutes <= 0)
+        return false;
+    const std::optional<qint32> secs = periodSecsFor(intervalMinutes);
+    if (!secs)
+        return false;
+    m_periodSecs = *secs;
+    m_periodStartMs = m_clock.monotonicMs();
+    const QTime wall = m_clock.now().time();
+    m_startStamp = longClockText(wall);
+    m_state.AlarmStartText = mediumTimeText(wall);
+    m_running = true;
+    return true;
+}
+
+void AlarmPeriod::stop()
+{
+    m_running = false;
+}
+
+qint64 AlarmPeriod::elapsedSecs() const
+{
+    return (m_clock.monotonicMs() - m_periodStartMs) / 1000;
+}
+
+bool AlarmPeriod::tick()
+{
+    if (!m_running)
+        return false;
+    if (elapsedSecs() < m_periodSecs)
+        return false;
+    m_periodStartMs = m_clock.monotonicMs();
+    m_dispatcher.alarmPeriodEnded();
+    return true;
+}
+
+} // namespace horavox

@@ -1,0 +1,43 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+
+namespace horavox {
+
+// The long clock text as the display shows it: the digits on the digit
+// display, AM or PM in the label beside them.
+struct ClockFace
+{
+    QString digits; // "9:05:07", "10:05:07"
+    QString suffix; // "AM", "PM"
+
+    friend bool operator==(const ClockFace &, const ClockFace &) = default;
+};
+
+// 10 characters: the first 8 and the last 2; 9 characters: the first 7 and the
+// last 2; any other text is shown whole with no suffix.
+ClockFace splitClockText(const QString &longText);
+ClockFace clockFaceAt(const QTime &t);
+
+// Milliseconds from now until just after the next change of the wall-clock
+// second, so that a one-second tick started with it shows each new second
+// within a few milliseconds. The margin keeps a timer that fires a little
+// early from showing the old second; the result lies in (margin, 1000 + margin].
+int msUntilNextSecond(const QDateTime &now, int marginMs = 5);
+
+// Tells when the short time text has changed, once per change. The minute in
+// which the program started is primed, never reported.
+class MinuteTrigger
+{
+public:
+    void prime(const QString &shortTime);
+    // True exactly when shortTime differs from the last text seen. The first
+    // text seen without a prime only primes.
+    bool changed(const QString &shortTime);
+
+private:
+    QString m_last;
+    bool m_primed = false;
+};
+
+} // namespace horavox

@@ -1,0 +1,89 @@
+#pragma once
+#include <array>
+
+namespace horavox {
+
+class Announcer;
+class Clock;
+class SettingsModel;
+struct ProgramState;
+
+// What the dispatcher asks of the main window. The clip calls return only when
+// the last clip has been heard; while they wait, further ticks may arrive
+// nested inside them, which the dispatcher is built for.
+class DispatcherHost
+{
+public:
+    virtual ~DispatcherHost() = default;
+    virtual void PlayBleep() = 0;         // the bleep clip, twice
+    virtual void SpeakTimeClips() = 0;    // TIME, then the time of that moment
+    virtual void SpeakElapsedClips() = 0; // the elapsed-minutes clips
+    // lit: the "speaking" lamp shown and the idle one hidden; otherwise the reverse.
+    virtual void setLamps(bool lit) = 0;
+};
+
+// Turns the raised requests into speech when their voice and mode are in force
+// and the voice is silent (Timer2). Every rule reads the settings, the engine
+// and the player afresh, and sees what the rules before it left behind, so a
+// setting changed in the middle of a tick counts at once.
+class Dispatcher
+{
+public:
+    Dispatcher(SettingsModel &settings, ProgramState &state, Announcer &announcer,
+               DispatcherHost &host, Clock &clock);
+
+    // One pass over the rules, in order.
+    void tick();
+
+    // True while a tick could still do something: a request, a deferred or due
+    // announcement is waiting, or the engine or the player is busy (the lamps
+    // follow the engine). While it is false a tick changes nothing but the
+    // lamps, so the caller may stop polling until the next change.
+    bool pending() const;
+
+    // The end of an alarm period: an elapsed-minutes announcement becomes due
+    // in the voice selected at that moment.
+    void alarmPeriodEnded();
+
+    bool deferredTimeClip() const { return m_deferredTimeClip; }
+    bool clipAlarmDue() const { return m_clipAlarmDue; }
+    bool deferredAlarmClip() const { return m_deferredAlarmClip; }
+    bool ttsAlarmDue() const { return m_ttsAlarmDue; }
+
+    // The rule names in the order they are evaluated, for diagnostics and tests.
+    static int ruleCount();
+    static const char *ruleName(int index);
+
+private:
+    struct Rule
+    {
+        const char *name;
+        bool (*applies)(const Dispatcher &);
+        void (*act)(Dispatcher &);
+    };
+    static const std::array<Rule, 14> kRules;
+
+    bool tts() const;
+    bool clips() const;
+    bool alarm() const;
+    bool noAlarm() const;
+    bool engineBusy() const;
+    bool playerBusy() const;
+    void updateLamps();
+    void speakTimeWithBleep();
+    void speakAlarmWithBleep();
+    void speakTimeClipsAfterOptionalBleep();
+
+    SettingsModel &m_settings;
+    ProgramState &m_state;
+    Announcer &m_announcer;
+    DispatcherHost &m_host;
+    Clock &m_clock;
+
+    bool m_deferredTimeClip = false;  // a clip time request met a playing clip
+    bool m_clipAlarmDue = false;      // a period ended with recorded clips selected
+    bool m_deferredAlarmClip = false; // an elapsed announcement met a playing clip
+    bool m_ttsAlarmDue = false;       // a period ended with text-to-speech selected
+};
+
+} // namespace horavox

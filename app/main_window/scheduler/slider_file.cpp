@@ -1,0 +1,115 @@
+#include "slider_file.h"
+
+#include "core/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace horavox {
+
+namespace {
+
+bool writeLine(const QString &path, const QByteArray &line)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(line + "\r\n");
+    return file.commit();
+}
+
+} // namespace
+
+void SliderCheck()
+{
+    SliderCheck(sliderFilePath());
+}
+
+void SliderCheck(const QString &path)
+{
+    if (QFileInfo(path).isFile())
+        return;
+    writeLine(path, QByteArray::number(kDefaultSliderPosition));
+}
+
+int parseSliderPosition(const QString &line)
+{
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (i < n && (line.at(i) == QLatin1Char(' ') || line.at(i) == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < n && (line.at(i) == QLatin1Char('+') || line.at(i) == QLatin1Char('-'))) {
+        negative = line.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    // Accumulated as a double: a line of many digits saturates instead of
+    // wrapping round into a plausible position.
+    double value = 0.0;
+    while (i < n && line.at(i).isDigit() && line.at(i).unicode() < 128) {
+        value = value * 10.0 + (line.at(i).unicode() - '0');
+        ++i;
+    }
+    if (i < n && line.at(i) == QLatin1Char('.')) {
+        double scale = 0.1;
+        for (++i; i < n && line.at(i).unicode() >= '0' && line.at(i).unicode() <= '9'; ++i) {
+            value += (line.at(i).unicode() - '0') * scale;
+            scale /= 10.0;
+        }
+    }
+    if (negative)
+        value = -value;
+    if (!std::isfinite(value))
+        value = negative ? 0.0 : kMaxSliderPosition;
+    const double limited = std::clamp(value, 0.0, double(kMaxSliderPosition));
+    return int(std::nearbyint(limited));
+}
+
+int readSliderPosition()
+{
+    return readSliderPosition(sliderFilePath());
+}
+
+int readSliderPosition(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return kDefaultSliderPosition;
+    QByteArray first = file.readLine(4096);
+    while (first.endsWith('\n') || first.endsWith('\r'))
+        first.chop(1);
+    return parseSliderPosition(QString::fromLatin1(first));
+}
+
+qint16 sliderValueFor(double rangeLeft)
+{
+    const double v = std::nearbyint(rangeLeft * 30.0);
+    if (std::isnan(v))
+        return 0;
+    return qint16(std::clamp(v, double(std::numeric_limits<qint16>::min()),
+                             double(std::numeric_limits<qint16>::max())));
+}
+
+bool WriteSlider(double rangeLeft)
+{
+    return WriteSlider(rangeLeft, sliderFilePath());
+}
+
+bool WriteSlider(double rangeLeft, const QString &path)
+{
+    return writeLine(path, QByteArray::number(sliderValueFor(rangeLeft)));
+}
+
+int minutesForSliderPosition(int position)
+{
+    return int(std::nearbyint(position / 1790.0 * 60.0));
+}
+
+} // namespace horavox
