@@ -344,6 +344,32 @@ private Q_SLOTS:
         QCOMPARE(s.bar->rangeLeft(), qint16(30));
     }
 
+    // A double click arrives as press, release, double-click, release; the
+    // host must still see each press matched by a release.
+    void doubleClickKeepsPressesPaired_data()
+    {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<int>("pairs");
+        QTest::newRow("pointer") << QStringLiteral("PicLeft") << 2;
+        QTest::newRow("track") << QStringLiteral("PicFrame") << 0;
+    }
+    void doubleClickKeepsPressesPaired()
+    {
+        QFETCH(QString, part);
+        QFETCH(int, pairs);
+        Slider s;
+        QWidget *target = s.bar->findChild<QWidget *>(part);
+        const QPoint pos = part == QLatin1String("PicFrame") ? QPoint(80, 10) : QPoint(4, 10);
+        QSignalSpy down(s.bar.get(), &Spanbar::MouseDown);
+        QSignalSpy up(s.bar.get(), &Spanbar::MouseUp);
+        QTest::mousePress(target, Qt::LeftButton, {}, pos);
+        QTest::mouseRelease(target, Qt::LeftButton, {}, pos);
+        QTest::mouseDClick(target, Qt::LeftButton, {}, pos);
+        QTest::mouseRelease(target, Qt::LeftButton, {}, pos);
+        QCOMPARE(down.count(), pairs);
+        QCOMPARE(up.count(), pairs);
+    }
+
     void pressOnTheTrackBesideThePointer_data()
     {
         QTest::addColumn<QPoint>("pos");
