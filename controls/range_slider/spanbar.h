@@ -16,9 +16,9 @@ class SpanbarPart;
 class SPANBAR_EXPORT Spanbar : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(qint16 Range READ range WRITE setRange)
-    Q_PROPERTY(qint16 RangeLeft READ rangeLeft STORED false)
-    Q_PROPERTY(qint16 RangeRight READ rangeRight STORED false)
+    Q_PROPERTY(qint16 Range READ Range WRITE setRange)
+    Q_PROPERTY(qint16 RangeLeft READ RangeLeft STORED false)
+    Q_PROPERTY(qint16 RangeRight READ RangeRight STORED false)
 
 public:
     // Design sizes in twips.
@@ -35,12 +35,12 @@ public:
     explicit Spanbar(QWidget *parent = nullptr);
     ~Spanbar() override;
 
-    qint16 range() const { return m_range; }
+    qint16 Range() const { return m_range; }
     // Stores the value as given and recomputes both values; raises nothing.
     void setRange(qint16 value);
 
-    qint16 rangeLeft() const { return m_rangeLeft; }
-    qint16 rangeRight() const { return m_rangeRight; }
+    qint16 RangeLeft() const { return m_rangeLeft; }
+    qint16 RangeRight() const { return m_rangeRight; }
 
     // Puts the left pointer's left edge at `twips`, unchecked, recomputes the
     // values and raises Changed (unless the values overflow, see error()).

@@ -61,9 +61,9 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
         QCoreApplication::processEvents();
         QCOMPARE(changed.count(), 0);
-        QCOMPARE(bar->range(), qint16(60));
-        QCOMPARE(bar->rangeLeft(), qint16(0));
-        QCOMPARE(bar->rangeRight(), qint16(60));
+        QCOMPARE(bar->Range(), qint16(60));
+        QCOMPARE(bar->RangeLeft(), qint16(0));
+        QCOMPARE(bar->RangeRight(), qint16(60));
         QCOMPARE(bar->leftPointerPosition(), 0.0f);
         QCOMPARE(bar->rightPointerPosition(), 2055.0f);
         QVERIFY(bar->lastError().isEmpty());
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(s.track->geometry(), QRect(0, 0, 138, 27));
         s.bar->setInitial(1800);
-        QCOMPARE(s.bar->rangeLeft(), qint16(60));
+        QCOMPARE(s.bar->RangeLeft(), qint16(60));
     }
 
     void initial_data()
@@ -121,7 +121,7 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).value<qint16>(), qint16(left));
         QCOMPARE(changed.at(0).at(1).value<qint16>(), qint16(60));
-        QCOMPARE(s.bar->rangeLeft(), qint16(left));
+        QCOMPARE(s.bar->RangeLeft(), qint16(left));
         QCOMPARE(s.bar->leftPointerPosition(), float(position));
         QCOMPARE(s.left->x(), pixelX);
     }
@@ -146,9 +146,9 @@ private Q_SLOTS:
         QFETCH(int, left);
         Slider s;
         s.bar->setRange(179);
-        QCOMPARE(s.bar->rangeRight(), qint16(179));
+        QCOMPARE(s.bar->RangeRight(), qint16(179));
         s.bar->setInitial(qint16(position));
-        QCOMPARE(s.bar->rangeLeft(), qint16(left));
+        QCOMPARE(s.bar->RangeLeft(), qint16(left));
     }
 
     void rangeSetter_data()
@@ -175,9 +175,9 @@ private Q_SLOTS:
         QSignalSpy changed(s.bar.get(), &Spanbar::Changed);
         QSignalSpy errors(s.bar.get(), &Spanbar::error);
         QVERIFY(s.bar->setProperty("Range", QVariant::fromValue(qint16(range))));
-        QCOMPARE(s.bar->range(), qint16(range));
-        QCOMPARE(s.bar->rangeLeft(), qint16(left));
-        QCOMPARE(s.bar->rangeRight(), qint16(right));
+        QCOMPARE(s.bar->Range(), qint16(range));
+        QCOMPARE(s.bar->RangeLeft(), qint16(left));
+        QCOMPARE(s.bar->RangeRight(), qint16(right));
         QCOMPARE(changed.count(), 0);
         QCOMPARE(errors.count(), 0);
     }
@@ -222,7 +222,7 @@ private Q_SLOTS:
         for (const QList<QVariant> &args : changed)
             QCOMPARE(args.at(1).value<qint16>(), qint16(60));
         QCOMPARE(s.bar->leftPointerPosition(), finalPosition);
-        QCOMPARE(s.bar->rangeLeft(), changedLefts.last());
+        QCOMPARE(s.bar->RangeLeft(), changedLefts.last());
         QCOMPARE(s.left->x(), qRound(finalPosition / Twips));
         QCOMPARE(down.count(), 1);
         QCOMPARE(up.count(), 1);
@@ -247,11 +247,11 @@ private Q_SLOTS:
         QFETCH(int, left);
         Slider s;
         s.bar->setInitial(1785);
-        QCOMPARE(s.bar->rangeLeft(), qint16(60));
+        QCOMPARE(s.bar->RangeLeft(), qint16(60));
         QTest::mousePress(s.left, Qt::LeftButton, {}, QPoint(0, 10));
         QTest::mouseMove(s.left, QPoint(15, 10));
         QCOMPARE(s.bar->leftPointerPosition(), 2010.0f);
-        QCOMPARE(s.bar->rangeLeft(), qint16(67));
+        QCOMPARE(s.bar->RangeLeft(), qint16(67));
         QSignalSpy changed(s.bar.get(), &Spanbar::Changed);
         QTest::mouseMove(s.left, QPoint(secondStep, 10));
         QTest::mouseRelease(s.left, Qt::LeftButton, {}, QPoint(secondStep, 10));
@@ -283,7 +283,7 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 0);
         QCOMPARE(s.bar->leftPointerPosition(), 900.0f);
         QCOMPARE(s.left->x(), 60);
-        QCOMPARE(s.bar->rangeLeft(), qint16(30));
+        QCOMPARE(s.bar->RangeLeft(), qint16(30));
     }
 
     void pressAndReleaseOnThePointer_data()
@@ -326,7 +326,7 @@ private Q_SLOTS:
         QCOMPARE(u.at(1).value<qint16>(), qint16(shiftCode));
         QCOMPARE(u.at(2).toFloat(), 6.0f * Twips);
         QCOMPARE(u.at(3).toFloat(), 20.0f * Twips);
-        QCOMPARE(s.bar->rangeLeft(), qint16(30));
+        QCOMPARE(s.bar->RangeLeft(), qint16(30));
     }
 
     void releaseAfterDragOutsideThePointer()
@@ -341,7 +341,7 @@ private Q_SLOTS:
         QCOMPARE(up.count(), 1);
         QCOMPARE(up.at(0).at(2).toFloat(), 4.0f * Twips);
         QCOMPARE(up.at(0).at(3).toFloat(), 40.0f * Twips);
-        QCOMPARE(s.bar->rangeLeft(), qint16(30));
+        QCOMPARE(s.bar->RangeLeft(), qint16(30));
     }
 
     // A double click arrives as press, release, double-click, release; the
@@ -442,8 +442,8 @@ private Q_SLOTS:
         Slider s;
         s.bar->setRange(qint16(range));
         s.bar->setInitial(10);
-        const qint16 leftBefore = s.bar->rangeLeft();
-        const qint16 rightBefore = s.bar->rangeRight();
+        const qint16 leftBefore = s.bar->RangeLeft();
+        const qint16 rightBefore = s.bar->RangeRight();
         QSignalSpy changed(s.bar.get(), &Spanbar::Changed);
         QSignalSpy errors(s.bar.get(), &Spanbar::error);
         s.bar->setInitial(qint16(position));
@@ -452,14 +452,14 @@ private Q_SLOTS:
         QVERIFY(!s.bar->lastError().isEmpty());
         QCOMPARE(errors.at(0).at(0).toString(), s.bar->lastError());
         QCOMPARE(s.bar->leftPointerPosition(), float(position));
-        QCOMPARE(s.bar->rangeLeft(), leftBefore);
-        QCOMPARE(s.bar->rangeRight(), rightBefore);
+        QCOMPARE(s.bar->RangeLeft(), leftBefore);
+        QCOMPARE(s.bar->RangeRight(), rightBefore);
 
         // A position that fits again clears the error and reports as usual.
         s.bar->setInitial(0);
         QCOMPARE(changed.count(), 1);
         QVERIFY(s.bar->lastError().isEmpty());
-        QCOMPARE(s.bar->rangeLeft(), qint16(0));
+        QCOMPARE(s.bar->RangeLeft(), qint16(0));
     }
 
     void overflowFromTheRangeSetter()
@@ -470,11 +470,11 @@ private Q_SLOTS:
         // The right pointer's value, -32951, fits no 16-bit integer and the
         // cap only limits from above.
         s.bar->setRange(-32768);
-        QCOMPARE(s.bar->range(), qint16(-32768));
+        QCOMPARE(s.bar->Range(), qint16(-32768));
         QCOMPARE(errors.count(), 1);
         QCOMPARE(changed.count(), 0);
-        QCOMPARE(s.bar->rangeLeft(), qint16(0));
-        QCOMPARE(s.bar->rangeRight(), qint16(60));
+        QCOMPARE(s.bar->RangeLeft(), qint16(0));
+        QCOMPARE(s.bar->RangeRight(), qint16(60));
         s.bar->setRange(60);
         QVERIFY(s.bar->lastError().isEmpty());
         QCOMPARE(errors.count(), 1);
@@ -485,7 +485,7 @@ private Q_SLOTS:
         Slider s;
         s.bar->setRange(32767);
         s.bar->setInitial(1500);
-        QCOMPARE(s.bar->rangeLeft(), qint16(27458));
+        QCOMPARE(s.bar->RangeLeft(), qint16(27458));
         QSignalSpy changed(s.bar.get(), &Spanbar::Changed);
         QSignalSpy errors(s.bar.get(), &Spanbar::error);
         QTest::mousePress(s.left, Qt::LeftButton, {}, QPoint(2, 10));
@@ -495,7 +495,7 @@ private Q_SLOTS:
         QCOMPARE(errors.count(), 1);
         QCOMPARE(s.bar->leftPointerPosition(), 1950.0f);
         QCOMPARE(s.left->x(), 130);
-        QCOMPARE(s.bar->rangeLeft(), qint16(30204));
+        QCOMPARE(s.bar->RangeLeft(), qint16(30204));
         s.moveLeftTo(50); // 750 twips: back in range
         QTest::mouseRelease(s.left, Qt::LeftButton, {}, QPoint(0, 10));
         QCOMPARE(changed.count(), 2);
@@ -558,7 +558,7 @@ private Q_SLOTS:
         s.moveLeftTo(130);
         QTest::mouseRelease(s.left, Qt::LeftButton, {}, QPoint(0, 10));
         QCOMPARE(s.bar->leftPointerPosition(), 1350.0f);
-        QCOMPARE(s.bar->rangeLeft(), qint16(45));
+        QCOMPARE(s.bar->RangeLeft(), qint16(45));
     }
 };
 

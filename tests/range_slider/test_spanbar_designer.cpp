@@ -36,8 +36,8 @@ private Q_SLOTS:
         auto *bar = qobject_cast<Spanbar *>(w);
         QVERIFY(bar);
         QCOMPARE(bar->parentWidget(), &parent);
-        QCOMPARE(bar->rangeLeft(), qint16(0));
-        QCOMPARE(bar->rangeRight(), qint16(60));
+        QCOMPARE(bar->RangeLeft(), qint16(0));
+        QCOMPARE(bar->RangeRight(), qint16(60));
     }
 
     void formSnippetHasTheDesignSize()
