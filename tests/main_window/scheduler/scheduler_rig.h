@@ -44,9 +44,21 @@ class FakeHost final : public horavox::DispatcherHost
 {
 public:
     FakeHost(QStringList &log, horavox::ProgramState &state) : m_log(log), m_state(state) {}
-    void PlayBleep() override { play(QStringLiteral("bleep")); }
-    void SpeakTimeClips() override { play(QStringLiteral("timeclips")); }
-    void SpeakElapsedClips() override { play(QStringLiteral("elapsedclips")); }
+    void PlayBleep() override
+    {
+        ++bleeps;
+        play(QStringLiteral("bleep"));
+    }
+    void SpeakTimeClips() override
+    {
+        ++timeClips;
+        play(QStringLiteral("timeclips"));
+    }
+    void SpeakElapsedClips() override
+    {
+        ++elapsedClips;
+        play(QStringLiteral("elapsedclips"));
+    }
     void setLamps(bool lit) override
     {
         ++lampCalls;
@@ -62,6 +74,9 @@ public:
     bool logLamps = true;
     int lampCalls = 0;
     int clipCalls = 0;
+    int bleeps = 0;
+    int timeClips = 0;
+    int elapsedClips = 0;
     bool keepLog = true;
 
 private:
