@@ -167,7 +167,10 @@ void TestPcmConvert::piecewiseMatchesWhole()
             where = i;
         }
     }
-    QVERIFY2(worst <= 2, qPrintable(QStringLiteral("%1 at %2").arg(worst).arg(where)));
+    // SDL rounds the resampling phase at each piece, which may shift the
+    // output by up to one output frame (about 150 for this wave); a lost or
+    // doubled input frame would jump by 400 and more.
+    QVERIFY2(worst <= 250, qPrintable(QStringLiteral("%1 at %2").arg(worst).arg(where)));
 }
 
 HORAVOX_TEST_MAIN(TestPcmConvert)
