@@ -1,9 +1,19 @@
 #pragma once
 #include <QImage>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QtGlobal>
 
 namespace horavox {
+
+// Error numbers given by ResDataToFile.
+enum ResDataError : qint32 {
+    ResDataNoError = 0,
+    ResDataNotFound = 326,   // no resource of that number and type
+    ResDataFileAccess = 75,  // the file cannot be opened for writing
+    ResDataWriteFailed = 61, // the file took fewer bytes than the resource holds
+};
 
 // Returns the text up to, not including, its first NUL character.
 QString StripNull(const QString &text);
@@ -11,10 +21,13 @@ QString StripNull(const QString &text);
 // Makes a unique, empty file whose name begins with prefix in folder (the
 // temporary folder when folder is empty) and gives its path in *result.
 // uniqueNumber 0 asks for a fresh name; false when no file could be made.
+// Any other number only names a file, prefix + hex digits + ".tmp", and
+// creates nothing. As with the platform's own routine, only the first three
+// characters of prefix are used.
 bool MakeTempFileName(const QString &folder, const QString &prefix, qint16 uniqueNumber, QString *result);
 
 // Writes the bytes of resource <number> of <type> to fileName. 0 on success,
-// otherwise a non-zero error number.
+// otherwise a non-zero error number (ResDataError).
 qint32 ResDataToFile(qint16 number, const QString &type, const QString &fileName);
 
 // The picture stored in resource <number> of <type> (e.g. 103, "Custom"); a null
@@ -25,8 +38,8 @@ QImage PictureFromRes(qint16 number, const QString &type, const QString &workFil
 // name exists already. A file that cannot be written is skipped.
 void LoadDataIntoFile(const QString &dataName, const QString &fileName);
 
-// Writes every voice clip of the clip table that is missing from the data
-// folder, in table order.
-void WriteVoiceClips();
+// Writes every voice clip that is missing, in the order given: each pair is
+// the clip's resource name and the path of its file.
+void WriteVoiceClips(const QList<QPair<QString, QString>> &clips);
 
 } // namespace horavox
