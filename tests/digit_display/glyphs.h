@@ -1,0 +1,17 @@
+#pragma once
+#include "numeron.h"
+
+#include <QString>
+
+// Glyph strings written readably in tables: '_' stands for the unlit cell.
+inline QString glyphs(const char *readable)
+{
+    QString out = QString::fromLatin1(readable);
+    out.replace(u'_', Numeron::BlankGlyph);
+    return out;
+}
+
+inline QString readable(QString glyphString)
+{
+    return glyphString.replace(Numeron::BlankGlyph, u'_');
+}
