@@ -313,11 +313,13 @@ private Q_SLOTS:
         n.grab(); // paints the last good face without trouble
 
         // While the loaded face cannot be measured, even a colour is refused.
+        // (Painting delivered the pending resize, which reported once more.)
         QSignalSpy colour(&n, &Numeron::DigitColorChanged);
+        const int reported = errors.count();
         n.setDigitColor(Numeron::dgBlue);
         QCOMPARE(n.DigitColor(), Numeron::dgRed);
         QCOMPARE(colour.count(), 0);
-        QCOMPARE(errors.count(), 2);
+        QCOMPARE(errors.count(), reported + 1);
 
         // Back within range, the face follows again.
         QVERIFY(n.readProperties({{QStringLiteral("DigitPlaceHolders"), 2}}));
