@@ -1,0 +1,94 @@
+#include "tts_espeak.h"
+
+#include <espeak-ng/espeak_ng.h>
+#include <espeak-ng/speak_lib.h>
+
+#include <algorithm>
+
+namespace horavox {
+
+namespace {
+
+// The voices offered, as the library names them; these are also their
+// display names.
+const char *const kVoices[] = {"en-us", "en"};
+
+// The sink of the synthesis in progress; only ever touched under the
+// engine's lock, which the library's single global state demands anyway.
+const TtsEngine::Sink *g_sink = nullptr;
+bool g_stopped = false;
+
+int synthCallback(short *wav, int frames, espeak_EVENT * /*events*/)
+{
+    if (!g_sink || g_stopped)
+        return 1;
+    if (wav && frames > 0 && !(*g_sink)(reinterpret_cast<const int16_t *>(wav), frames)) {
+        g_stopped = true;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+EspeakEngine::EspeakEngine(const QString &dataPath)
+{
+    const QByteArray path = dataPath.toLocal8Bit();
+    espeak_ng_InitializePath(path.isEmpty() ? nullptr : path.constData());
+    espeak_ng_ERROR_CONTEXT context = nullptr;
+    // The plain espeak_Initialize() ends the whole process when its data is
+    // missing; the lower-level calls report it instead.
+    if (espeak_ng_Initialize(&context) != ENS_OK) {
+        espeak_ng_ClearErrorContext(&context);
+        return;
+    }
+    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK)
+        return;
+    espeak_SetSynthCallback(&synthCallback);
+    m_rate = espeak_ng_GetSampleRate();
+    m_ready = m_rate > 0 && espeak_ng_SetVoiceByName(kVoices[0]) == ENS_OK;
+}
+
+QStringList EspeakEngine::voiceNames() const
+{
+    if (!m_ready)
+        return {};
+    QStringList names;
+    for (const char *v : kVoices)
+        names << QString::fromLatin1(v);
+    return names;
+}
+
+int EspeakEngine::sampleRate(int voice) const
+{
+    return m_ready && voice >= 0 && voice < int(std::size(kVoices)) ? m_rate : 0;
+}
+
+bool EspeakEngine::synthesize(const QString &text, int voice, int speed, const Sink &sink)
+{
+    if (!m_ready || voice < 0 || voice >= int(std::size(kVoices)))
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    std::lock_guard lk(m_lock);
+    if (espeak_ng_SetVoiceByName(kVoices[voice]) != ENS_OK)
+        return false;
+    // 175 words a minute is the library's own pace.
+    const int wpm = std::clamp(175 * std::clamp(speed, 50, 220) / 135, espeakRATE_MINIMUM, espeakRATE_MAXIMUM);
+    espeak_ng_SetParameter(espeakRATE, wpm, 0);
+    g_sink = &sink;
+    g_stopped = false;
+    const espeak_ng_STATUS status =
+        espeak_ng_Synthesize(bytes.constData(), size_t(bytes.size()) + 1, 0, POS_CHARACTER, 0,
+                             espeakCHARS_UTF8, nullptr, nullptr);
+    const bool stopped = g_stopped;
+    g_sink = nullptr;
+    return status == ENS_OK && !stopped;
+}
+
+TtsEngine &espeakEngine(const QString &dataPath)
+{
+    static EspeakEngine engine(dataPath);
+    return engine;
+}
+
+} // namespace horavox

@@ -1,0 +1,27 @@
+#pragma once
+#include "components/tts_engine.h"
+
+#include <mutex>
+
+namespace horavox {
+
+// eSpeak NG in its synchronous mode: samples come back through a callback on
+// the thread that asked for them.
+class EspeakEngine final : public TtsEngine
+{
+public:
+    explicit EspeakEngine(const QString &dataPath);
+
+    bool isReady() const override { return m_ready; }
+    QString engineName() const override { return QStringLiteral("espeak"); }
+    QStringList voiceNames() const override;
+    int sampleRate(int voice) const override;
+    bool synthesize(const QString &text, int voice, int speed, const Sink &sink) override;
+
+private:
+    std::mutex m_lock; // the library is one global, non-reentrant state
+    bool m_ready = false;
+    int m_rate = 0;
+};
+
+} // namespace horavox

@@ -1,0 +1,284 @@
+#include "components/direct_ss.h"
+#include "speech/audio/audio_output.h"
+#include "tap_recorder.h"
+#include "test_main.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace horavox;
+using namespace horavox_test;
+
+namespace {
+
+const QString kSentence = QStringLiteral("The Time is Now 05:30 PM");
+
+// Frames from the first to the last sound in a recording: the length of what
+// was said, whatever silence surrounds it.
+qint64 spokenFrames(const std::vector<int16_t> &s)
+{
+    const auto first = std::find_if(s.begin(), s.end(), [](int16_t v) { return v != 0; });
+    if (first == s.end())
+        return 0;
+    const auto last = std::find_if(s.rbegin(), s.rend(), [](int16_t v) { return v != 0; });
+    return qint64(last.base() - first);
+}
+
+DirectSS::Options only(int engine)
+{
+    DirectSS::Options o;
+    o.engines = engine;
+    return o;
+}
+
+} // namespace
+
+class TestDirectSS : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void enginesAndVoices();
+    void chooseEngine();
+    void speedIsKeptInRange_data();
+    void speedIsKeptInRange();
+    void withoutEngineNothingHappens();
+
+    void busyFromSpeakUntilHeard_data();
+    void busyFromSpeakUntilHeard();
+    void stopSilencesAtOnce_data();
+    void stopSilencesAtOnce();
+    void fasterSpeedSaysItInFewerSamples_data();
+    void fasterSpeedSaysItInFewerSamples();
+    void sentenceDuringSpeechFollowsIt_data();
+    void sentenceDuringSpeechFollowsIt();
+    void speakAfterStopSpeaksAgain_data();
+    void speakAfterStopSpeaksAgain();
+    void destroyWhileSpeaking();
+
+private:
+    void addEngineRows();
+};
+
+void TestDirectSS::addEngineRows()
+{
+    QTest::addColumn<int>("engine");
+    QTest::newRow("flite") << int(DirectSS::Flite);
+    QTest::newRow("espeak") << int(DirectSS::Espeak);
+}
+
+void TestDirectSS::enginesAndVoices()
+{
+    DirectSS ss;
+    QCOMPARE(ss.TtsEngineCount(), qint16(2));
+    QCOMPARE(ss.engineNames(), QStringList({"flite", "espeak"}));
+    QCOMPARE(ss.currentEngine(), 0);
+    QCOMPARE(ss.TtsVoiceName(ss.TtsCurrentVoice()), QStringLiteral("slt"));
+    QCOMPARE(ss.TtsVoiceName(-1), QString());
+    QCOMPARE(ss.TtsVoiceName(1000), QString());
+    QCOMPARE(ss.TtsBusy(), qint16(0));
+}
+
+void TestDirectSS::chooseEngine()
+{
+    AudioOutput out;
+    DirectSS ss(&out, {});
+    QVERIFY(ss.setCurrentEngine(1));
+    QCOMPARE(ss.currentEngine(), 1);
+    QCOMPARE(ss.TtsVoiceName(ss.TtsCurrentVoice()), QStringLiteral("en-us"));
+    QVERIFY(!ss.setCurrentEngine(2));
+    QVERIFY(!ss.setCurrentEngine(-1));
+    QCOMPARE(ss.currentEngine(), 1);
+    QVERIFY(!ss.setCurrentVoice(1000));
+
+    DirectSS espeakOnly(&out, only(DirectSS::Espeak));
+    QCOMPARE(espeakOnly.TtsEngineCount(), qint16(1));
+    QCOMPARE(espeakOnly.TtsVoiceName(espeakOnly.TtsCurrentVoice()), QStringLiteral("en-us"));
+    QCOMPARE(espeakOnly.output(), &out);
+}
+
+void TestDirectSS::speedIsKeptInRange_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("slowest") << 50 << 50;
+    QTest::newRow("natural") << 135 << 135;
+    QTest::newRow("fastest") << 220 << 220;
+    QTest::newRow("below") << 10 << 50;
+    QTest::newRow("negative") << -5 << 50;
+    QTest::newRow("above") << 1000 << 220;
+}
+
+void TestDirectSS::speedIsKeptInRange()
+{
+    QFETCH(int, asked);
+    DirectSS ss(nullptr, only(0));
+    ss.TtsSetSpeed(asked);
+    QTEST(int(ss.speed()), "kept");
+}
+
+void TestDirectSS::withoutEngineNothingHappens()
+{
+    AudioOutput out;
+    TapRecorder tap(out);
+    DirectSS ss(&out, only(0));
+    QSignalSpy busy(&ss, &SpeechEngine::busyChanged);
+    QCOMPARE(ss.TtsEngineCount(), qint16(0));
+    QCOMPARE(ss.currentEngine(), -1);
+    QCOMPARE(ss.TtsVoiceName(ss.TtsCurrentVoice()), QString());
+    ss.TtsSetSpeed(100);
+    ss.TtsSpeak(kSentence);
+    QCOMPARE(ss.TtsBusy(), qint16(0));
+    ss.TtsStop();
+    QTest::qWait(100);
+    QCOMPARE(ss.TtsBusy(), qint16(0));
+    QCOMPARE(busy.count(), 0);
+    QCOMPARE(tap.loudCount(), size_t(0));
+    QVERIFY(!out.isDeviceOpen());
+}
+
+void TestDirectSS::busyFromSpeakUntilHeard_data()
+{
+    addEngineRows();
+}
+
+void TestDirectSS::busyFromSpeakUntilHeard()
+{
+    QFETCH(int, engine);
+    AudioOutput out;
+    TapRecorder tap(out);
+    DirectSS ss(&out, only(engine));
+    QCOMPARE(ss.TtsEngineCount(), qint16(1));
+    QSignalSpy busy(&ss, &SpeechEngine::busyChanged);
+    ss.TtsSetSpeed(135);
+    ss.TtsSpeak(kSentence);
+    QVERIFY(ss.TtsBusy() != 0);
+    QTRY_VERIFY_WITH_TIMEOUT(ss.TtsBusy() == 0, 30000);
+    // Busy ends only when everything made has gone to the device.
+    const qint64 heard = spokenFrames(tap.samples());
+    QVERIFY2(heard > out.sampleRate() / 2, qPrintable(QString::number(heard)));
+    QVERIFY2(heard < out.sampleRate() * 6, qPrintable(QString::number(heard)));
+    const size_t loudAtEnd = tap.loudCount();
+    QTest::qWait(100);
+    QCOMPARE(tap.loudCount(), loudAtEnd);
+    QTRY_COMPARE(busy.count(), 2);
+    QCOMPARE(busy.at(0).at(0).toBool(), true);
+    QCOMPARE(busy.at(1).at(0).toBool(), false);
+}
+
+void TestDirectSS::stopSilencesAtOnce_data()
+{
+    addEngineRows();
+}
+
+void TestDirectSS::stopSilencesAtOnce()
+{
+    QFETCH(int, engine);
+    AudioOutput out;
+    TapRecorder tap(out);
+    DirectSS ss(&out, only(engine));
+    QSignalSpy busy(&ss, &SpeechEngine::busyChanged);
+    ss.TtsSetSpeed(50);
+    ss.TtsSpeak(QStringLiteral("5 minutes have elapsed. The Time is now 05:05 PM. Start Time 05:00 PM"));
+    QTRY_VERIFY_WITH_TIMEOUT(tap.loudCount() > 2000, 10000);
+    ss.TtsStop();
+    QCOMPARE(ss.TtsBusy(), qint16(0));
+    const size_t atStop = tap.size();
+    QTest::qWait(300);
+    QCOMPARE(tap.loudCount(atStop), size_t(0));
+    QCOMPARE(ss.TtsBusy(), qint16(0));
+    QCOMPARE(busy.count(), 2);
+    QCOMPARE(busy.last().at(0).toBool(), false);
+}
+
+void TestDirectSS::fasterSpeedSaysItInFewerSamples_data()
+{
+    addEngineRows();
+}
+
+void TestDirectSS::fasterSpeedSaysItInFewerSamples()
+{
+    QFETCH(int, engine);
+    AudioOutput out;
+    TapRecorder tap(out);
+    DirectSS ss(&out, only(engine));
+    qint64 frames[2] = {};
+    const int speeds[2] = {50, 220};
+    for (int i = 0; i < 2; ++i) {
+        tap.clear();
+        ss.TtsSetSpeed(speeds[i]);
+        ss.TtsSpeak(QStringLiteral("Twelve forty five"));
+        QTRY_VERIFY_WITH_TIMEOUT(ss.TtsBusy() == 0, 30000);
+        frames[i] = spokenFrames(tap.samples());
+    }
+    QVERIFY(frames[1] > 0);
+    // 220 against 50 is more than four times the pace; allow for pauses
+    // that engines do not stretch.
+    QVERIFY2(frames[0] > 2 * frames[1],
+             qPrintable(QStringLiteral("speed 50: %1, speed 220: %2").arg(frames[0]).arg(frames[1])));
+}
+
+void TestDirectSS::sentenceDuringSpeechFollowsIt_data()
+{
+    addEngineRows();
+}
+
+void TestDirectSS::sentenceDuringSpeechFollowsIt()
+{
+    QFETCH(int, engine);
+    AudioOutput out;
+    TapRecorder tap(out);
+    DirectSS ss(&out, only(engine));
+    ss.TtsSpeak(QStringLiteral("One"));
+    QTRY_COMPARE_WITH_TIMEOUT(ss.TtsBusy(), qint16(0), 30000);
+    const qint64 single = spokenFrames(tap.samples());
+    tap.clear();
+
+    QSignalSpy busy(&ss, &SpeechEngine::busyChanged);
+    ss.TtsSpeak(QStringLiteral("One"));
+    ss.TtsSpeak(QStringLiteral("One"));
+    QTRY_COMPARE_WITH_TIMEOUT(ss.TtsBusy(), qint16(0), 30000);
+    const qint64 both = spokenFrames(tap.samples());
+    // Said one after the other, not over each other, and busy throughout.
+    QVERIFY2(both > single * 3 / 2, qPrintable(QStringLiteral("%1 vs %2").arg(both).arg(single)));
+    QTRY_COMPARE(busy.count(), 2);
+}
+
+void TestDirectSS::speakAfterStopSpeaksAgain_data()
+{
+    addEngineRows();
+}
+
+void TestDirectSS::speakAfterStopSpeaksAgain()
+{
+    QFETCH(int, engine);
+    AudioOutput out;
+    TapRecorder tap(out);
+    DirectSS ss(&out, only(engine));
+    // The speak button's way: stop whatever is said, then speak at once.
+    ss.TtsSpeak(kSentence);
+    ss.TtsStop();
+    ss.TtsSpeak(QStringLiteral("Nine"));
+    QVERIFY(ss.TtsBusy() != 0);
+    QTRY_COMPARE_WITH_TIMEOUT(ss.TtsBusy(), qint16(0), 30000);
+    const qint64 heard = spokenFrames(tap.samples());
+    QVERIFY2(heard > out.sampleRate() / 10, qPrintable(QString::number(heard)));
+    QVERIFY2(heard < out.sampleRate() * 3 / 2, qPrintable(QString::number(heard)));
+}
+
+void TestDirectSS::destroyWhileSpeaking()
+{
+    AudioOutput out;
+    TapRecorder tap(out);
+    {
+        DirectSS ss(&out, {});
+        ss.TtsSpeak(kSentence);
+        QTRY_VERIFY_WITH_TIMEOUT(tap.loudCount() > 0, 10000);
+    }
+    const size_t atEnd = tap.size();
+    QTest::qWait(200);
+    QCOMPARE(tap.loudCount(atEnd), size_t(0));
+    QCOMPARE(out.activeVoices(), 0);
+}
+
+HORAVOX_TEST_MAIN(TestDirectSS)
+#include "test_direct_ss.moc"
