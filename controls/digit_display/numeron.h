@@ -122,6 +122,8 @@ public:
     // The face as last drawn (logical pixels, device pixel ratio 1).
     const QImage &face() const { return m_face; }
 
+    // Why the last refused change or failed sizing failed; empty again once the
+    // face has been sized successfully.
     QString lastError() const { return m_lastError; }
 
     // Twips (1/1440 inch) per logical pixel: 15 at 96 dots per inch. A null
