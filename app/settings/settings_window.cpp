@@ -1,0 +1,462 @@
+#include "settings_window.h"
+
+#include "core/clock.h"
+#include "core/message_sink.h"
+#include "core/paths.h"
+#include "core/program_state.h"
+#include "core/time_texts.h"
+#include "components/speech_engine.h"
+#include "settings/announcer.h"
+#include "settings/leading_number.h"
+#include "settings/settings_file.h"
+#include "settings/wrap_check_box.h"
+#include "ui_settings_window.h"
+
+#include <QButtonGroup>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QStyle>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace horavox {
+
+namespace {
+constexpr int kHourLimit = 12;
+constexpr int kMinuteLimit = 59;
+} // namespace
+
+Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, MessageSink &messages,
+                   QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::Settings>())
+    , m_state(state)
+    , m_clock(clock)
+    , m_engine(engine)
+    , m_messages(messages)
+{
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(374, 228);
+    setSizeGripEnabled(false);
+
+    applyFormFont();
+
+    Ui::Settings &ui = *m_ui;
+    m_voiceGroup = new QButtonGroup(this);
+    m_voiceGroup->addButton(ui.Option1);
+    m_voiceGroup->addButton(ui.Option2);
+    m_startGroup = new QButtonGroup(this);
+    m_startGroup->addButton(ui.StartAMOption);
+    m_startGroup->addButton(ui.StartPMOption);
+    m_endGroup = new QButtonGroup(this);
+    m_endGroup->addButton(ui.EndAMOption);
+    m_endGroup->addButton(ui.EndPMOption);
+
+    connect(m_voiceGroup, &QButtonGroup::buttonToggled, this, [this](QAbstractButton *b, bool on) {
+        if (!on)
+            return;
+        if (b == m_ui->Option1)
+            Option1_Click();
+        else
+            Option2_Click();
+    });
+    connect(ui.Check1, &QCheckBox::toggled, this, &Settings::Check1_Click);
+    connect(ui.Check4, &QCheckBox::toggled, this, &Settings::Check4_Click);
+    connect(ui.Text1, &QLineEdit::textChanged, this, [this](const QString &text) {
+        // A pasted line break would split the file's phrase line in two.
+        const QString one = settings_codec::singleLine(text);
+        if (one != text)
+            m_ui->Text1->setText(one);
+    });
+
+    const struct
+    {
+        VSpinner *spinner;
+        TimeBox *box;
+        bool hour;
+    } pairs[] = {
+        {ui.StartHrVscroll, ui.StartHrText, true},
+        {ui.StartMinVscroll, ui.StartMinText, false},
+        {ui.EndHrVscroll, ui.EndHrText, true},
+        {ui.EndMinVscroll, ui.EndMinText, false},
+    };
+    for (const auto &p : pairs) {
+        VSpinner *spinner = p.spinner;
+        TimeBox *box = p.box;
+        if (p.hour) {
+            connect(spinner, &VSpinner::valueChanged, this, [=, this] { hourSpinnerChanged(spinner, box); });
+            connect(box, &QLineEdit::textChanged, this, [=, this] { boxChanged(box, kHourLimit); });
+        } else {
+            connect(spinner, &VSpinner::valueChanged, this, [=, this] { minuteSpinnerChanged(spinner, box); });
+            connect(box, &QLineEdit::textChanged, this, [=, this] { boxChanged(box, kMinuteLimit); });
+        }
+        connect(box, &QLineEdit::textChanged, this, &Settings::settingsChanged);
+    }
+
+    // Connected after the handlers above, so that listeners see the settings
+    // with the handlers' effects already in place.
+    connect(m_voiceGroup, &QButtonGroup::buttonToggled, this, &Settings::settingsChanged);
+    connect(m_startGroup, &QButtonGroup::buttonToggled, this, &Settings::settingsChanged);
+    connect(m_endGroup, &QButtonGroup::buttonToggled, this, &Settings::settingsChanged);
+    connect(ui.HScroll1, &QSlider::valueChanged, this, &Settings::settingsChanged);
+    connect(ui.Text1, &QLineEdit::textChanged, this, &Settings::settingsChanged);
+    for (QCheckBox *c : {static_cast<QCheckBox *>(ui.Check1), static_cast<QCheckBox *>(ui.Check4),
+                         static_cast<QCheckBox *>(ui.TellTimeChk), static_cast<QCheckBox *>(ui.PlayBleepChk)})
+        connect(c, &QCheckBox::toggled, this, &Settings::settingsChanged);
+}
+
+Settings::~Settings() = default;
+
+void Settings::applyFormFont()
+{
+    // The form is placed to the pixel for a small dialog font. Take the
+    // largest size, of a narrow family when one is installed, at which every
+    // caption fits its control, so that none is cut off on any desktop.
+    QFont f = font();
+    for (const char *narrow : {"DejaVu Sans Condensed", "Liberation Sans Narrow", "Arial Narrow"}) {
+        if (QFontDatabase::hasFamily(QLatin1String(narrow))) {
+            f.setFamily(QLatin1String(narrow));
+            break;
+        }
+    }
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth)
+                          + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    QList<QPair<QWidget *, QString>> captions;
+    for (QAbstractButton *b : findChildren<QAbstractButton *>())
+        captions.append({b, b->text()});
+    for (QLabel *l : findChildren<QLabel *>())
+        captions.append({l, l->text()});
+    // The longest engine count the load can put there.
+    captions.append({m_ui->Label10, QStringLiteral("There are 10 TTS engines installed")});
+
+    int size = 12;
+    for (; size > 8; --size) {
+        f.setPixelSize(size);
+        const QFontMetrics fm(f);
+        const bool fits = std::all_of(captions.cbegin(), captions.cend(), [&](const auto &c) {
+            QWidget *w = c.first;
+            const int room = w->width() - (qobject_cast<QAbstractButton *>(w) ? indicator : 0);
+            const bool wraps = qobject_cast<WrapCheckBox *>(w) || (qobject_cast<QLabel *>(w)
+                                                                   && static_cast<QLabel *>(w)->wordWrap());
+            if (!wraps)
+                return fm.horizontalAdvance(c.second) <= room;
+            return fm.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, c.second).height() <= w->height();
+        });
+        if (fits)
+            break;
+    }
+    f.setPixelSize(size);
+    setFont(f);
+
+    // Frames in the classic manner: the caption sits on the frame's top line.
+    const int half = QFontMetrics(f).height() / 2;
+    setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px;"
+                                 " margin-top: %1px; }"
+                                 "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                                 " left: 6px; padding: 0 2px; }")
+                      .arg(half));
+}
+
+void Settings::load()
+{
+    m_ui->Text1->clear();
+    m_ui->Check4->setChecked(false);
+    m_ui->TellTimeChk->setEnabled(false);
+
+    SettingsFileCheck();
+    ReadSettingsFile();
+
+    // Primes the minute trigger, so that the minute the program starts in is
+    // not taken for a change; the interval is still 0 here.
+    setLabel5(shortTimeText(m_clock.now().time()));
+
+    if (m_ui->Check1->isChecked())
+        StartupSpeak();
+
+    m_engineCount = m_engine.TtsEngineCount();
+    if (m_engineCount >= 2)
+        m_ui->Label10->setText(QStringLiteral("There are %1 TTS engines installed").arg(m_engineCount));
+    else if (m_engineCount == 1)
+        m_ui->Label10->setText(QStringLiteral("There is %1 TTS engine installed").arg(m_engineCount));
+
+    // A negative count can only be an engine fault; it is treated as none.
+    if (m_engineCount <= 0) {
+        m_ui->Option1->setEnabled(false);
+        m_ui->HScroll1->setEnabled(false);
+        m_ui->Text1->clear();
+        m_ui->Text1->setEnabled(false);
+        m_ui->Frame2->setTitle(QStringLiteral("TTS Speed"));
+        return;
+    }
+    const qint32 voice = m_engine.TtsCurrentVoice();
+    m_ui->Frame2->setTitle(QStringLiteral("TTS Speed of voice \"%1\"").arg(m_engine.TtsVoiceName(voice)));
+}
+
+void Settings::SettingsFileCheck()
+{
+    m_settingsFilePath = horavox::settingsFilePath();
+    settings_file::ensure(m_settingsFilePath); // a failure shows when reading
+}
+
+void Settings::ReadSettingsFile()
+{
+    const std::optional<QByteArray> bytes = settings_file::read(m_settingsFilePath);
+    // Unreadable: the run goes on with the defaults in the controls.
+    apply(bytes ? settings_codec::parse(*bytes) : StoredSettings{});
+}
+
+void Settings::apply(const StoredSettings &s)
+{
+    Ui::Settings &ui = *m_ui;
+    // Every option starts unselected, so selecting one always runs its click.
+    (s.tts ? ui.Option1 : ui.Option2)->setChecked(true);
+    if (s.speed)
+        ui.HScroll1->setValue(*s.speed);
+    if (s.phrase)
+        ui.Text1->setText(*s.phrase);
+    ui.Check1->setChecked(s.announceAtStartup);
+    ui.StartHrText->setText(s.startHour);
+    ui.StartMinText->setText(s.startMinute);
+    (s.startAM ? ui.StartAMOption : ui.StartPMOption)->setChecked(true);
+    ui.EndHrText->setText(s.endHour);
+    ui.EndMinText->setText(s.endMinute);
+    (s.endAM ? ui.EndAMOption : ui.EndPMOption)->setChecked(true);
+    ui.PlayBleepChk->setChecked(s.bleep);
+}
+
+StoredSettings Settings::storedSettings() const
+{
+    const Ui::Settings &ui = *m_ui;
+    StoredSettings s;
+    s.tts = ui.Option1->isChecked();
+    s.speed = ui.HScroll1->value();
+    s.phrase = ui.Text1->text();
+    s.announceAtStartup = ui.Check1->isChecked();
+    s.startHour = ui.StartHrText->text();
+    s.startMinute = ui.StartMinText->text();
+    s.startAM = ui.StartAMOption->isChecked();
+    s.endHour = ui.EndHrText->text();
+    s.endMinute = ui.EndMinText->text();
+    s.endAM = ui.EndAMOption->isChecked();
+    s.bleep = ui.PlayBleepChk->isChecked();
+    return s;
+}
+
+bool Settings::WriteSettings()
+{
+    if (m_settingsFilePath.isEmpty())
+        m_settingsFilePath = horavox::settingsFilePath();
+    return settings_file::write(m_settingsFilePath, settings_codec::serialize(storedSettings()));
+}
+
+WindowBound Settings::startBound() const
+{
+    return {m_ui->StartHrText->text(), m_ui->StartMinText->text(), m_ui->StartAMOption->isChecked()};
+}
+
+WindowBound Settings::endBound() const
+{
+    return {m_ui->EndHrText->text(), m_ui->EndMinText->text(), m_ui->EndAMOption->isChecked()};
+}
+
+void Settings::CheckRange()
+{
+    m_state.InTimeWindow = false;
+    m_state.InTimeWindow = inTimeWindow(startBound(), endBound(), m_clock.now().time());
+}
+
+void Settings::TTScheckTime()
+{
+    if (m_announcer)
+        m_announcer->TTScheckTime();
+}
+
+void Settings::TTSAlarm()
+{
+    if (m_announcer)
+        m_announcer->TTSAlarm();
+}
+
+void Settings::StartupSpeak()
+{
+    if (m_announcer)
+        m_announcer->StartupSpeak();
+}
+
+void Settings::Command1()
+{
+    setLabel5(m_state.ShortTimeText);
+}
+
+void Settings::Command2()
+{
+    TTScheckTime();
+}
+
+void Settings::Command3()
+{
+    TTSAlarm();
+}
+
+void Settings::setLabel5(const QString &text)
+{
+    if (text == m_label5)
+        return;
+    m_label5 = text;
+    Label5_Change();
+}
+
+void Settings::Label5_Change()
+{
+    // While the user has the window open, the speaking window does not hold
+    // announcements back.
+    const bool windowFlag = isVisible();
+    if (windowFlag) {
+        if (m_state.AnnounceInterval != 0)
+            TTScheckTime();
+        return;
+    }
+    if (m_state.AnnounceInterval != 0) {
+        CheckRange();
+        if (m_state.InTimeWindow)
+            TTScheckTime();
+    }
+}
+
+void Settings::Option1_Click()
+{
+    m_ui->HScroll1->setEnabled(true);
+    m_ui->Text1->setEnabled(true);
+}
+
+void Settings::Option2_Click()
+{
+    Q_EMIT lampsToIdle();
+    m_ui->HScroll1->setEnabled(false);
+    m_ui->Text1->setEnabled(false);
+}
+
+void Settings::Check1_Click()
+{
+    if (m_ui->Check1->isChecked())
+        m_ui->Check4->setChecked(false);
+}
+
+void Settings::Check4_Click()
+{
+    Ui::Settings &ui = *m_ui;
+    const bool alarm = ui.Check4->isChecked();
+    if (!alarm)
+        Q_EMIT alarmModeSwitchedOff();
+    ui.TellTimeChk->setEnabled(alarm);
+    for (QWidget *w : {static_cast<QWidget *>(ui.StartHrText), static_cast<QWidget *>(ui.StartHrVscroll),
+                       static_cast<QWidget *>(ui.StartMinText), static_cast<QWidget *>(ui.StartMinVscroll),
+                       static_cast<QWidget *>(ui.EndHrText), static_cast<QWidget *>(ui.EndHrVscroll),
+                       static_cast<QWidget *>(ui.EndMinText), static_cast<QWidget *>(ui.EndMinVscroll)})
+        w->setEnabled(!alarm);
+    ui.Check1->setEnabled(!alarm);
+    ui.Text1->setEnabled(ui.Option1->isChecked());
+}
+
+void Settings::hourSpinnerChanged(VSpinner *spinner, TimeBox *box)
+{
+    // Re-setting the position runs this handler again, nested; that inner run
+    // fills the box and this one then writes the same text.
+    if (spinner->value() == 13)
+        spinner->setValue(1);
+    if (spinner->value() == 0)
+        spinner->setValue(12);
+    box->setText(QString::number(spinner->value()));
+}
+
+void Settings::minuteSpinnerChanged(VSpinner *spinner, TimeBox *box)
+{
+    if (spinner->value() == -1)
+        spinner->setValue(59);
+    if (spinner->value() == 60)
+        spinner->setValue(0);
+    box->setText(QStringLiteral("%1").arg(spinner->value(), 2, 10, QLatin1Char('0')));
+}
+
+void Settings::boxChanged(TimeBox *box, int limit)
+{
+    if (leadingNumber(box->text()) <= limit)
+        return;
+    m_messages.information(this, QStringLiteral("Data Entry"), QStringLiteral("Value is not valid"));
+    box->clear();
+    // A hidden window cannot take the focus (the value came from the file).
+    if (isVisible())
+        box->setFocus();
+}
+
+void Settings::closeForQuit()
+{
+    m_closingForQuit = true;
+    close();
+}
+
+void Settings::closeEvent(QCloseEvent *e)
+{
+    if (m_closingForQuit) {
+        QDialog::closeEvent(e);
+        return;
+    }
+    // The close box only hides: the controls are the settings for the rest
+    // of the run.
+    e->ignore();
+    reject();
+}
+
+void Settings::keyPressEvent(QKeyEvent *e)
+{
+    // There is no Cancel button, so Escape does not close the window.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+bool Settings::ttsSelected() const
+{
+    return m_ui->Option1->isChecked();
+}
+
+bool Settings::clipsSelected() const
+{
+    return m_ui->Option2->isChecked();
+}
+
+int Settings::speed() const
+{
+    return m_ui->HScroll1->value();
+}
+
+QString Settings::phrase() const
+{
+    return m_ui->Text1->text();
+}
+
+int Settings::announceAtStartup() const
+{
+    return m_ui->Check1->isChecked() ? 1 : 0;
+}
+
+int Settings::alarmMode() const
+{
+    return m_ui->Check4->isChecked() ? 1 : 0;
+}
+
+int Settings::tellTime() const
+{
+    return m_ui->TellTimeChk->isChecked() ? 1 : 0;
+}
+
+int Settings::playBleep() const
+{
+    return m_ui->PlayBleepChk->isChecked() ? 1 : 0;
+}
+
+} // namespace horavox

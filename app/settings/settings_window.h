@@ -1,0 +1,126 @@
+#pragma once
+#include "settings/settings_codec.h"
+#include "settings/settings_model.h"
+#include "settings/time_window.h"
+
+#include <QDialog>
+#include <memory>
+
+class QAbstractButton;
+class QButtonGroup;
+
+namespace Ui {
+class Settings;
+}
+
+namespace horavox {
+
+class Announcer;
+class Clock;
+class MessageSink;
+class SpeechEngine;
+class TimeBox;
+class VSpinner;
+struct ProgramState;
+
+// The settings window. It lives from start-up to the end of the run, mostly
+// hidden; its controls are the program's settings, read at the moment of use.
+// It also holds the once-a-minute trigger of the regular announcement and the
+// speech engine every spoken sentence goes through.
+class Settings : public QDialog, public SettingsModel
+{
+    Q_OBJECT
+public:
+    Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, MessageSink &messages,
+             QWidget *parent = nullptr);
+    ~Settings() override;
+
+    // Called before load(); the window does not own it and survives without.
+    void setAnnouncer(Announcer *announcer) { m_announcer = announcer; }
+
+    // The one-time load: file into controls, minute trigger primed with the
+    // current minute, start-up announcement, engine count and voice name.
+    void load();
+
+    // Makes sure the settings file exists, writing the default one if not.
+    void SettingsFileCheck();
+    // Writes the controls to the settings file as a whole; false (and a log
+    // line) when it could not be written, the old file then being intact.
+    bool WriteSettings();
+    // Decides whether now lies in the speaking window; sets InTimeWindow.
+    void CheckRange();
+
+    void TTScheckTime();
+    void TTSAlarm();
+    void StartupSpeak();
+
+    // The entry points the main window's timers press.
+    void Command1(); // hands over ShortTimeText; runs the minute handler on a change
+    void Command2(); // TTScheckTime
+    void Command3(); // TTSAlarm
+
+    // The program is ending: the next close really closes.
+    void closeForQuit();
+
+    QString settingsFilePath() const { return m_settingsFilePath; }
+    qint16 engineCount() const { return m_engineCount; }
+    // The stored values as the controls hold them now.
+    StoredSettings storedSettings() const;
+    WindowBound startBound() const;
+    WindowBound endBound() const;
+
+    // SettingsModel
+    bool ttsSelected() const override;
+    bool clipsSelected() const override;
+    int speed() const override;
+    QString phrase() const override;
+    int announceAtStartup() const override;
+    int alarmMode() const override;
+    int tellTime() const override;
+    int playBleep() const override;
+    SpeechEngine &engine() const override { return m_engine; }
+
+Q_SIGNALS:
+    // The main window shows its unlit speaking lamp.
+    void lampsToIdle();
+    // Alarm mode went off: the main window clears its indicator and stops
+    // the alarm-period timer.
+    void alarmModeSwitchedOff();
+    // Any setting changed; readers may act on it at once.
+    void settingsChanged();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    void applyFormFont();
+    void ReadSettingsFile();
+    void apply(const StoredSettings &s);
+
+    void Option1_Click();
+    void Option2_Click();
+    void Check1_Click();
+    void Check4_Click();
+    void Label5_Change();
+    void hourSpinnerChanged(VSpinner *spinner, TimeBox *box);
+    void minuteSpinnerChanged(VSpinner *spinner, TimeBox *box);
+    void boxChanged(TimeBox *box, int limit);
+    void setLabel5(const QString &text);
+
+    std::unique_ptr<Ui::Settings> m_ui;
+    ProgramState &m_state;
+    Clock &m_clock;
+    SpeechEngine &m_engine;
+    MessageSink &m_messages;
+    Announcer *m_announcer = nullptr;
+    QButtonGroup *m_voiceGroup = nullptr;
+    QButtonGroup *m_startGroup = nullptr;
+    QButtonGroup *m_endGroup = nullptr;
+    QString m_settingsFilePath;
+    QString m_label5; // the minute trigger's text
+    qint16 m_engineCount = 0;
+    bool m_closingForQuit = false;
+};
+
+} // namespace horavox
