@@ -9,7 +9,8 @@
 #include "core/paths.h"
 #include "core/time_texts.h"
 #include "main_window/scheduler/alarm_period.h"
-#include "main_window/scheduler/clock_tick.h"
+#include "main_window/scheduler/clock_face.h"
+#include "main_window/scheduler/dispatch_pump.h"
 #include "main_window/scheduler/dispatcher.h"
 #include "main_window/scheduler/slider_file.h"
 #include "main_window/window_region.h"
@@ -45,8 +46,6 @@ class MainFormDispatchHost final : public DispatcherHost
 {
 public:
     explicit MainFormDispatchHost(MainForm &form) : m_form(form) {}
-    void pressCommand2() override { m_form.settingsWindow()->Command2(); }
-    void pressCommand3() override { m_form.settingsWindow()->Command3(); }
     void PlayBleep() override { m_form.PlayBleep(); }
     void SpeakTimeClips() override { m_form.SpeakTimeClips(); }
     void SpeakElapsedClips() override { m_form.SpeakElapsedClips(); }
@@ -66,11 +65,11 @@ MainForm::MainForm(const MainFormServices &services, QWidget *parent)
     setAttribute(Qt::WA_TranslucentBackground, false);
 
     // Design values of the digit display.
-    m_ui->Numeron1->setProperty("DigitDisplay", QStringLiteral("543"));
-    m_ui->Numeron1->setProperty("DigitColor", 1);
-    m_ui->Numeron1->setProperty("DigitOutLine", false);
-    m_ui->Numeron1->setProperty("DigitSize", 0);
-    m_ui->Numeron1->setProperty("DigitFormat", 2);
+    m_ui->Numeron1->setDigitDisplay(QStringLiteral("543"));
+    m_ui->Numeron1->setDigitColor(Numeron::dgGreen);
+    m_ui->Numeron1->setDigitOutLine(false);
+    m_ui->Numeron1->setDigitSize(Numeron::dgSmall);
+    m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
 
     QFont labelFont = font();
     labelFont.setPixelSize(11);
@@ -87,10 +86,8 @@ MainForm::MainForm(const MainFormServices &services, QWidget *parent)
         Timer1_Timer();
         scheduleClockTick();
     });
-    m_timer2.setInterval(10);
-    m_timer2.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer2, &QTimer::timeout, this, &MainForm::Timer2_Timer);
     m_timer3.setInterval(1000);
+    m_timer3.setTimerType(Qt::PreciseTimer);
     connect(&m_timer3, &QTimer::timeout, this, &MainForm::Timer3_Timer);
 }
 
@@ -149,7 +146,7 @@ void MainForm::Form_Load()
     connect(m_ui->Spanbar1, &Spanbar::MouseDown, this, [this](qint16, qint16, float, float) { sliderMouseDown(); });
     connect(m_ui->Spanbar1, &Spanbar::MouseUp, this, [this](qint16, qint16, float, float) { sliderMouseUp(); });
     SliderCheck(sliderFilePath());
-    m_ui->Spanbar1->setInitial(readSliderPosition(sliderFilePath()));
+    m_ui->Spanbar1->setInitial(qint16(readSliderPosition(sliderFilePath())));
     m_state.AnnounceInterval = m_ui->Spanbar1->RangeLeft();
 
     // 8. The five-cornered shape.
@@ -160,16 +157,21 @@ void MainForm::Form_Load()
     // 9. The clock face.
     ShowClockFace();
 
-    // 10. The voice clips that are missing.
-    WriteVoiceClips();
+    // 10. The voice clips that are missing, in table order.
+    QList<QPair<QString, QString>> clips;
+    for (const ClipRow &row : kClipTable)
+        clips.append({QLatin1String(row.resource), clipFilePath(clipName(row.key))});
+    WriteVoiceClips(clips);
 
     // 11.-12. Alarm mode is off at start.
     m_ui->Label2->setText(QString());
     m_timer3.stop();
 
-    m_alarm = std::make_unique<AlarmPeriod>(m_services.clock);
     m_dispatchHost = std::make_unique<MainFormDispatchHost>(*this);
-    m_dispatcher = std::make_unique<Dispatcher>(*m_settings, m_state, *m_dispatchHost, m_services.clock);
+    m_dispatcher = std::make_unique<Dispatcher>(*m_settings, m_state, *m_announcer, *m_dispatchHost,
+                                                m_services.clock);
+    m_alarm = std::make_unique<AlarmPeriod>(m_services.clock, m_state, *m_dispatcher);
+    m_pump = new DispatchPump(*m_dispatcher, this);
 
     connect(m_settings, &Settings::lampsToIdle, this, [this] { setLamp(false); });
     connect(m_settings, &Settings::alarmModeSwitchedOff, this, [this] {
@@ -190,6 +192,7 @@ void MainForm::startTimers()
 
 void MainForm::scheduleClockTick()
 {
+    // Aligned to the wall clock's second, so the face changes with it.
     m_timer1.start(msUntilNextSecond(now()));
 }
 
@@ -197,6 +200,7 @@ void MainForm::scheduleDispatch()
 {
     if (m_dispatchQueued || m_closing)
         return;
+    // Run once the current handler has returned, as the 10 ms tick would.
     m_dispatchQueued = true;
     QTimer::singleShot(0, this, [this] {
         m_dispatchQueued = false;
@@ -208,48 +212,38 @@ void MainForm::scheduleDispatch()
 
 void MainForm::ShowClockFace()
 {
-    m_ui->Numeron1->setProperty("DigitFormat", 2);
-    const ClockFaceText face = splitLongClockText(longClockText(now().time()));
-    m_ui->Numeron1->setProperty("DigitDisplay", face.digits);
+    m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
+    const ClockFace face = splitClockText(longClockText(now().time()));
+    m_ui->Numeron1->setDigitDisplay(face.digits);
     m_ui->Label1->setText(face.suffix);
 }
 
 void MainForm::Timer1_Timer()
 {
-    m_ui->Numeron1->setProperty("DigitFormat", 2);
+    m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
     const QDateTime t = now();
     const QString longText = longClockText(t.time());
     m_state.ShortTimeText = shortTimeText(t.time());
     if (m_settings)
         m_settings->Command1();
-    const ClockFaceText face = splitLongClockText(longText);
-    m_ui->Numeron1->setProperty("DigitDisplay", face.digits);
+    const ClockFace face = splitClockText(longText);
+    m_ui->Numeron1->setDigitDisplay(face.digits);
     m_ui->Label1->setText(face.suffix);
     scheduleDispatch();
 }
 
 void MainForm::Timer2_Timer()
 {
-    if (!m_dispatcher || m_closing)
-        return;
-    m_dispatcher->tick();
-    // Poll every 10 ms only while a request waits or a voice speaks; an idle
-    // clock wakes once a second.
-    if (m_dispatcher->pending()) {
-        if (!m_timer2.isActive())
-            m_timer2.start();
-    } else {
-        m_timer2.stop();
-    }
+    // The pump polls every 10 ms only while a request waits or a voice
+    // speaks; an idle clock wakes once a second.
+    if (m_pump && !m_closing)
+        m_pump->kick();
 }
 
 void MainForm::Timer3_Timer()
 {
-    if (!m_alarm)
-        return;
-    if (m_alarm->tick())
-        m_dispatcher->alarmPeriodEnded(m_settings->clipsSelected());
-    scheduleDispatch();
+    if (m_alarm && m_alarm->tick())
+        Timer2_Timer();
 }
 
 // ---- Clip playback -------------------------------------------------------
@@ -331,7 +325,7 @@ void MainForm::playClips(const QStringList &clips)
 
 void MainForm::SpeakTimeClips()
 {
-    playClip(timeLeadInClip());
+    playClip(timeClipName());
     // The time is read after the lead-in, so a lead-in that crosses a minute
     // boundary speaks the new minute.
     playClips(timeWords(longClockText(now().time())));
@@ -345,15 +339,19 @@ void MainForm::TimeInitialWav()
 void MainForm::SpeakElapsedClips()
 {
     const qint16 count = m_ui->Spanbar1->RangeLeft();
-    const ElapsedAnnouncement steps = elapsedAnnouncement(count, m_settings->playBleep() == 1,
-                                                          m_settings->tellTime() == 1);
+    const QVector<ElapsedStep> steps = elapsedSteps(count, m_settings->playBleep() == 1,
+                                                    m_settings->tellTime() == 1, AlarmStartStamp);
     for (const ElapsedStep &step : steps) {
         if (m_closing)
             return;
-        switch (step.kind) {
-        case ElapsedStep::Clip: playClip(step.clip); break;
-        case ElapsedStep::CurrentTime: SpeakTimeClips(); break;
-        case ElapsedStep::StartTime: TimeInitialWav(); break;
+        if (step.kind == ElapsedStep::SpeakTimeClips) {
+            // The time telling is read again here: a change made while the
+            // count was spoken takes effect at once.
+            if (m_settings->tellTime() != 1)
+                return;
+            SpeakTimeClips();
+        } else {
+            playClip(step.clip);
         }
     }
 }
@@ -393,7 +391,7 @@ void MainForm::openAbout()
 {
     if (m_about)
         m_about->close();
-    m_about = new Form3(height());
+    m_about = new Form3(height(), screen());
     m_about->show();
 }
 
@@ -404,7 +402,7 @@ void MainForm::WriteSettings()
 
 void MainForm::WriteSlider()
 {
-    horavox::WriteSlider(sliderFilePath(), m_ui->Spanbar1->RangeLeft());
+    horavox::WriteSlider(double(m_ui->Spanbar1->RangeLeft()), sliderFilePath());
 }
 
 void MainForm::closeSequence()
@@ -418,7 +416,6 @@ void MainForm::closeSequence()
     }
     m_closing = true;
     m_timer1.stop();
-    m_timer2.stop();
     m_timer3.stop();
     if (m_about)
         m_about->close();
@@ -447,8 +444,8 @@ void MainForm::closeEvent(QCloseEvent *e)
 
 void MainForm::sliderChanged()
 {
-    m_ui->Numeron1->setProperty("DigitFormat", 3);
-    m_ui->Numeron1->setProperty("DigitDisplay", QString::number(m_ui->Spanbar1->RangeLeft()));
+    m_ui->Numeron1->setDigitFormat(Numeron::dgDecimal);
+    m_ui->Numeron1->setDigitDisplay(QString::number(m_ui->Spanbar1->RangeLeft()));
     m_ui->Label1->setText(QString());
 }
 
@@ -473,12 +470,10 @@ void MainForm::sliderMouseUp()
     ShowClockFace();
     if (m_settings->alarmMode() == 1) {
         showAlarmIndicator();
-        if (m_state.AnnounceInterval != 0) {
-            m_alarm->start(m_state.AnnounceInterval);
+        // A release at interval 0 leaves a running alarm as it was.
+        if (m_state.AnnounceInterval != 0 && m_alarm->start(m_state.AnnounceInterval)) {
             m_timer3.start();
-            const QTime t = now().time();
-            AlarmStartStamp = longClockText(t);
-            m_state.AlarmStartText = mediumTimeText(t);
+            AlarmStartStamp = m_alarm->startStamp();
         }
     }
 }

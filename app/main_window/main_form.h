@@ -24,6 +24,7 @@ class AlarmPeriod;
 class ImageControl;
 class Form3;
 class DispatcherHost;
+class DispatchPump;
 
 // What the main window is built on; the program passes the real ones, tests
 // pass fakes.
@@ -65,7 +66,7 @@ public:
 
     // The three timers' handlers.
     void Timer1_Timer();
-    void Timer2_Timer();
+    void Timer2_Timer(); // one dispatcher pass; it polls on its own while busy
     void Timer3_Timer();
     void ShowClockFace();
 
@@ -114,18 +115,18 @@ private:
     MainFormServices m_services;
     ProgramState m_state;
     std::unique_ptr<Ui::MainForm> m_ui;
-    QPointer<Settings> m_settings;
+    Settings *m_settings = nullptr; // a child: lives as long as this window
     std::unique_ptr<TtsAnnouncer> m_announcer;
     std::unique_ptr<DispatcherHost> m_dispatchHost;
     std::unique_ptr<Dispatcher> m_dispatcher;
     std::unique_ptr<AlarmPeriod> m_alarm;
-    QPointer<Form3> m_about;
+    DispatchPump *m_pump = nullptr;
+    QPointer<QWidget> m_about; // deletes itself when closed
 
     QPixmap m_skin;
     QPixmap m_speakHolder, m_settingsHolder, m_minHolder, m_closeHolder, m_tempHolder;
 
     QTimer m_timer1;      // the clock tick, aligned to the wall clock's second
-    QTimer m_timer2;      // the dispatcher's poll while something is pending
     QTimer m_timer3;      // the alarm period
     bool m_dispatchQueued = false;
     bool m_closing = false;

@@ -10,7 +10,6 @@ namespace horavox_test {
 
 class FakeMedia final : public horavox::MediaControl
 {
-    Q_OBJECT
 public:
     QStringList commands;        // every command, in order
     QStringList played;          // the clip name of every successful open + play
@@ -47,6 +46,9 @@ public:
                 --m_left;
                 if (onQuery)
                     onQuery();
+                if (m_left == 0) // heard to its end: wake the waiting player
+                    QMetaObject::invokeMethod(
+                        this, [this] { Q_EMIT playbackEnded(QStringLiteral("voice1")); }, Qt::QueuedConnection);
             }
             return 0;
         }

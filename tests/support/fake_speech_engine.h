@@ -10,7 +10,6 @@ namespace horavox_test {
 
 class FakeSpeechEngine final : public horavox::SpeechEngine
 {
-    Q_OBJECT
 public:
     QStringList spoken;
     QVector<qint32> speeds;      // the speed in force at each TtsSpeak
