@@ -27,8 +27,8 @@ bool TimeBox::keyPasses(const QKeyEvent &e, qsizetype length, qsizetype selected
     const char16_t c = text.at(0).unicode();
     if (c >= u'0' && c <= u'9')
         return length - selected < kMaxTyped;
-    // Backspace, Enter, Escape; Delete has no character in the original
-    // sense and only removes text.
+    // Backspace, Enter, Escape pass; Delete (which some keyboards send as a
+    // character) only removes text, as it does when it sends none.
     return c == 8 || c == 13 || c == 27 || c == 127;
 }
 
