@@ -228,12 +228,14 @@ void TestDirectSS::sentenceDuringSpeechFollowsIt()
     AudioOutput out;
     TapRecorder tap(out);
     DirectSS ss(&out, only(engine));
+    QSignalSpy busy(&ss, &SpeechEngine::busyChanged);
     ss.TtsSpeak(QStringLiteral("One"));
     QTRY_COMPARE_WITH_TIMEOUT(ss.TtsBusy(), qint16(0), 30000);
+    QTRY_COMPARE(busy.count(), 2); // the end is signalled after TtsBusy turns 0
     const qint64 single = spokenFrames(tap.samples());
     tap.clear();
+    busy.clear();
 
-    QSignalSpy busy(&ss, &SpeechEngine::busyChanged);
     ss.TtsSpeak(QStringLiteral("One"));
     ss.TtsSpeak(QStringLiteral("One"));
     QTRY_COMPARE_WITH_TIMEOUT(ss.TtsBusy(), qint16(0), 30000);
