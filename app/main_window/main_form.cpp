@@ -409,11 +409,7 @@ void MainForm::closeSequence()
 {
     if (m_closing)
         return;
-    m_services.engine.TtsStop();
-    if (m_settings->alarmMode() == 0) {
-        WriteSettings();
-        WriteSlider();
-    }
+    saveForExit();
     m_closing = true;
     m_timer1.stop();
     m_timer3.stop();
@@ -423,6 +419,15 @@ void MainForm::closeSequence()
     Form_Unload();
     hide();
     Q_EMIT finished();
+}
+
+void MainForm::saveForExit()
+{
+    m_services.engine.TtsStop();
+    if (m_settings->alarmMode() == 0) {
+        WriteSettings();
+        WriteSlider();
+    }
 }
 
 void MainForm::Form_Unload()

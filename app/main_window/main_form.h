@@ -79,6 +79,10 @@ public:
     void openSettings();
     void openAbout();
     void closeSequence();
+    // What closing saves: the speech stops, and with alarm mode off the
+    // settings and the slider are written. The close sequence runs it; so
+    // does the end of the desktop session.
+    void saveForExit();
 
     ProgramState &state() { return m_state; }
     Settings *settingsWindow() const { return m_settings; }
