@@ -159,6 +159,10 @@ int main(int argc, char **argv)
 
     std::printf("driver %s, %d Hz, %d-frame buffer, %d device(s)\n", SDL_GetCurrentAudioDriver(),
                 out.sampleRate(), AudioOutput::Options{}.bufferFrames, out.deviceCount());
+    if (out.deviceCount() == 0) {
+        std::printf("no audio device: nothing to measure\n");
+        return 0;
+    }
     std::printf("%-52s %8s %8s %8s\n", "", "min", "median", "max");
 
     // Gap between two clips played the way the clock plays them, and by a
