@@ -1,0 +1,118 @@
+// The whole road of an on-demand announcement: the main window at a fake
+// 9:05 AM, the Speak button pressed, the real clip player rendering through
+// SDL's disk driver. What reaches the "device" must be the five clips in
+// order, each whole, one straight after the other.
+#include "main_window/main_form.h"
+
+#include "core/message_sink.h"
+#include "core/paths.h"
+#include "fake_clock.h"
+#include "fake_speech_engine.h"
+#include "main_window/image_control.h"
+#include "resources/resources.h"
+#include "speech/audio/audio_output.h"
+#include "speech/audio/sdl_media_control.h"
+#include "speech/audio/wav_reader.h"
+#include "test_main.h"
+#include "ui_main_form.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstring>
+
+using namespace horavox;
+using namespace horavox_test;
+
+namespace {
+
+class NoMessages final : public MessageSink
+{
+public:
+    int count = 0;
+    void information(QWidget *, const QString &, const QString &) override { ++count; }
+};
+
+std::vector<int16_t> clipSamples(const char *resource)
+{
+    const WavResult wav = parseWav(resourceBytes(QStringLiteral("CUSTOM"), QLatin1String(resource)));
+    const QByteArray &bytes = wav.clip.samples;
+    std::vector<int16_t> out(size_t(bytes.size()) / 2);
+    std::memcpy(out.data(), bytes.constData(), out.size() * 2);
+    return out;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestSpeakEndToEnd : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void speakAtFivePastNine()
+    {
+        QTemporaryDir dir;
+        const QString recording = dir.filePath(QStringLiteral("device.raw"));
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
+
+        writeFile(settingsFilePath(), "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+        writeFile(sliderFilePath(), "0\r\n");
+
+        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0)));
+        FakeSpeechEngine engine;
+        NoMessages messages;
+        {
+            AudioOutput output(AudioOutput::Options{44100, 256, 200});
+            SdlMediaControl media(&output);
+            MainForm form(MainFormServices{clock, media, engine, messages});
+            form.Form_Load();
+            QVERIFY(media.waveOutDeviceCount() > 0);
+
+            QTest::mousePress(form.ui()->SpeakB, Qt::LeftButton);
+            QTest::mouseRelease(form.ui()->SpeakB, Qt::LeftButton);
+            QCOMPARE(messages.count, 0);
+            // The device closes itself after a short silence, flushing the file.
+            QTRY_VERIFY_WITH_TIMEOUT(!output.isDeviceOpen(), 5000);
+        }
+
+        QFile f(recording);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray raw = f.readAll();
+        std::vector<int16_t> heard(size_t(raw.size()) / 2);
+        std::memcpy(heard.data(), raw.constData(), heard.size() * 2);
+
+        const char *expected[] = {"TIME", "NINE", "OH", "FIVE", "AM"};
+        auto from = heard.begin();
+        qint64 previousEnd = -1;
+        qint64 worstGap = 0;
+        for (const char *word : expected) {
+            const std::vector<int16_t> clip = clipSamples(word);
+            QVERIFY2(!clip.empty(), word);
+            const auto at = std::search(from, heard.end(), clip.begin(), clip.end());
+            QVERIFY2(at != heard.end(), qPrintable(QStringLiteral("%1 not heard whole, in order").arg(word)));
+            const qint64 start = at - heard.begin();
+            if (previousEnd >= 0) {
+                // Only silence lies between two clips.
+                QVERIFY(std::all_of(heard.begin() + previousEnd, at, [](int16_t s) { return s == 0; }));
+                worstGap = std::max(worstGap, start - previousEnd);
+            }
+            previousEnd = start + qint64(clip.size());
+            from = at + qint64(clip.size());
+        }
+        qInfo("longest gap between clips: %.2f ms", worstGap * 1000.0 / 44100.0);
+        QVERIFY2(worstGap <= 441, qPrintable(QStringLiteral("gap of %1 samples").arg(worstGap)));
+    }
+};
+
+HORAVOX_TEST_MAIN(TestSpeakEndToEnd)
+#include "test_speak_e2e.moc"
