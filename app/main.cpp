@@ -4,6 +4,12 @@
 #include "main_window/main_form.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
+#include "shell/command_line.h"
+#include "shell/instance_channel.h"
+#include "shell/say_time.h"
+#include "shell/session_guard.h"
+#include "shell/stderr_message_sink.h"
+#include "shell/window_position.h"
 
 #include <QApplication>
 #include <QFile>
@@ -45,6 +51,50 @@ private:
     bool m_done = false;
 };
 
+// With no display to open, a run that shows no window still works.
+void chooseWindowlessPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+void bringForward(QWidget &window)
+{
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// `--say-time` with no clock running: the window is loaded but never shown,
+// says the time once and the program ends.
+int sayTimeAlone(QApplication &app)
+{
+    horavox::AudioOutput audio;
+    horavox::SdlMediaControl media(&audio);
+    horavox::DirectSS engine(&audio, horavox::DirectSS::Options{});
+    horavox::StderrMessageSink messages;
+
+    horavox::MainForm window({horavox::systemClock(), media, engine, messages});
+    window.Form_Load();
+    horavox::SayTimeRun run(window, engine);
+    QObject::connect(&run, &horavox::SayTimeRun::finished, &app, [](bool completed) {
+        if (!completed)
+            std::fprintf(stderr, "horavox: the voice did not finish in time\n");
+        QCoreApplication::exit(completed ? 0 : 1);
+    });
+    QTimer::singleShot(0, &run, &horavox::SayTimeRun::start);
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -53,8 +103,53 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Horavox"));
     QApplication::setApplicationVersion(QStringLiteral(HORAVOX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("horavox"));
+
+    // Read before the application object exists: --help and --version must
+    // work where no display can be opened.
+    const horavox::CommandLine command = horavox::parseCommandLine(argumentsOf(argc, argv));
+    switch (command.action) {
+    case horavox::CommandLine::Action::ShowHelp:
+    case horavox::CommandLine::Action::ShowVersion:
+        std::fputs(command.output.toLocal8Bit().constData(), stdout);
+        return horavox::exitCodeFor(command.action);
+    case horavox::CommandLine::Action::Fail:
+        std::fputs(command.output.toLocal8Bit().constData(), stderr);
+        return horavox::exitCodeFor(command.action);
+    case horavox::CommandLine::Action::SayTime:
+        chooseWindowlessPlatform();
+        break;
+    case horavox::CommandLine::Action::Run:
+        break;
+    }
+    const bool sayTime = command.action == horavox::CommandLine::Action::SayTime;
+
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/ICON/horavox")));
+
+    // One clock per user: a running one takes the request instead. A
+    // benchmark run measures a start of its own and must not be handed over.
+    const bool benchRun = qEnvironmentVariableIsSet("HORAVOX_BENCH_SHOWN");
+    const QString socketPath = horavox::instanceSocketPath();
+    const horavox::InstanceCommand request =
+        sayTime ? horavox::InstanceCommand::SayTime : horavox::InstanceCommand::Raise;
+    const horavox::HandOver handOver =
+        benchRun ? horavox::HandOver::NoInstance : horavox::sendToRunningInstance(socketPath, request);
+    if (handOver == horavox::HandOver::Delivered)
+        return 0;
+    if (sayTime)
+        return sayTimeAlone(app);
+
+    horavox::InstanceServer server;
+    if (!benchRun) {
+        if (handOver == horavox::HandOver::NoInstance && !server.listen(socketPath)) {
+            // Another clock started in the same moment and won the socket.
+            if (horavox::sendToRunningInstance(socketPath, request) == horavox::HandOver::Delivered)
+                return 0;
+        }
+        if (!server.isListening())
+            std::fprintf(stderr, "horavox: cannot listen on %s; a second start will open a second clock\n",
+                         qPrintable(socketPath));
+    }
 
     horavox::AudioOutput audio;
     horavox::SdlMediaControl media(&audio);
@@ -62,8 +157,29 @@ int main(int argc, char **argv)
     horavox::DialogMessageSink messages;
 
     horavox::MainForm window({horavox::systemClock(), media, engine, messages});
+    horavox::WindowPositionKeeper position(&window, horavox::windowPositionPath());
+    horavox::SessionGuard session([&window, &position] {
+        window.saveForExit();
+        position.flush();
+    });
+    session.installSignalHandlers();
+    QObject::connect(&session, &horavox::SessionGuard::terminationRequested, &app, &QApplication::quit);
+    QObject::connect(&window, &horavox::MainForm::finished, &session, [&session, &position] {
+        // The close sequence has saved the settings; the place is all that is left.
+        session.alreadySaved();
+        position.flush();
+    });
     QObject::connect(&window, &horavox::MainForm::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&server, &horavox::InstanceServer::commandReceived, &window,
+                     [&window](horavox::InstanceCommand c) {
+                         if (c == horavox::InstanceCommand::Raise)
+                             bringForward(window);
+                         else
+                             horavox::requestTimeAnnouncement(window);
+                     });
+
     window.Form_Load();
+    position.restore();
     window.show();
     if (qEnvironmentVariableIsSet("HORAVOX_BENCH_SHOWN") && window.windowHandle())
         window.windowHandle()->installEventFilter(new ShownReporter(&window));

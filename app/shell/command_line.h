@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace horavox {
+
+// What the program was asked to do on its command line.
+struct CommandLine
+{
+    enum class Action {
+        Run,         // open the clock (or bring the running one forward)
+        SayTime,     // speak the time once, then exit
+        ShowHelp,    // print `output` to standard output, exit 0
+        ShowVersion, // print `output` to standard output, exit 0
+        Fail,        // print `output` to standard error, exit 1
+    };
+    Action action = Action::Run;
+    QString output;
+};
+
+// Reads the arguments (the program's name first). It needs no application
+// object, so --help and --version work where no display can be opened.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// The exit code that goes with an action that ends the program at once.
+int exitCodeFor(CommandLine::Action action);
+
+} // namespace horavox

@@ -1,0 +1,94 @@
+#include "say_time.h"
+
+#include "components/speech_engine.h"
+#include "main_window/main_form.h"
+#include "settings/settings_window.h"
+
+namespace horavox {
+
+namespace {
+bool clipPlaying(MainForm &form)
+{
+    return form.state().WaveModeText == QLatin1String("playing");
+}
+} // namespace
+
+void requestTimeAnnouncement(MainForm &form)
+{
+    Settings *settings = form.settingsWindow();
+    if (!settings)
+        return;
+    ProgramState &state = form.state();
+    if (settings->alarmMode() != 0) {
+        form.speakNow();
+        return;
+    }
+    if (settings->clipsSelected()) {
+        // The dispatcher plays the bleep (if wanted) and the clips, or holds
+        // the request until a clip that is playing has ended.
+        state.ClipTimeRequest = true;
+    } else if (settings->ttsSelected()) {
+        if (settings->playBleep() != 0)
+            state.TTSBleepTimeRequest = true; // bleep, then the sentence, once the engine is silent
+        else
+            form.speakNow();
+    }
+    form.Timer2_Timer();
+}
+
+bool voiceSilent(MainForm &form, const SpeechEngine &engine)
+{
+    const ProgramState &state = form.state();
+    return !state.ClipTimeRequest && !state.TTSBleepTimeRequest && !clipPlaying(form)
+           && engine.TtsBusy() == 0;
+}
+
+SayTimeRun::SayTimeRun(MainForm &form, SpeechEngine &engine, int timeoutMs, QObject *parent)
+    : QObject(parent), m_form(form), m_engine(engine)
+{
+    m_poll.setInterval(kPollMs);
+    connect(&m_poll, &QTimer::timeout, this, &SayTimeRun::poll);
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(timeoutMs);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { end(false); });
+}
+
+void SayTimeRun::start()
+{
+    Settings *settings = m_form.settingsWindow();
+    // The load has run the start-up announcement when it is switched on; it
+    // is the same announcement this run is for, so it counts as this one.
+    m_byLoad = settings && settings->announceAtStartup() == 1;
+    // The clips are played from inside the dispatcher, so the watch must be
+    // running before it is called.
+    m_deadline.start();
+    m_poll.start();
+    if (m_byLoad)
+        m_form.Timer2_Timer(); // serves what the load only requested
+    else
+        requestTimeAnnouncement(m_form);
+    if (!m_done)
+        poll();
+}
+
+void SayTimeRun::poll()
+{
+    // Clips are played inside the dispatcher with events running, so this
+    // may be reached in the middle of them; the player then reads "playing".
+    if (voiceSilent(m_form, m_engine))
+        end(true);
+}
+
+void SayTimeRun::end(bool completed)
+{
+    if (m_done)
+        return;
+    m_done = true;
+    m_poll.stop();
+    m_deadline.stop();
+    if (!completed)
+        m_engine.TtsStop();
+    Q_EMIT finished(completed);
+}
+
+} // namespace horavox

@@ -1,0 +1,14 @@
+#pragma once
+#include "core/message_sink.h"
+
+namespace horavox {
+
+// For runs without a window (--say-time): a message box nobody can see would
+// wait for ever, so the message goes to standard error instead.
+class StderrMessageSink final : public MessageSink
+{
+public:
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+};
+
+} // namespace horavox

@@ -1,0 +1,93 @@
+#include "shell/command_line.h"
+
+#include "test_main.h"
+
+using namespace horavox;
+using Action = CommandLine::Action;
+
+Q_DECLARE_METATYPE(horavox::CommandLine::Action)
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void actions_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("outputHas"); // a piece the output must contain
+
+        const QString p = QStringLiteral("/usr/bin/horavox");
+        QTest::newRow("nothing") << QStringList{p} << Action::Run << QString();
+        QTest::newRow("no program name") << QStringList{} << Action::Run << QString();
+        QTest::newRow("say-time") << QStringList{p, "--say-time"} << Action::SayTime << QString();
+        QTest::newRow("help") << QStringList{p, "--help"} << Action::ShowHelp << "--say-time";
+        QTest::newRow("-h") << QStringList{p, "-h"} << Action::ShowHelp << "--version";
+        QTest::newRow("help beats a bad option") << QStringList{p, "--bogus", "--help"} << Action::ShowHelp
+                                                 << "--say-time";
+        QTest::newRow("help beats a stray word") << QStringList{p, "tick", "--help"} << Action::ShowHelp
+                                                 << "Usage: horavox";
+        QTest::newRow("version") << QStringList{p, "--version"} << Action::ShowVersion
+                                 << "horavox " HORAVOX_VERSION "\n";
+        QTest::newRow("-v") << QStringList{p, "-v"} << Action::ShowVersion << "horavox " HORAVOX_VERSION;
+        QTest::newRow("version beats say-time") << QStringList{p, "--say-time", "--version"}
+                                                << Action::ShowVersion << "horavox";
+        QTest::newRow("unknown long option") << QStringList{p, "--bogus"} << Action::Fail << "'bogus'";
+        QTest::newRow("unknown short option") << QStringList{p, "-x"} << Action::Fail << "'x'";
+        QTest::newRow("say-time takes no value") << QStringList{p, "--say-time=now"} << Action::Fail
+                                                 << "say-time";
+        QTest::newRow("stray word") << QStringList{p, "now"} << Action::Fail << "'now'";
+        QTest::newRow("single-dash long option") << QStringList{p, "-say-time"} << Action::Fail << "horavox:";
+    }
+    void actions()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(Action, action);
+        QFETCH(QString, outputHas);
+        const CommandLine cl = parseCommandLine(args);
+        QCOMPARE(cl.action, action);
+        QVERIFY2(cl.output.contains(outputHas), qPrintable(cl.output));
+        if (action == Action::Run || action == Action::SayTime)
+            QVERIFY(cl.output.isEmpty());
+    }
+
+    void versionIsExactlyOneLine()
+    {
+        QCOMPARE(parseCommandLine({"horavox", "--version"}).output,
+                 QStringLiteral("horavox " HORAVOX_VERSION "\n"));
+    }
+
+    void helpNamesTheProgramNotAPlaceholder()
+    {
+        const QString help = parseCommandLine({"/opt/x/bin/horavox", "--help"}).output;
+        QVERIFY2(help.startsWith(QStringLiteral("Usage: horavox ")), qPrintable(help));
+        QVERIFY(!help.contains(QLatin1Char('<')));
+        QVERIFY(help.contains(QStringLiteral("--help")));
+    }
+
+    void failureTellsWhereHelpIs()
+    {
+        const QString text = parseCommandLine({"horavox", "--bogus"}).output;
+        QVERIFY(text.startsWith(QStringLiteral("horavox: ")));
+        QVERIFY(text.contains(QStringLiteral("horavox --help")));
+        QVERIFY(text.endsWith(QLatin1Char('\n')));
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<int>("code");
+        QTest::newRow("help") << Action::ShowHelp << 0;
+        QTest::newRow("version") << Action::ShowVersion << 0;
+        QTest::newRow("fail") << Action::Fail << 1;
+    }
+    void exitCodes()
+    {
+        QFETCH(Action, action);
+        QFETCH(int, code);
+        QCOMPARE(exitCodeFor(action), code);
+    }
+};
+
+HORAVOX_TEST_MAIN(TestCommandLine)
+#include "test_command_line.moc"

@@ -1,0 +1,229 @@
+#include "shell/instance_channel.h"
+
+#include "test_main.h"
+
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace horavox;
+
+Q_DECLARE_METATYPE(horavox::InstanceCommand)
+Q_DECLARE_METATYPE(horavox::HandOver)
+
+namespace {
+
+QString socketIn(const char *name)
+{
+    return QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).filePath(QLatin1String(name));
+}
+
+// The client blocks while it waits for the answer, so it runs on a thread of
+// its own while this one serves.
+HandOver sendFromThread(const QString &path, InstanceCommand command, int timeoutMs = 2000)
+{
+    HandOver result = HandOver::Failed;
+    std::unique_ptr<QThread> t(QThread::create([&] { result = sendToRunningInstance(path, command, timeoutMs); }));
+    t->start();
+    while (!t->wait(5))
+        QCoreApplication::processEvents();
+    return result;
+}
+
+QByteArray rawExchange(const QString &path, const QByteArray &bytes)
+{
+    QByteArray reply;
+    std::unique_ptr<QThread> t(QThread::create([&] {
+        QLocalSocket s;
+        s.connectToServer(path);
+        if (!s.waitForConnected(1000))
+            return;
+        s.write(bytes);
+        s.waitForBytesWritten(1000);
+        while (s.waitForReadyRead(1000))
+            reply += s.readAll();
+        reply += s.readAll();
+    }));
+    t->start();
+    while (!t->wait(5))
+        QCoreApplication::processEvents();
+    return reply;
+}
+
+// What a crashed clock leaves behind: the socket file, with nobody on it.
+bool leaveStaleSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_un addr = {};
+    addr.sun_family = AF_UNIX;
+    const QByteArray p = QFile::encodeName(path);
+    if (size_t(p.size()) >= sizeof addr.sun_path) {
+        ::close(fd);
+        return false;
+    }
+    std::memcpy(addr.sun_path, p.constData(), size_t(p.size()));
+    const bool ok = ::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0;
+    ::close(fd);
+    return ok && QFileInfo::exists(path);
+}
+
+} // namespace
+
+class TestInstanceChannel : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        for (const char *name : {"a.socket", "b.socket", "stale.socket"})
+            QFile::remove(socketIn(name));
+    }
+
+    void parsing_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<InstanceCommand>("command");
+        QTest::newRow("raise") << QByteArray("raise\n") << true << InstanceCommand::Raise;
+        QTest::newRow("raise, no newline") << QByteArray("raise") << true << InstanceCommand::Raise;
+        QTest::newRow("say-time") << QByteArray("say-time\n") << true << InstanceCommand::SayTime;
+        QTest::newRow("say-time, CR LF") << QByteArray("say-time\r\n") << true << InstanceCommand::SayTime;
+        QTest::newRow("capitals") << QByteArray("RAISE\n") << false << InstanceCommand::Raise;
+        QTest::newRow("empty") << QByteArray("\n") << false << InstanceCommand::Raise;
+        QTest::newRow("two words") << QByteArray("say-time now\n") << false << InstanceCommand::Raise;
+        QTest::newRow("prefix only") << QByteArray("say\n") << false << InstanceCommand::Raise;
+    }
+    void parsing()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, known);
+        QFETCH(InstanceCommand, command);
+        InstanceCommand got = InstanceCommand::Raise;
+        QCOMPARE(parseCommand(line, &got), known);
+        if (known)
+            QCOMPARE(got, command);
+    }
+
+    void commandsTravelAsTheirLines()
+    {
+        for (InstanceCommand c : {InstanceCommand::Raise, InstanceCommand::SayTime}) {
+            InstanceCommand back = c == InstanceCommand::Raise ? InstanceCommand::SayTime : InstanceCommand::Raise;
+            const QByteArray line = commandLine(c);
+            QVERIFY(line.endsWith('\n'));
+            QCOMPARE(line.count('\n'), 1);
+            QVERIFY(parseCommand(line, &back));
+            QCOMPARE(back, c);
+        }
+        QCOMPARE(commandLine(InstanceCommand::Raise), QByteArray("raise\n"));
+        QCOMPARE(commandLine(InstanceCommand::SayTime), QByteArray("say-time\n"));
+    }
+
+    void socketLivesInTheRuntimeFolder()
+    {
+        const QString path = instanceSocketPath();
+        QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(qEnvironmentVariable("XDG_RUNTIME_DIR")).absoluteFilePath());
+        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("horavox.socket"));
+    }
+
+    void handOver_data()
+    {
+        QTest::addColumn<InstanceCommand>("command");
+        QTest::newRow("raise") << InstanceCommand::Raise;
+        QTest::newRow("say-time") << InstanceCommand::SayTime;
+    }
+    void handOver()
+    {
+        QFETCH(InstanceCommand, command);
+        InstanceServer server;
+        QVERIFY(server.listen(socketIn("a.socket")));
+        QSignalSpy received(&server, &InstanceServer::commandReceived);
+        QCOMPARE(sendFromThread(socketIn("a.socket"), command), HandOver::Delivered);
+        QTRY_COMPARE(received.count(), 1);
+        QCOMPARE(received.first().first().value<InstanceCommand>(), command);
+    }
+
+    void serverKeepsServingOneClientAfterAnother()
+    {
+        InstanceServer server;
+        QVERIFY(server.listen(socketIn("a.socket")));
+        QSignalSpy received(&server, &InstanceServer::commandReceived);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(sendFromThread(socketIn("a.socket"), InstanceCommand::SayTime), HandOver::Delivered);
+        QTRY_COMPARE(received.count(), 5);
+    }
+
+    void nothingListeningIsNoInstance()
+    {
+        QCOMPARE(sendToRunningInstance(socketIn("a.socket"), InstanceCommand::Raise, 500), HandOver::NoInstance);
+    }
+
+    void staleSocketIsClearedByTheClient()
+    {
+        const QString path = socketIn("stale.socket");
+        QVERIFY(leaveStaleSocket(path));
+        QCOMPARE(sendToRunningInstance(path, InstanceCommand::Raise, 500), HandOver::NoInstance);
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    void staleSocketIsTakenOverByTheServer()
+    {
+        const QString path = socketIn("stale.socket");
+        QVERIFY(leaveStaleSocket(path));
+        InstanceServer server;
+        QVERIFY2(server.listen(path), qPrintable(server.errorString()));
+        QSignalSpy received(&server, &InstanceServer::commandReceived);
+        QCOMPARE(sendFromThread(path, InstanceCommand::Raise), HandOver::Delivered);
+        QTRY_COMPARE(received.count(), 1);
+    }
+
+    void liveServerIsNotTakenOver()
+    {
+        InstanceServer first;
+        QVERIFY(first.listen(socketIn("a.socket")));
+        InstanceServer second;
+        QVERIFY(!second.listen(socketIn("a.socket")));
+        QVERIFY(!second.isListening());
+        QSignalSpy received(&first, &InstanceServer::commandReceived);
+        QCOMPARE(sendFromThread(socketIn("a.socket"), InstanceCommand::SayTime), HandOver::Delivered);
+        QTRY_COMPARE(received.count(), 1);
+    }
+
+    void unknownCommandIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("unknown word") << QByteArray("quit\n");
+        QTest::newRow("endless line") << QByteArray(200, 'x');
+    }
+    void unknownCommandIsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        InstanceServer server;
+        QVERIFY(server.listen(socketIn("a.socket")));
+        QSignalSpy received(&server, &InstanceServer::commandReceived);
+        QCOMPARE(rawExchange(socketIn("a.socket"), bytes), QByteArray("unknown\n"));
+        QTest::qWait(50);
+        QCOMPARE(received.count(), 0);
+    }
+
+    void silentServerIsAFailureNotAHang()
+    {
+        // Something holds the socket and accepts, but never answers.
+        QLocalServer mute;
+        QVERIFY(mute.listen(socketIn("b.socket")));
+        QCOMPARE(sendFromThread(socketIn("b.socket"), InstanceCommand::Raise, 300), HandOver::Failed);
+        // A failure is not a crash: the socket of a live holder stays.
+        QVERIFY(QFileInfo::exists(socketIn("b.socket")));
+    }
+};
+
+HORAVOX_TEST_MAIN(TestInstanceChannel)
+#include "test_instance_channel.moc"

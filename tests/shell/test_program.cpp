@@ -1,0 +1,192 @@
+// The built program itself, run as a user or a desktop would run it.
+#include "shell/instance_channel.h"
+
+#include "core/paths.h"
+#include "shell/window_position.h"
+#include "test_main.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace horavox;
+
+Q_DECLARE_METATYPE(horavox::InstanceCommand)
+
+namespace {
+
+const QString kProgram = QStringLiteral(HORAVOX_BINARY);
+
+struct Result
+{
+    bool finished = false;
+    int code = -1;
+    QByteArray out, err;
+};
+
+// Runs the program to its end while this thread keeps serving events, so
+// that a server in this process can answer it.
+Result runProgram(const QStringList &args, int timeoutMs = 20000)
+{
+    QProcess p;
+    p.start(kProgram, args);
+    Result r;
+    if (!p.waitForStarted(5000))
+        return r;
+    QSignalSpy done(&p, &QProcess::finished);
+    r.finished = done.wait(timeoutMs);
+    if (!r.finished) {
+        p.kill();
+        p.waitForFinished(2000);
+    }
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+// What a crashed clock leaves behind: the socket file, with nobody on it.
+bool leaveStaleSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_un addr = {};
+    addr.sun_family = AF_UNIX;
+    const QByteArray p = QFile::encodeName(path);
+    if (size_t(p.size()) >= sizeof addr.sun_path) {
+        ::close(fd);
+        return false;
+    }
+    std::memcpy(addr.sun_path, p.constData(), size_t(p.size()));
+    const bool ok = ::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0;
+    ::close(fd);
+    return ok && QFileInfo::exists(path);
+}
+
+HandOver sendFromThread(InstanceCommand command)
+{
+    HandOver result = HandOver::Failed;
+    std::unique_ptr<QThread> t(QThread::create([&] { result = sendToRunningInstance(instanceSocketPath(), command, 2000); }));
+    t->start();
+    while (!t->wait(5))
+        QCoreApplication::processEvents();
+    return result;
+}
+
+} // namespace
+
+class TestProgram : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        QDir(configDir()).removeRecursively();
+        QFile::remove(instanceSocketPath());
+    }
+
+    void answersAtOnce_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("horavox " HORAVOX_VERSION "\n")
+                                 << QByteArray();
+        QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("--say-time") << QByteArray();
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << 1 << QByteArray() << QByteArray("'bogus'");
+        QTest::newRow("stray word") << QStringList{"now"} << 1 << QByteArray() << QByteArray("'now'");
+    }
+    void answersAtOnce()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        const Result r = runProgram(args);
+        QVERIFY(r.finished);
+        QCOMPARE(r.code, code);
+        if (out.isEmpty())
+            QVERIFY2(r.out.isEmpty(), r.out.constData());
+        else
+            QVERIFY2(r.out.contains(out), r.out.constData());
+        if (err.isEmpty())
+            QVERIFY2(r.err.isEmpty(), r.err.constData());
+        else
+            QVERIFY2(r.err.contains(err), r.err.constData());
+        // Nothing of the clock was started: no files, no socket.
+        QVERIFY(!QFile::exists(settingsFilePath()));
+        QVERIFY(!QFile::exists(instanceSocketPath()));
+    }
+
+    void secondStartHandsOver_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<InstanceCommand>("command");
+        QTest::newRow("say-time") << QStringList{"--say-time"} << InstanceCommand::SayTime;
+        QTest::newRow("plain start") << QStringList{} << InstanceCommand::Raise;
+    }
+    void secondStartHandsOver()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(InstanceCommand, command);
+        InstanceServer server;
+        QVERIFY(server.listen(instanceSocketPath()));
+        QSignalSpy received(&server, &InstanceServer::commandReceived);
+        const Result r = runProgram(args);
+        QVERIFY(r.finished);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(received.count(), 1);
+        QCOMPARE(received.first().first().value<InstanceCommand>(), command);
+        // It asked; it did not load a clock of its own.
+        QVERIFY(!QFile::exists(settingsFilePath()));
+    }
+
+    void sayTimeAloneSpeaksAndEnds()
+    {
+        // No clock runs: the program loads its settings (the default ones
+        // announce at start-up), says the time once and ends by itself.
+        const Result r = runProgram({"--say-time"}, 60000);
+        QVERIFY2(r.finished, r.err.constData());
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.err.isEmpty(), r.err.constData());
+        QVERIFY(QFile::exists(settingsFilePath()));
+        // It never became the running clock.
+        QVERIFY(!QFile::exists(instanceSocketPath()));
+    }
+
+    void runningClockSavesOnTerminationAndTakesOverAStaleSocket()
+    {
+        // A crashed clock's socket is in the way.
+        QVERIFY(leaveStaleSocket(instanceSocketPath()));
+
+        QProcess clock;
+        clock.start(kProgram, {});
+        QVERIFY(clock.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(sendFromThread(InstanceCommand::Raise) == HandOver::Delivered, 20000);
+        QCOMPARE(sendFromThread(InstanceCommand::SayTime), HandOver::Delivered);
+
+        // What the clock wrote at start is gone; the end must write it again.
+        QVERIFY(QFile::remove(settingsFilePath()));
+        QVERIFY(QFile::remove(sliderFilePath()));
+        ::kill(pid_t(clock.processId()), SIGTERM);
+        QVERIFY(clock.waitForFinished(20000));
+        QCOMPARE(clock.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(clock.exitCode(), 0);
+        QVERIFY(QFile::exists(settingsFilePath()));
+        QVERIFY(QFile::exists(sliderFilePath()));
+        QVERIFY(WindowPositionStore(windowPositionPath()).load().has_value());
+        // The socket is gone with it; the next start finds nobody.
+        QCOMPARE(sendToRunningInstance(instanceSocketPath(), InstanceCommand::Raise, 500), HandOver::NoInstance);
+    }
+};
+
+HORAVOX_TEST_MAIN(TestProgram)
+#include "test_program.moc"
