@@ -122,7 +122,9 @@ void LoadDataIntoFile(const QString &dataName, const QString &fileName)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    if (file.write(bytes) != bytes.size()) {
+    // Flushed before the commit: on a full disk QSaveFile would otherwise
+    // rename a short file into place, which every later start would keep.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return;
     }

@@ -28,6 +28,16 @@ bool write(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return false;
     }
+    // QSaveFile buffers small writes and, when the buffer cannot reach the
+    // disk (full, or over a size limit), still commits the empty file over
+    // the old one. Pushing the bytes out first makes that failure visible
+    // while the old file is still in place.
+    if (!file.flush()) {
+        qWarning("Cannot write the settings file %s: %s", qPrintable(path),
+                 qPrintable(file.errorString()));
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
         qWarning("Cannot write the settings file %s: %s", qPrintable(path),
                  qPrintable(file.errorString()));

@@ -21,7 +21,13 @@ bool writeLine(const QString &path, const QByteArray &line)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(line + "\r\n");
+    const QByteArray bytes = line + "\r\n";
+    // Flushed before the commit: QSaveFile would otherwise put an empty file
+    // in place of the old one when the disk refuses the buffered bytes.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 
