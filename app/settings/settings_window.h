@@ -4,6 +4,7 @@
 #include "settings/time_window.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <memory>
 
 class QAbstractButton;
@@ -119,6 +120,11 @@ private:
     QButtonGroup *m_endGroup = nullptr;
     QString m_settingsFilePath;
     QString m_label5; // the minute trigger's text
+    // The last hour or so of minutes the trigger has fired for, as date, UTC
+    // offset and text: a wall clock set back across a minute boundary shows
+    // that minute again, and it must not be announced twice. The offset keeps
+    // the repeated hour at the end of summer time new minutes.
+    QStringList m_firedMinutes;
     qint16 m_engineCount = 0;
     bool m_closingForQuit = false;
 };
