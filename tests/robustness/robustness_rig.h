@@ -1,0 +1,75 @@
+#pragma once
+// Shared pieces of the fault tests: a main window on a given clock and media
+// layer, and a reading of which words the clip player was asked for.
+#include "core/message_sink.h"
+#include "core/paths.h"
+#include "fake_clock.h"
+#include "fake_speech_engine.h"
+#include "main_window/main_form.h"
+#include "speech/clip_table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <memory>
+
+namespace horavox_test {
+
+class RecordingSink final : public horavox::MessageSink
+{
+public:
+    QStringList shown;
+    void information(QWidget *, const QString &title, const QString &text) override
+    {
+        shown << title + QLatin1Char('|') + text;
+    }
+};
+
+// Recorded voice, not at start-up, the whole day, no bleep.
+inline const QByteArray kQuietSettings = "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The resource name of a clip ("NINE"), "?" for a name outside the table.
+inline QString wordOf(const QString &clipName)
+{
+    for (const horavox::ClipRow &row : horavox::kClipTable)
+        if (horavox::clipName(row.key).compare(clipName, Qt::CaseInsensitive) == 0)
+            return QLatin1String(row.resource);
+    return QStringLiteral("?");
+}
+
+// Clip names grouped into announcements: each starts at the TIME clip.
+inline QStringList announcements(const QStringList &clips)
+{
+    QStringList out;
+    for (const QString &c : clips) {
+        const QString w = wordOf(c);
+        if (w == QLatin1String("TIME") || out.isEmpty())
+            out << w;
+        else
+            out.last() += QLatin1Char(' ') + w;
+    }
+    return out;
+}
+
+inline void cleanFolders()
+{
+    QDir(horavox::configDir()).removeRecursively();
+    QDir(horavox::dataDir()).removeRecursively();
+}
+
+} // namespace horavox_test

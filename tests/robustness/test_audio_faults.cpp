@@ -1,0 +1,167 @@
+// The sound device breaking in the middle of a clip, and clip files that are
+// missing or damaged: the announcement goes on with what can be played, the
+// clock never hangs and keeps speaking afterwards. Real media layer and audio
+// output on SDL's dummy driver.
+#include "faulty_media.h"
+#include "robustness_rig.h"
+#include "speech/audio/audio_output.h"
+#include "speech/audio/sdl_media_control.h"
+#include "test_main.h"
+#include "ui_main_form.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <atomic>
+
+using namespace horavox;
+using namespace horavox_test;
+
+Q_DECLARE_METATYPE(FaultyMedia::Fault)
+
+namespace {
+
+const QString kTimeClip = QStringLiteral("c:\\tmpsndT.$$$");
+const QStringList kNineOhFive{QStringLiteral("TIME NINE OH FIVE AM")};
+
+struct AudioRig
+{
+    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
+    AudioOutput output;
+    SdlMediaControl real{&output};
+    FaultyMedia media{real, clock};
+    FakeSpeechEngine engine;
+    RecordingSink sink;
+    std::atomic<qint64> loudSamples{0};
+    std::unique_ptr<MainForm> form;
+
+    AudioRig()
+    {
+        output.setTap([this](const int16_t *s, int n) {
+            for (int i = 0; i < n; ++i)
+                if (s[i] != 0)
+                    ++loudSamples;
+        });
+        writeBytes(settingsFilePath(), kQuietSettings);
+        writeBytes(sliderFilePath(), "450\r\n");
+        form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
+        form->Form_Load();
+    }
+    bool lampLit() const { return form->ui()->SheerPicture1->isVisibleTo(form.get()); }
+};
+
+} // namespace
+
+class TestAudioFaults : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { cleanFolders(); }
+
+    void deviceFailsMidClip_data()
+    {
+        QTest::addColumn<FaultyMedia::Fault>("fault");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("commands fail, device still listed") << FaultyMedia::Fault::Vanish << 0;
+        // The four clips after TIME each find no device.
+        QTest::newRow("device gone from the list") << FaultyMedia::Fault::VanishCounted << 4;
+        QTest::newRow("device stuck playing") << FaultyMedia::Fault::Stuck << 0;
+    }
+
+    void deviceFailsMidClip()
+    {
+        QFETCH(FaultyMedia::Fault, fault);
+        QFETCH(int, messages);
+        AudioRig rig;
+        rig.media.fault = fault;
+        QElapsedTimer wall;
+        wall.start();
+        rig.form->SpeakTimeClips();
+        // Well under the five clips' length plus the stuck clip's margin:
+        // nothing waited for a device that will not answer.
+        QVERIFY2(wall.elapsed() < 15000, qPrintable(QString::number(wall.elapsed())));
+        QVERIFY(rig.form->state().WaveModeText != QLatin1String("playing"));
+        QVERIFY(!rig.lampLit());
+        QCOMPARE(rig.sink.shown.size(), messages);
+        for (const QString &m : rig.sink.shown)
+            QCOMPARE(m, QStringLiteral("Sound Card Check|Your system cannot play WAV files"));
+        // Every word after the fault was still attempted or reported.
+        if (fault == FaultyMedia::Fault::Vanish)
+            QCOMPARE(rig.media.log.filter(QStringLiteral("open ")).size(), 5);
+        if (fault == FaultyMedia::Fault::Stuck) {
+            QVERIFY(!rig.media.log.filter(QStringLiteral("stop voice1")).isEmpty());
+            QCOMPARE(announcements(rig.media.opened), kNineOhFive);
+        }
+    }
+
+    void nextAnnouncementAfterDeviceRecovers()
+    {
+        AudioRig rig;
+        rig.media.fault = FaultyMedia::Fault::Stuck;
+        rig.form->SpeakTimeClips();
+        rig.media.opened.clear();
+        rig.loudSamples = 0;
+        rig.form->SpeakTimeClips();
+        QCOMPARE(announcements(rig.media.opened), kNineOhFive);
+        QTRY_VERIFY(rig.loudSamples > 0);
+    }
+
+    void damagedClipFiles_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("everyClip");
+        // A stray large file in one clip's place; every clip so would only cost disk.
+        QTest::newRow("huge, one word") << QStringLiteral("huge") << false;
+        for (const char *d : {"missing", "empty", "truncated", "not a wave", "header only"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, one word").arg(QLatin1String(d))))
+                << QString::fromLatin1(d) << false;
+            QTest::newRow(qPrintable(QStringLiteral("%1, every word").arg(QLatin1String(d))))
+                << QString::fromLatin1(d) << true;
+        }
+    }
+
+    void damagedClipFiles()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, everyClip);
+        AudioRig rig;
+        QStringList targets;
+        for (const ClipRow &row : kClipTable)
+            if (everyClip || QLatin1String(row.resource) == QLatin1String("NINE"))
+                targets << clipFilePath(clipName(row.key));
+        for (const QString &path : targets) {
+            const QByteArray good = readBytes(path);
+            QVERIFY(!good.isEmpty());
+            if (damage == QLatin1String("missing"))
+                QVERIFY(QFile::remove(path));
+            else if (damage == QLatin1String("empty"))
+                QVERIFY(writeBytes(path, QByteArray()));
+            else if (damage == QLatin1String("truncated"))
+                QVERIFY(writeBytes(path, good.left(good.size() / 2)));
+            else if (damage == QLatin1String("not a wave"))
+                QVERIFY(writeBytes(path, QByteArray("GIF89a") + good.mid(6)));
+            else if (damage == QLatin1String("header only"))
+                QVERIFY(writeBytes(path, good.left(44)));
+            else if (damage == QLatin1String("huge"))
+                QVERIFY(writeBytes(path, good + QByteArray(9 * 1024 * 1024, '\0')));
+        }
+
+        rig.form->SpeakTimeClips();
+
+        QStringList expected = everyClip ? QStringList() : QStringList{QStringLiteral("TIME OH FIVE AM")};
+        QCOMPARE(announcements(rig.media.opened), expected);
+        QCOMPARE(rig.media.log.filter(QStringLiteral("open ")).size(), 5); // every word was tried
+        QVERIFY(rig.sink.shown.isEmpty());
+        QVERIFY(!rig.lampLit());
+        if (everyClip)
+            QCOMPARE(rig.loudSamples.load(), qint64(0));
+        else
+            QTRY_VERIFY(rig.loudSamples > 0);
+        // The damage is left as it is: the files are written only when missing at start-up.
+        if (damage != QLatin1String("missing"))
+            QVERIFY(QFileInfo::exists(targets.first()));
+    }
+};
+
+HORAVOX_TEST_MAIN(TestAudioFaults)
+#include "test_audio_faults.moc"

@@ -1,0 +1,87 @@
+// A machine whose sound system cannot be reached: the driver named in the
+// environment does not exist, so no wave output device is counted. Each clip
+// of an announcement reports "Sound Card Check" and nothing waits.
+#include "robustness_rig.h"
+#include "speech/audio/audio_output.h"
+#include "speech/audio/sdl_media_control.h"
+#include "test_main.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace horavox;
+using namespace horavox_test;
+
+class TestAudioNoDevice : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Before the first use of SDL in this process.
+        qputenv("SDL_AUDIODRIVER", "horavox_no_such_driver");
+    }
+    void init() { cleanFolders(); }
+
+    void noDeviceIsCounted()
+    {
+        AudioOutput output;
+        SdlMediaControl media(&output);
+        QCOMPARE(output.deviceCount(), 0);
+        QCOMPARE(media.waveOutDeviceCount(), 0);
+    }
+
+    void commandsFailWithoutBlocking()
+    {
+        AudioOutput output;
+        SdlMediaControl media(&output);
+        // A good clip: whatever fails below fails for want of a device.
+        QVERIFY(writeBytes(clipFilePath(clipName("A")), readBytes(QStringLiteral(":/CUSTOM/BLEEP"))));
+        QString reply = QStringLiteral("untouched");
+        media.sendString(QStringLiteral("open c:\\tmpSndA.$$$ type waveaudio alias voice1"));
+        media.sendString(QStringLiteral("play voice1"));
+        media.sendString(QStringLiteral("status voice1 mode"), &reply);
+        QVERIFY(reply != QLatin1String("playing"));
+        QVERIFY(!output.isDeviceOpen());
+    }
+
+    void eachClipReportsSoundCardCheck_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<int>("clips");
+        QTest::newRow("9:05 AM: time, nine, oh, five, AM") << QTime(9, 5, 0) << 5;
+        QTest::newRow("12:00 PM: time, twelve, PM") << QTime(12, 0, 0) << 3;
+    }
+
+    void eachClipReportsSoundCardCheck()
+    {
+        QFETCH(QTime, time);
+        QFETCH(int, clips);
+        writeBytes(settingsFilePath(), kQuietSettings);
+        writeBytes(sliderFilePath(), "450\r\n");
+        FakeClock clock(QDateTime(QDate(2026, 12, 7), time));
+        AudioOutput output;
+        SdlMediaControl media(&output);
+        FakeSpeechEngine engine;
+        RecordingSink sink;
+        MainForm form(MainFormServices{clock, media, engine, sink});
+        form.Form_Load();
+        QElapsedTimer wall;
+        wall.start();
+        form.speakNow();
+        QVERIFY2(wall.elapsed() < 2000, qPrintable(QString::number(wall.elapsed())));
+        QCOMPARE(sink.shown, QStringList(clips, QStringLiteral("Sound Card Check|Your system cannot play WAV files")));
+        // The clock runs on: the next due minute reports again and returns.
+        sink.shown.clear();
+        clock.setTime(QTime(9, 14, 59));
+        form.Timer1_Timer();
+        form.Timer2_Timer();
+        clock.setTime(QTime(9, 15, 0));
+        form.Timer1_Timer();
+        form.Timer2_Timer();
+        QCOMPARE(sink.shown.size(), 4); // time, nine, fifteen, AM
+    }
+};
+
+HORAVOX_TEST_MAIN(TestAudioNoDevice)
+#include "test_audio_no_device.moc"

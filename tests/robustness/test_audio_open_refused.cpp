@@ -1,0 +1,78 @@
+// A device that is listed but refuses to open (busy, or its output cannot be
+// created): SDL's disk driver with its output file under a regular file.
+// Clips fail silently, one after another, and the clock goes on.
+#include "robustness_rig.h"
+#include "speech/audio/audio_output.h"
+#include "speech/audio/sdl_media_control.h"
+#include "test_main.h"
+#include "ui_main_form.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace horavox;
+using namespace horavox_test;
+
+class TestAudioOpenRefused : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("blocker")), "a file, not a folder"));
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", m_dir.filePath(QStringLiteral("blocker/out.raw")).toLocal8Bit());
+        qputenv("SDL_DISKAUDIODELAY", "0");
+    }
+    void init() { cleanFolders(); }
+
+    void playFailsAndReportsStopped()
+    {
+        AudioOutput output;
+        SdlMediaControl media(&output);
+        writeBytes(dataDir() + QStringLiteral("/b.wav"), readBytes(QStringLiteral(":/CUSTOM/BLEEP")));
+        QCOMPARE(media.sendString(QStringLiteral("open %1 type waveaudio alias voice1").arg(dataDir() + QStringLiteral("/b.wav"))), 0);
+        QVERIFY(media.sendString(QStringLiteral("play voice1")) != 0);
+        QString reply;
+        QCOMPARE(media.sendString(QStringLiteral("status voice1 mode"), &reply), 0);
+        QVERIFY(reply != QLatin1String("playing"));
+        QVERIFY(!output.isDeviceOpen());
+    }
+
+    void announcementGoesOnSilently_data()
+    {
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("once") << 1;
+        QTest::newRow("again and again") << 3;
+    }
+
+    void announcementGoesOnSilently()
+    {
+        QFETCH(int, rounds);
+        writeBytes(settingsFilePath(), kQuietSettings);
+        writeBytes(sliderFilePath(), "450\r\n");
+        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0)));
+        AudioOutput output;
+        SdlMediaControl media(&output);
+        FakeSpeechEngine engine;
+        RecordingSink sink;
+        MainForm form(MainFormServices{clock, media, engine, sink});
+        form.Form_Load();
+        QElapsedTimer wall;
+        wall.start();
+        for (int i = 0; i < rounds; ++i)
+            form.speakNow();
+        QVERIFY2(wall.elapsed() < 3000, qPrintable(QString::number(wall.elapsed())));
+        QVERIFY(form.state().WaveModeText != QLatin1String("playing"));
+        QVERIFY(!form.ui()->SheerPicture1->isVisibleTo(&form));
+        // The device is listed, so the sound-card message is not the answer.
+        QVERIFY(sink.shown.isEmpty());
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+HORAVOX_TEST_MAIN(TestAudioOpenRefused)
+#include "test_audio_open_refused.moc"
