@@ -1,5 +1,5 @@
 // A minimal Qt clock, one QTimer and a QLCDNumber: the yardstick for idle CPU.
-#include "report_shown.h"
+#include "core/shown_report.h"
 
 #include <QApplication>
 #include <QLCDNumber>

@@ -1,6 +1,6 @@
 // The smallest Qt Widgets program that shows a window: the yardstick for
 // start-up time and resident memory.
-#include "report_shown.h"
+#include "core/shown_report.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,4 +1,6 @@
 #pragma once
+// For the start-up benchmark, shared by the program and the reference
+// programs it is measured against, so both are measured the same way.
 // When HORAVOX_BENCH_SHOWN is set, a benchmarked program prints
 // "shown <resident kB>" once its first window has been exposed, and quits when
 // the variable says "quit".
