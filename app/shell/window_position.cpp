@@ -53,7 +53,13 @@ bool WindowPositionStore::save(const QPoint &topLeft) const
     QSaveFile f(m_path);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    f.write(QByteArray::number(topLeft.x()) + ' ' + QByteArray::number(topLeft.y()) + '\n');
+    const QByteArray line = QByteArray::number(topLeft.x()) + ' ' + QByteArray::number(topLeft.y()) + '\n';
+    // QSaveFile buffers small writes; a disk that refuses them must cancel the
+    // commit, or an empty file would replace the old one.
+    if (f.write(line) != line.size() || !f.flush()) {
+        f.cancelWriting();
+        return false;
+    }
     return f.commit();
 }
 
