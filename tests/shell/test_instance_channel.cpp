@@ -1,5 +1,6 @@
 #include "shell/instance_channel.h"
 
+#include "stale_socket.h"
 #include "test_main.h"
 
 #include <QFileInfo>
@@ -17,6 +18,8 @@ using namespace horavox;
 
 Q_DECLARE_METATYPE(horavox::InstanceCommand)
 Q_DECLARE_METATYPE(horavox::HandOver)
+
+using horavox_test::leaveStaleSocket;
 
 namespace {
 
@@ -55,25 +58,6 @@ QByteArray rawExchange(const QString &path, const QByteArray &bytes)
     while (!t->wait(5))
         QCoreApplication::processEvents();
     return reply;
-}
-
-// What a crashed clock leaves behind: the socket file, with nobody on it.
-bool leaveStaleSocket(const QString &path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0)
-        return false;
-    sockaddr_un addr = {};
-    addr.sun_family = AF_UNIX;
-    const QByteArray p = QFile::encodeName(path);
-    if (size_t(p.size()) >= sizeof addr.sun_path) {
-        ::close(fd);
-        return false;
-    }
-    std::memcpy(addr.sun_path, p.constData(), size_t(p.size()));
-    const bool ok = ::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0;
-    ::close(fd);
-    return ok && QFileInfo::exists(path);
 }
 
 } // namespace

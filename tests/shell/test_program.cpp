@@ -3,6 +3,7 @@
 
 #include "core/paths.h"
 #include "shell/window_position.h"
+#include "stale_socket.h"
 #include "test_main.h"
 
 #include <QProcess>
@@ -18,6 +19,8 @@
 using namespace horavox;
 
 Q_DECLARE_METATYPE(horavox::InstanceCommand)
+
+using horavox_test::leaveStaleSocket;
 
 namespace {
 
@@ -49,25 +52,6 @@ Result runProgram(const QStringList &args, int timeoutMs = 20000)
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
-}
-
-// What a crashed clock leaves behind: the socket file, with nobody on it.
-bool leaveStaleSocket(const QString &path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0)
-        return false;
-    sockaddr_un addr = {};
-    addr.sun_family = AF_UNIX;
-    const QByteArray p = QFile::encodeName(path);
-    if (size_t(p.size()) >= sizeof addr.sun_path) {
-        ::close(fd);
-        return false;
-    }
-    std::memcpy(addr.sun_path, p.constData(), size_t(p.size()));
-    const bool ok = ::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0;
-    ::close(fd);
-    return ok && QFileInfo::exists(path);
 }
 
 HandOver sendFromThread(InstanceCommand command)
