@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 
+#include <time.h>
+
 namespace horavox {
 
 QDateTime SystemClock::now() const
@@ -17,6 +19,16 @@ qint64 SystemClock::monotonicMs() const
         return t;
     }();
     return origin.elapsed();
+}
+
+qint64 SystemClock::sinceBootMs() const
+{
+    timespec ts{};
+    // Linux counts suspend in CLOCK_BOOTTIME; where it is missing the
+    // monotonic clock is the best there is.
+    if (clock_gettime(CLOCK_BOOTTIME, &ts) != 0)
+        return monotonicMs();
+    return qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
 Clock &systemClock()

@@ -37,6 +37,7 @@ class ShiftedClock final : public Clock
 public:
     QDateTime now() const override { return systemClock().now().addMSecs(m_shiftMs.load()); }
     qint64 monotonicMs() const override { return systemClock().monotonicMs(); }
+    qint64 sinceBootMs() const override { return systemClock().sinceBootMs(); }
     void shiftBySeconds(qint64 s) { m_shiftMs += s * 1000; }
 
 private:
