@@ -26,14 +26,18 @@ public:
 
 struct QuietClockRig
 {
-    QuietClockRig(const QDateTime &start, bool tts, int interval = 15) : clock(start)
+    // `external`: a gate of the test's own (a controller's) instead of `gate`.
+    QuietClockRig(const QDateTime &start, bool tts, int interval = 15,
+                  const std::function<horavox::QuietGate *(FakeClock &)> &external = {})
+        : clock(start)
     {
         // Speaking window all day, no bleep, nothing at start-up.
         const QByteArray common = "0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
         write(horavox::settingsFilePath(), (tts ? QByteArray("T\r\n135\r\n\r\n") : QByteArray("R\r\n")) + common);
         write(horavox::sliderFilePath(), QByteArray::number(interval * 30) + "\r\n"); // 30 per minute
         media.queriesPerClip = 1;
-        form = std::make_unique<horavox::MainForm>(horavox::MainFormServices{clock, media, engine, messages, &gate});
+        horavox::QuietGate *used = external ? external(clock) : &gate;
+        form = std::make_unique<horavox::MainForm>(horavox::MainFormServices{clock, media, engine, messages, used});
         form->Form_Load();
     }
 
