@@ -14,6 +14,8 @@ QIcon markedIcon(const QIcon &plain)
     QIcon marked;
     for (int size : {16, 22, 24, 32, 48, 64}) {
         QPixmap pm = plain.pixmap(size, size);
+        if (pm.isNull())
+            continue;
         QPainter p(&pm);
         paintQuietMark(p, QRectF(size * 0.45, size * 0.45, size * 0.5, size * 0.5));
         p.end();
