@@ -114,7 +114,10 @@ QuietPreferences parse(const QByteArray &ini)
                 p.voice = value;
         } else if (key == QLatin1String("MutedUntil")) {
             const QDateTime t = QDateTime::fromString(value, Qt::ISODate);
-            p.mutedUntil = t.isValid() ? t.toLocalTime() : QDateTime();
+            // Only times this program could have written; others would not
+            // write back as they read.
+            const int year = t.isValid() ? t.toUTC().date().year() : 0;
+            p.mutedUntil = year >= 1970 && year <= 9999 ? t.toLocalTime() : QDateTime();
         }
     }
     return p;
