@@ -23,15 +23,16 @@ QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
     setObjectName(QStringLiteral("QuietDialog"));
     auto *top = new QVBoxLayout(this);
 
-    // Days, in the order the user's calendar runs.
+    // Days, in the order the user's calendar runs, named in the program's
+    // language.
     auto *daysGroup = new QGroupBox(QStringLiteral("Announce on"), this);
     auto *daysRow = new QHBoxLayout(daysGroup);
-    const QLocale locale;
-    const int first = int(locale.firstDayOfWeek());
+    const int first = int(QLocale().firstDayOfWeek());
+    const QLocale names = QLocale::c();
     for (int i = 0; i < 7; ++i) {
         const int day = (first - 1 + i) % 7 + 1;
-        auto *box = new QCheckBox(locale.dayName(day, QLocale::ShortFormat), daysGroup);
-        box->setAccessibleName(locale.dayName(day, QLocale::LongFormat));
+        auto *box = new QCheckBox(names.dayName(day, QLocale::ShortFormat), daysGroup);
+        box->setAccessibleName(names.dayName(day, QLocale::LongFormat));
         daysRow->addWidget(box);
         m_days[day - 1] = box;
     }
