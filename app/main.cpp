@@ -3,10 +3,12 @@
 #include "core/message_sink.h"
 #include "core/shown_report.h"
 #include "main_window/main_form.h"
+#include "quiet/quiet_controller.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
 #include "shell/command_line.h"
 #include "shell/instance_channel.h"
+#include "shell/quiet_wiring.h"
 #include "shell/say_time.h"
 #include "shell/session_guard.h"
 #include "shell/stderr_message_sink.h"
@@ -49,6 +51,8 @@ void bringForward(QWidget &window)
 int sayTimeAlone(QApplication &app)
 {
     horavox::AudioOutput audio;
+    // The own volume holds for the one sentence too.
+    audio.setVolume(horavox::quiet_preferences::load(horavox::quiet_preferences::path()).volume);
     horavox::SdlMediaControl media(&audio);
     horavox::DirectSS engine(&audio, horavox::DirectSS::Options{});
     horavox::StderrMessageSink messages;
@@ -90,6 +94,12 @@ int main(int argc, char **argv)
         break;
     case horavox::CommandLine::Action::Run:
         break;
+    case horavox::CommandLine::Action::Mute:
+    case horavox::CommandLine::Action::SkipNext:
+    case horavox::CommandLine::Action::Status: {
+        QCoreApplication app(argc, argv);
+        return horavox::runQuietCommand(command);
+    }
     }
     const bool sayTime = command.action == horavox::CommandLine::Action::SayTime;
 
@@ -126,7 +136,8 @@ int main(int argc, char **argv)
     horavox::DirectSS engine(&audio, horavox::DirectSS::Options{});
     horavox::DialogMessageSink messages;
 
-    horavox::MainForm window({horavox::systemClock(), media, engine, messages});
+    horavox::QuietController quiet(horavox::systemClock());
+    horavox::MainForm window({horavox::systemClock(), media, engine, messages, &quiet.gate()});
     horavox::WindowPositionKeeper position(&window, horavox::windowPositionPath());
     horavox::SessionGuard session([&window, &position] {
         window.saveForExit();
@@ -149,6 +160,9 @@ int main(int argc, char **argv)
                      });
 
     window.Form_Load();
+    // A benchmark measures the clock alone, without a tray or watches.
+    horavox::QuietWiring quietWiring(quiet, window, audio, benchRun ? nullptr : &server,
+                                     {.tray = !benchRun, .monitors = !benchRun});
     position.restore();
     window.show();
     benchReportShown(&window);

@@ -171,6 +171,8 @@ void MainForm::Form_Load()
     m_dispatcher = std::make_unique<Dispatcher>(*m_settings, m_state, *m_announcer, *m_dispatchHost,
                                                 m_services.clock);
     m_alarm = std::make_unique<AlarmPeriod>(m_services.clock, m_state, *m_dispatcher);
+    m_announcer->setGate(m_services.gate);
+    m_dispatcher->setGate(m_services.gate);
     m_pump = new DispatchPump(*m_dispatcher, this);
 
     connect(m_settings, &Settings::lampsToIdle, this, [this] { setLamp(false); });

@@ -13,6 +13,7 @@ class MainForm;
 
 namespace horavox {
 
+class AnnouncementGate;
 class Clock;
 class MediaControl;
 class MessageSink;
@@ -34,6 +35,8 @@ struct MainFormServices
     MediaControl &media;
     SpeechEngine &engine;
     MessageSink &messages;
+    // Quiet times; without one the clock announces as it always did.
+    AnnouncementGate *gate = nullptr;
 };
 
 // The clock's main window: the skinned, five-cornered window that shows the

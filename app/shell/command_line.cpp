@@ -1,8 +1,12 @@
 #include "command_line.h"
 
+#include "instance_channel.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <cstdio>
 
 namespace horavox {
 
@@ -41,9 +45,22 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("say-time"),
         QStringLiteral("Speaks the current time once with the saved voice and exits. "
                        "A running clock speaks it instead."));
+    const QCommandLineOption mute(QStringLiteral("mute"),
+                                  QStringLiteral("Mutes the running clock's own announcements for <minutes> "
+                                                 "(1 to %1), or unmutes it with 'off'.")
+                                      .arg(kMaxMuteMinutes),
+                                  QStringLiteral("minutes"));
+    const QCommandLineOption skipNext(QStringLiteral("skip-next"),
+                                      QStringLiteral("The running clock skips its next announcement."));
+    const QCommandLineOption status(QStringLiteral("status"),
+                                    QStringLiteral("Prints when the running clock speaks next and why it may "
+                                                   "keep quiet."));
     parser.addOption(help);
     parser.addOption(versionOption);
     parser.addOption(sayTime);
+    parser.addOption(mute);
+    parser.addOption(skipNext);
+    parser.addOption(status);
 
     const QString program = arguments.isEmpty() ? QStringLiteral("horavox")
                                                 : QFileInfo(arguments.first()).fileName();
@@ -74,9 +91,55 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.output = version();
         return result;
     }
+    const auto fail = [&](const QString &why) {
+        result.action = CommandLine::Action::Fail;
+        result.output = program + QStringLiteral(": ") + why + QLatin1Char('\n') + QStringLiteral("Try '") + program
+                        + QStringLiteral(" --help' for more information.\n");
+        return result;
+    };
+    const int requests = int(parser.isSet(sayTime)) + int(parser.isSet(mute)) + int(parser.isSet(skipNext))
+                         + int(parser.isSet(status));
+    if (requests > 1)
+        return fail(QStringLiteral("give only one of --say-time, --mute, --skip-next and --status"));
     if (parser.isSet(sayTime))
         result.action = CommandLine::Action::SayTime;
+    if (parser.isSet(skipNext))
+        result.action = CommandLine::Action::SkipNext;
+    if (parser.isSet(status))
+        result.action = CommandLine::Action::Status;
+    if (parser.isSet(mute)) {
+        const QStringList values = parser.values(mute);
+        const QString value = values.last().trimmed();
+        QuietRequest request;
+        if (values.size() > 1
+            || !parseQuietRequest("mute " + value.toLatin1(), &request))
+            return fail(QStringLiteral("--mute takes a number of minutes from 1 to %1, or 'off'").arg(kMaxMuteMinutes));
+        result.action = CommandLine::Action::Mute;
+        result.muteMinutes = request.minutes;
+    }
     return result;
+}
+
+int runQuietCommand(const CommandLine &command)
+{
+    QuietRequest request;
+    request.kind = command.action == CommandLine::Action::Mute       ? QuietRequest::Kind::Mute
+                   : command.action == CommandLine::Action::SkipNext ? QuietRequest::Kind::SkipNext
+                                                                     : QuietRequest::Kind::Status;
+    request.minutes = command.muteMinutes;
+    const QuietReply reply = sendQuietRequest(instanceSocketPath(), request);
+    switch (reply.handOver) {
+    case HandOver::Delivered:
+        std::printf("%s\n", reply.status.toLocal8Bit().constData());
+        return 0;
+    case HandOver::NoInstance:
+        std::fprintf(stderr, "horavox: no clock is running; start one with 'horavox' first\n");
+        return kNoClockExitCode;
+    case HandOver::Failed:
+        break;
+    }
+    std::fprintf(stderr, "horavox: the running clock did not answer\n");
+    return 1;
 }
 
 int exitCodeFor(CommandLine::Action action)

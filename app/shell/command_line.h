@@ -13,9 +13,13 @@ struct CommandLine
         ShowHelp,    // print `output` to standard output, exit 0
         ShowVersion, // print `output` to standard output, exit 0
         Fail,        // print `output` to standard error, exit 1
+        Mute,        // mute the running clock for `muteMinutes` (0: unmute)
+        SkipNext,    // the running clock skips its next announcement
+        Status,      // print the running clock's status line
     };
     Action action = Action::Run;
     QString output;
+    int muteMinutes = 0;
 };
 
 // Reads the arguments (the program's name first). It needs no application
@@ -24,5 +28,11 @@ CommandLine parseCommandLine(const QStringList &arguments);
 
 // The exit code that goes with an action that ends the program at once.
 int exitCodeFor(CommandLine::Action action);
+
+// Mute, SkipNext and Status: handed to the running clock, whose status line
+// is printed. Without a running clock the error says so and the exit code
+// is this.
+inline constexpr int kNoClockExitCode = 2;
+int runQuietCommand(const CommandLine &command);
 
 } // namespace horavox

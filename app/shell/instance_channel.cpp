@@ -17,6 +17,8 @@ namespace {
 constexpr int kClientPatienceMs = 3000;
 // Nobody sends more than a word; anything longer is not a client of ours.
 constexpr qint64 kMaxLine = 64;
+// A status line is one sentence.
+constexpr qint64 kMaxReply = 1024;
 } // namespace
 
 QByteArray commandLine(InstanceCommand command)
@@ -40,6 +42,70 @@ bool parseCommand(const QByteArray &line, InstanceCommand *command)
     else
         return false;
     return true;
+}
+
+QByteArray quietRequestLine(const QuietRequest &request)
+{
+    switch (request.kind) {
+    case QuietRequest::Kind::Mute:
+        return request.minutes > 0 ? "mute " + QByteArray::number(request.minutes) + '\n' : QByteArray("mute off\n");
+    case QuietRequest::Kind::SkipNext:
+        return QByteArrayLiteral("skip-next\n");
+    case QuietRequest::Kind::Status:
+        return QByteArrayLiteral("status\n");
+    }
+    return QByteArray();
+}
+
+bool parseQuietRequest(const QByteArray &line, QuietRequest *request)
+{
+    const QList<QByteArray> words = line.simplified().split(' ');
+    if (words.size() == 1 && words[0] == "skip-next") {
+        *request = {QuietRequest::Kind::SkipNext, 0};
+        return true;
+    }
+    if (words.size() == 1 && words[0] == "status") {
+        *request = {QuietRequest::Kind::Status, 0};
+        return true;
+    }
+    if (words.size() != 2 || words[0] != "mute")
+        return false;
+    if (words[1] == "off") {
+        *request = {QuietRequest::Kind::Mute, 0};
+        return true;
+    }
+    bool ok = false;
+    const int minutes = words[1].toInt(&ok);
+    if (!ok || minutes < 1 || minutes > kMaxMuteMinutes)
+        return false;
+    *request = {QuietRequest::Kind::Mute, minutes};
+    return true;
+}
+
+QuietReply sendQuietRequest(const QString &socketPath, const QuietRequest &request, int timeoutMs)
+{
+    QuietReply result;
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(timeoutMs)) {
+        const QLocalSocket::LocalSocketError error = socket.error();
+        if (error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError)
+            result.handOver = HandOver::NoInstance;
+        return result;
+    }
+    socket.write(quietRequestLine(request));
+    if (!socket.waitForBytesWritten(timeoutMs))
+        return result;
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(timeoutMs))
+            return result;
+    }
+    const QByteArray reply = socket.readLine(kMaxReply).trimmed();
+    if (reply.startsWith("ok ")) {
+        result.handOver = HandOver::Delivered;
+        result.status = QString::fromUtf8(reply.mid(3));
+    }
+    return result;
 }
 
 QString instanceSocketPath()
@@ -136,6 +202,13 @@ void InstanceServer::readFrom(QLocalSocket *socket)
         return;
     }
     const QByteArray line = socket->readLine(kMaxLine + 1);
+    QuietRequest quiet;
+    if (m_quietHandler && parseQuietRequest(line, &quiet)) {
+        socket->write("ok " + m_quietHandler(quiet).toUtf8().left(kMaxReply - 4) + '\n');
+        socket->flush();
+        socket->disconnectFromServer();
+        return;
+    }
     InstanceCommand command;
     if (!parseCommand(line, &command)) {
         socket->write("unknown\n");

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QLocalServer;
 class QLocalSocket;
@@ -30,6 +31,31 @@ enum class HandOver {
 // Hands a command to the running clock and waits for its answer.
 HandOver sendToRunningInstance(const QString &socketPath, InstanceCommand command, int timeoutMs = 2000);
 
+// Quiet-time requests from the command line. Each is answered with the
+// status line after it, as "ok <status>\n".
+// A week; longer than that is not "for a while".
+inline constexpr int kMaxMuteMinutes = 7 * 24 * 60;
+
+struct QuietRequest
+{
+    enum class Kind {
+        Mute,     // "mute <minutes>\n", or "mute off\n" when minutes is 0
+        SkipNext, // "skip-next\n"
+        Status,   // "status\n": changes nothing
+    };
+    Kind kind = Kind::Status;
+    int minutes = 0;
+};
+QByteArray quietRequestLine(const QuietRequest &request);
+bool parseQuietRequest(const QByteArray &line, QuietRequest *request);
+
+struct QuietReply
+{
+    HandOver handOver = HandOver::Failed;
+    QString status; // when delivered
+};
+QuietReply sendQuietRequest(const QString &socketPath, const QuietRequest &request, int timeoutMs = 2000);
+
 // The running clock's end of the socket. It answers "ok\n" to every command
 // it knows and "unknown\n" to anything else, then hangs up.
 class InstanceServer : public QObject
@@ -44,6 +70,11 @@ public:
     bool listen(const QString &socketPath);
     bool isListening() const;
     QString errorString() const;
+    // Answers quiet-time requests; without a handler they are unknown.
+    void setQuietHandler(std::function<QString(const QuietRequest &)> handler)
+    {
+        m_quietHandler = std::move(handler);
+    }
 
 Q_SIGNALS:
     void commandReceived(horavox::InstanceCommand command);
@@ -53,6 +84,7 @@ private:
     void readFrom(QLocalSocket *socket);
 
     QLocalServer *m_server;
+    std::function<QString(const QuietRequest &)> m_quietHandler;
 };
 
 } // namespace horavox

@@ -1,6 +1,7 @@
 #include "tts_announcer.h"
 
 #include "components/speech_engine.h"
+#include "core/announcement_gate.h"
 #include "core/clock.h"
 #include "core/program_state.h"
 #include "core/time_texts.h"
@@ -71,6 +72,11 @@ void TtsAnnouncer::TTScheckTime()
     }
     const int minute = minuteOfShortTime(m_state.ShortTimeText);
     if (minute < 0 || !dueMinutes(m_state.AnnounceInterval).contains(minute))
+        return;
+    // Quiet times. Text-to-speech says nothing at due minutes in alarm mode,
+    // so such a minute must not use up a skip.
+    const bool saysNothing = m_settings.ttsSelected() && m_settings.alarmMode() != 0;
+    if (m_gate && !saysNothing && !m_gate->admitDueMinute())
         return;
     announceTime();
 }

@@ -6,6 +6,7 @@
 
 namespace horavox {
 
+class AnnouncementGate;
 class Clock;
 class SettingsModel;
 struct ProgramState;
@@ -40,6 +41,9 @@ public:
     void StartupSpeak() override;
     void TTSAlarm() override;
 
+    // Quiet times: asked before a due minute is announced; none by default.
+    void setGate(AnnouncementGate *gate) { m_gate = gate; }
+
 private:
     // Requests the time announcement in the current voice and mode, or speaks
     // it at once; shared by the minute check and the start-up announcement.
@@ -48,6 +52,7 @@ private:
     SettingsModel &m_settings;
     ProgramState &m_state;
     Clock &m_clock;
+    AnnouncementGate *m_gate = nullptr;
 };
 
 } // namespace horavox

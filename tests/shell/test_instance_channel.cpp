@@ -18,6 +18,7 @@ using namespace horavox;
 
 Q_DECLARE_METATYPE(horavox::InstanceCommand)
 Q_DECLARE_METATYPE(horavox::HandOver)
+Q_DECLARE_METATYPE(horavox::QuietRequest::Kind)
 
 using horavox_test::leaveStaleSocket;
 
@@ -179,6 +180,65 @@ private Q_SLOTS:
         QSignalSpy received(&first, &InstanceServer::commandReceived);
         QCOMPARE(sendFromThread(socketIn("a.socket"), InstanceCommand::SayTime), HandOver::Delivered);
         QTRY_COMPARE(received.count(), 1);
+    }
+
+    void quietRequests_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<QuietRequest::Kind>("kind");
+        QTest::addColumn<int>("minutes");
+        using K = QuietRequest::Kind;
+        QTest::newRow("mute 60") << QByteArray("mute 60\n") << true << K::Mute << 60;
+        QTest::newRow("mute off") << QByteArray("mute off\r\n") << true << K::Mute << 0;
+        QTest::newRow("mute a week") << QByteArray("mute 10080\n") << true << K::Mute << 10080;
+        QTest::newRow("skip-next") << QByteArray("skip-next\n") << true << K::SkipNext << 0;
+        QTest::newRow("status") << QByteArray("status") << true << K::Status << 0;
+        QTest::newRow("mute 0") << QByteArray("mute 0\n") << false << K::Status << 0;
+        QTest::newRow("mute past a week") << QByteArray("mute 10081\n") << false << K::Status << 0;
+        QTest::newRow("mute alone") << QByteArray("mute\n") << false << K::Status << 0;
+        QTest::newRow("mute, two numbers") << QByteArray("mute 5 6\n") << false << K::Status << 0;
+        QTest::newRow("raise is not one") << QByteArray("raise\n") << false << K::Status << 0;
+    }
+    void quietRequests()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, known);
+        QFETCH(QuietRequest::Kind, kind);
+        QFETCH(int, minutes);
+        QuietRequest r;
+        QCOMPARE(parseQuietRequest(line, &r), known);
+        if (!known)
+            return;
+        QCOMPARE(r.kind, kind);
+        QCOMPARE(r.minutes, minutes);
+        QuietRequest back;
+        QVERIFY(parseQuietRequest(quietRequestLine(r), &back));
+        QCOMPARE(back.kind, kind);
+        QCOMPARE(back.minutes, minutes);
+    }
+
+    void quietRequestIsAnsweredWithTheStatus()
+    {
+        InstanceServer server;
+        QVERIFY(server.listen(socketIn("a.socket")));
+        // An older clock does not know the word.
+        QCOMPARE(rawExchange(socketIn("a.socket"), "status\n"), QByteArray("unknown\n"));
+        QList<int> asked;
+        server.setQuietHandler([&](const QuietRequest &r) {
+            asked << r.minutes;
+            return QStringLiteral("next: 10:15 AM (muted until 11:02 AM)");
+        });
+        QuietReply reply;
+        std::unique_ptr<QThread> t(QThread::create(
+            [&] { reply = sendQuietRequest(socketIn("a.socket"), {QuietRequest::Kind::Mute, 60}); }));
+        t->start();
+        while (!t->wait(5))
+            QCoreApplication::processEvents();
+        QCOMPARE(reply.handOver, HandOver::Delivered);
+        QCOMPARE(reply.status, QStringLiteral("next: 10:15 AM (muted until 11:02 AM)"));
+        QCOMPARE(asked, QList<int>{60});
+        QCOMPARE(sendQuietRequest(socketIn("none.socket"), {}).handOver, HandOver::NoInstance);
     }
 
     void unknownCommandIsRefused_data()

@@ -87,6 +87,11 @@ private Q_SLOTS:
         QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("--say-time") << QByteArray();
         QTest::newRow("unknown option") << QStringList{"--bogus"} << 1 << QByteArray() << QByteArray("'bogus'");
         QTest::newRow("stray word") << QStringList{"now"} << 1 << QByteArray() << QByteArray("'now'");
+        QTest::newRow("status without a clock") << QStringList{"--status"} << 2 << QByteArray()
+                                                << QByteArray("no clock is running");
+        QTest::newRow("mute without a clock") << QStringList{"--mute", "60"} << 2 << QByteArray()
+                                              << QByteArray("no clock is running");
+        QTest::newRow("mute 0") << QStringList{"--mute", "0"} << 1 << QByteArray() << QByteArray("1 to 10080");
     }
     void answersAtOnce()
     {
@@ -108,6 +113,33 @@ private Q_SLOTS:
         // Nothing of the clock was started: no files, no socket.
         QVERIFY(!QFile::exists(settingsFilePath()));
         QVERIFY(!QFile::exists(instanceSocketPath()));
+    }
+
+    void quietCommandReachesTheRunningClock_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("asked");
+        QTest::newRow("mute") << QStringList{"--mute", "60"} << QByteArray("mute 60");
+        QTest::newRow("unmute") << QStringList{"--mute", "off"} << QByteArray("mute off");
+        QTest::newRow("skip-next") << QStringList{"--skip-next"} << QByteArray("skip-next");
+        QTest::newRow("status") << QStringList{"--status"} << QByteArray("status");
+    }
+    void quietCommandReachesTheRunningClock()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, asked);
+        InstanceServer server;
+        QVERIFY(server.listen(instanceSocketPath()));
+        QByteArray got;
+        server.setQuietHandler([&](const QuietRequest &r) {
+            got = quietRequestLine(r).trimmed();
+            return QStringLiteral("next: 10:15 AM (muted until 11:02 AM)");
+        });
+        const Result r = runProgram(args);
+        QVERIFY(r.finished);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(got, asked);
+        QCOMPARE(r.out, QByteArray("next: 10:15 AM (muted until 11:02 AM)\n"));
     }
 
     void secondStartHandsOver_data()

@@ -1,6 +1,7 @@
 #include "dispatcher.h"
 
 #include "components/speech_engine.h"
+#include "core/announcement_gate.h"
 #include "core/program_state.h"
 #include "settings/announcer.h"
 #include "settings/settings_model.h"
@@ -50,7 +51,7 @@ const std::array<Dispatcher::Rule, 14> Dispatcher::kRules = {{
      }},
     {"E",
      [](const Dispatcher &d) {
-         return d.clips() && d.alarm() && !d.playerBusy() && d.m_clipAlarmDue;
+         return d.clips() && d.alarm() && !d.playerBusy() && d.m_clipAlarmDue && !d.alarmHeld();
      },
      // No bleep here: the elapsed clips decide about their own bleep.
      [](Dispatcher &d) {
@@ -67,13 +68,13 @@ const std::array<Dispatcher::Rule, 14> Dispatcher::kRules = {{
      }},
     {"G",
      [](const Dispatcher &d) {
-         return d.clips() && d.alarm() && !d.playerBusy() && d.m_deferredAlarmClip;
+         return d.clips() && d.alarm() && !d.playerBusy() && d.m_deferredAlarmClip && !d.alarmHeld();
      },
      [](Dispatcher &d) {
          d.m_deferredAlarmClip = false;
          d.m_host.SpeakElapsedClips();
      }},
-    {"H1", [](const Dispatcher &d) { return d.tts() && d.alarm() && d.m_ttsAlarmDue; },
+    {"H1", [](const Dispatcher &d) { return d.tts() && d.alarm() && d.m_ttsAlarmDue && !d.alarmHeld(); },
      [](Dispatcher &d) {
          d.m_ttsAlarmDue = false;
          d.m_announcer.TTSAlarm();
@@ -110,10 +111,12 @@ void Dispatcher::tick()
 
 bool Dispatcher::pending() const
 {
+    // A held elapsed-time announcement is not worth polling for: the clock
+    // tick runs the dispatcher once a second and finds the hold over.
+    const bool alarmWaits = (m_clipAlarmDue || m_deferredAlarmClip || m_ttsAlarmDue) && !alarmHeld();
     return m_state.TimeCheckPending || m_state.AlarmCheckPending || m_state.ClipTimeRequest
            || m_state.TTSBleepTimeRequest || m_state.TTSBleepAlarmRequest || m_deferredTimeClip
-           || m_clipAlarmDue || m_deferredAlarmClip || m_ttsAlarmDue || engineBusy()
-           || playerBusy();
+           || alarmWaits || engineBusy() || playerBusy();
 }
 
 void Dispatcher::alarmPeriodEnded()
@@ -162,6 +165,11 @@ bool Dispatcher::engineBusy() const
 bool Dispatcher::playerBusy() const
 {
     return m_state.WaveModeText == QLatin1String("playing");
+}
+
+bool Dispatcher::alarmHeld() const
+{
+    return m_gate && m_gate->holdsAlarm();
 }
 
 void Dispatcher::updateLamps()

@@ -3,6 +3,7 @@
 
 namespace horavox {
 
+class AnnouncementGate;
 class Announcer;
 class Clock;
 class SettingsModel;
@@ -45,6 +46,9 @@ public:
     // in the voice selected at that moment.
     void alarmPeriodEnded();
 
+    // Quiet times: elapsed-time announcements wait while the gate holds them.
+    void setGate(const AnnouncementGate *gate) { m_gate = gate; }
+
     bool deferredTimeClip() const { return m_deferredTimeClip; }
     bool clipAlarmDue() const { return m_clipAlarmDue; }
     bool deferredAlarmClip() const { return m_deferredAlarmClip; }
@@ -69,6 +73,7 @@ private:
     bool noAlarm() const;
     bool engineBusy() const;
     bool playerBusy() const;
+    bool alarmHeld() const;
     void updateLamps();
     void speakTimeWithBleep();
     void speakAlarmWithBleep();
@@ -79,6 +84,7 @@ private:
     Announcer &m_announcer;
     DispatcherHost &m_host;
     Clock &m_clock;
+    const AnnouncementGate *m_gate = nullptr;
 
     bool m_deferredTimeClip = false;  // a clip time request met a playing clip
     bool m_clipAlarmDue = false;      // a period ended with recorded clips selected

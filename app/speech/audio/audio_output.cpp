@@ -277,6 +277,11 @@ void AudioOutput::setIdleCloseMs(int ms)
         m_idleTimer.start();
 }
 
+void AudioOutput::setVolume(int percent)
+{
+    m_volume = std::clamp(percent, 0, 100);
+}
+
 void AudioOutput::setTap(std::function<void(const int16_t *, int)> tap)
 {
     std::lock_guard lk(m_lock);
@@ -312,8 +317,9 @@ void AudioOutput::render(int16_t *out, int frames)
                 ++i;
             }
         }
+        const int32_t volume = m_volume.load(std::memory_order_relaxed);
         for (int i = 0; i < frames; ++i)
-            out[i] = int16_t(std::clamp(m_mix[size_t(i)], -32768, 32767));
+            out[i] = int16_t(std::clamp(m_mix[size_t(i)] * volume / 100, -32768, 32767));
         if (m_tap)
             m_tap(out, frames);
         post = !m_finished.empty() && !m_deliveryPosted.exchange(true);

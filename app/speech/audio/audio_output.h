@@ -109,6 +109,10 @@ public:
     int activeVoices() const;
 
     void setIdleCloseMs(int ms);
+    // The level of everything played, in percent (0..100) of the voices' own;
+    // the desktop's mixer level for the program stays a separate control.
+    void setVolume(int percent);
+    int volume() const { return m_volume.load(); }
     // Receives every buffer sent to the device, silence included, on the
     // device thread. For tests and measurements.
     void setTap(std::function<void(const int16_t *samples, int frames)> tap);
@@ -138,6 +142,7 @@ private:
     std::function<void(const int16_t *, int)> m_tap;
     std::atomic<bool> m_deliveryPosted{false};
     std::atomic<qint64> m_framesRendered{0};
+    std::atomic<int> m_volume{100};
     QTimer m_idleTimer;
 };
 

@@ -1,0 +1,154 @@
+#include "quiet_dialog.h"
+
+#include "quiet/quiet_controller.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace horavox {
+
+QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
+    : QDialog(parent), m_controller(controller)
+{
+    setWindowTitle(QStringLiteral("Quiet times and voice"));
+    setObjectName(QStringLiteral("QuietDialog"));
+    auto *top = new QVBoxLayout(this);
+
+    // Days, in the order the user's calendar runs, named in the program's
+    // language.
+    auto *daysGroup = new QGroupBox(QStringLiteral("Announce on"), this);
+    auto *daysRow = new QHBoxLayout(daysGroup);
+    const int first = int(QLocale().firstDayOfWeek());
+    const QLocale names = QLocale::c();
+    for (int i = 0; i < 7; ++i) {
+        const int day = (first - 1 + i) % 7 + 1;
+        auto *box = new QCheckBox(names.dayName(day, QLocale::ShortFormat), daysGroup);
+        box->setAccessibleName(names.dayName(day, QLocale::LongFormat));
+        daysRow->addWidget(box);
+        m_days[day - 1] = box;
+    }
+    daysRow->addStretch();
+    top->addWidget(daysGroup);
+
+    auto *voiceGroup = new QGroupBox(QStringLiteral("Voice"), this);
+    auto *form = new QFormLayout(voiceGroup);
+    m_voice = new QComboBox(voiceGroup);
+    auto *voiceLabel = new QLabel(QStringLiteral("&Voice:"), voiceGroup);
+    voiceLabel->setBuddy(m_voice);
+    form->addRow(voiceLabel, m_voice);
+    auto *volumeRow = new QHBoxLayout;
+    m_volume = new QSlider(Qt::Horizontal, voiceGroup);
+    m_volume->setRange(0, 100);
+    m_volume->setPageStep(10);
+    m_volume->setAccessibleName(QStringLiteral("Volume"));
+    m_volumeValue = new QLabel(voiceGroup);
+    // Wide enough for "100 %", so the slider does not jump while it moves.
+    m_volumeValue->setMinimumWidth(m_volumeValue->fontMetrics().horizontalAdvance(QStringLiteral("100 %")));
+    m_volumeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    volumeRow->addWidget(m_volume, 1);
+    volumeRow->addWidget(m_volumeValue);
+    auto *volumeLabel = new QLabel(QStringLiteral("V&olume:"), voiceGroup);
+    volumeLabel->setBuddy(m_volume);
+    form->addRow(volumeLabel, volumeRow);
+    top->addWidget(voiceGroup);
+
+    auto *quietGroup = new QGroupBox(QStringLiteral("Keep quiet"), this);
+    auto *quietColumn = new QVBoxLayout(quietGroup);
+    m_calls = new QCheckBox(QStringLiteral("During &calls (while a program records from a microphone)"), quietGroup);
+    m_dnd = new QCheckBox(QStringLiteral("When the desktop is set to &do not disturb"), quietGroup);
+    m_pauseMedia = new QCheckBox(QStringLiteral("&Pause music and videos while speaking"), quietGroup);
+    quietColumn->addWidget(m_calls);
+    quietColumn->addWidget(m_dnd);
+    quietColumn->addWidget(m_pauseMedia);
+    top->addWidget(quietGroup);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    top->addWidget(buttons);
+
+    setVoiceChoices({});
+
+    for (QCheckBox *box : m_days)
+        connect(box, &QCheckBox::toggled, this, &QuietDialog::store);
+    for (QCheckBox *box : {m_calls, m_dnd, m_pauseMedia})
+        connect(box, &QCheckBox::toggled, this, &QuietDialog::store);
+    connect(m_voice, &QComboBox::currentIndexChanged, this, &QuietDialog::store);
+    connect(m_volume, &QSlider::valueChanged, this, [this](int v) {
+        m_volumeValue->setText(QStringLiteral("%1 %").arg(v));
+        store();
+    });
+
+    // Keyboard order follows the reading order, top to bottom.
+    QWidget *order[] = {m_days[first - 1], m_voice, m_volume, m_calls, m_dnd, m_pauseMedia,
+                        buttons->button(QDialogButtonBox::Close)};
+    for (int i = 0; i < 6; ++i)
+        setTabOrder(m_days[(first - 1 + i) % 7], m_days[(first + i) % 7]);
+    setTabOrder(m_days[(first + 5) % 7], m_voice);
+    for (size_t i = 1; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    load();
+}
+
+void QuietDialog::setVoiceChoices(const QList<VoiceChoice> &choices)
+{
+    m_loading = true;
+    m_voice->clear();
+    m_voice->addItem(QStringLiteral("The speech engine's own voice"), QString());
+    for (const VoiceChoice &c : choices)
+        m_voice->addItem(c.label, c.id);
+    m_voice->setEnabled(!choices.isEmpty());
+    const int at = m_voice->findData(m_controller.preferences().voice);
+    m_voice->setCurrentIndex(at < 0 ? 0 : at);
+    m_loading = false;
+}
+
+void QuietDialog::showEvent(QShowEvent *e)
+{
+    load();
+    QDialog::showEvent(e);
+}
+
+void QuietDialog::load()
+{
+    m_loading = true;
+    const QuietPreferences &p = m_controller.preferences();
+    for (int d = 1; d <= 7; ++d)
+        m_days[d - 1]->setChecked(p.announcesOn(Qt::DayOfWeek(d)));
+    m_volume->setValue(p.volume);
+    m_volumeValue->setText(QStringLiteral("%1 %").arg(p.volume));
+    m_calls->setChecked(p.quietDuringCalls);
+    m_dnd->setChecked(p.respectDoNotDisturb);
+    m_pauseMedia->setChecked(p.pauseMedia);
+    const int at = m_voice->findData(p.voice);
+    // A stored voice that is not offered (yet) is kept, not replaced.
+    if (at >= 0)
+        m_voice->setCurrentIndex(at);
+    m_loading = false;
+}
+
+void QuietDialog::store()
+{
+    if (m_loading)
+        return;
+    QuietPreferences p = m_controller.preferences();
+    for (int d = 1; d <= 7; ++d)
+        p.setAnnouncesOn(Qt::DayOfWeek(d), m_days[d - 1]->isChecked());
+    p.volume = m_volume->value();
+    p.quietDuringCalls = m_calls->isChecked();
+    p.respectDoNotDisturb = m_dnd->isChecked();
+    p.pauseMedia = m_pauseMedia->isChecked();
+    if (m_voice->isEnabled())
+        p.voice = m_voice->currentData().toString();
+    m_controller.setPreferences(p);
+}
+
+} // namespace horavox

@@ -1,0 +1,118 @@
+#include "quiet_wiring.h"
+
+#include "instance_channel.h"
+#include "main_window/main_form.h"
+#include "quiet/call_monitor.h"
+#include "quiet/dnd_monitor.h"
+#include "quiet/media_pauser.h"
+#include "quiet/quiet_actions.h"
+#include "quiet/quiet_controller.h"
+#include "quiet/quiet_dialog.h"
+#include "quiet/quiet_mark.h"
+#include "quiet/quiet_tray.h"
+#include "say_time.h"
+#include "settings/settings_window.h"
+#include "speech/audio/audio_output.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace horavox {
+
+QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOutput &audio, InstanceServer *server,
+                         const Parts &parts, QObject *parent)
+    : QObject(parent), m_controller(controller), m_window(window)
+{
+    controller.setScheduleSource([&window] {
+        ScheduleView s;
+        s.interval = window.state().AnnounceInterval;
+        if (Settings *settings = window.settingsWindow()) {
+            s.start = settings->startBound();
+            s.end = settings->endBound();
+            s.alarmMode = settings->alarmMode() != 0;
+        }
+        return s;
+    });
+
+    audio.setVolume(controller.preferences().volume);
+    connect(&controller, &QuietController::volumeChanged, &audio, &AudioOutput::setVolume);
+
+    m_actions = std::make_unique<QuietActions>(controller);
+    connect(m_actions.get(), &QuietActions::dialogRequested, this, &QuietWiring::openDialog);
+
+    m_mark = new QuietMark(&window);
+    connect(&controller, &QuietController::changed, this, &QuietWiring::refresh);
+
+    // The offscreen platform (tests, --say-time) has no tray to show in.
+    if (parts.tray && QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        m_tray = std::make_unique<QuietTray>(controller, *m_actions, QApplication::windowIcon());
+        connect(m_tray.get(), &QuietTray::sayTimeRequested, &window, [&window] { requestTimeAnnouncement(window); });
+        connect(m_tray.get(), &QuietTray::settingsRequested, &window, [&window] {
+            window.showNormal();
+            window.openSettings();
+        });
+        connect(m_tray.get(), &QuietTray::showHideRequested, &window, [&window] {
+            if (window.isVisible() && !window.isMinimized()) {
+                window.hide();
+            } else {
+                window.showNormal();
+                window.raise();
+                window.activateWindow();
+            }
+        });
+        connect(m_tray->menu(), &QMenu::aboutToShow, this,
+                [this] { m_tray->setClockShown(m_window.isVisible() && !m_window.isMinimized()); });
+        connect(m_tray.get(), &QuietTray::quitRequested, &window, &MainForm::closeSequence);
+        m_tray->show();
+    }
+
+    if (parts.monitors) {
+        QuietGate &gate = controller.gate();
+        m_calls = new CallMonitor(this);
+        connect(m_calls, &CallMonitor::inCallChanged, &gate, &QuietGate::setInCall);
+        m_calls->start();
+        m_dnd = new DndMonitor(QDBusConnection::sessionBus(), this);
+        connect(m_dnd, &DndMonitor::activeChanged, &gate, &QuietGate::setDoNotDisturb);
+        m_dnd->start();
+        m_pauser = new MediaPauser(QDBusConnection::sessionBus(), this);
+        // The device opens with the first sound and closes after a spell of
+        // silence, so clips and the pauses between them are one stretch.
+        connect(&audio, &AudioOutput::deviceOpened, m_pauser, [this] {
+            m_pauser->setEnabled(m_controller.preferences().pauseMedia);
+            m_pauser->voiceStarted();
+        });
+        connect(&audio, &AudioOutput::deviceClosed, m_pauser, &MediaPauser::voiceEnded);
+    }
+
+    if (server) {
+        server->setQuietHandler([&controller](const QuietRequest &r) {
+            QuietGate &gate = controller.gate();
+            if (r.kind == QuietRequest::Kind::Mute)
+                gate.muteForMinutes(r.minutes);
+            else if (r.kind == QuietRequest::Kind::SkipNext)
+                gate.setSkipNext(true);
+            return controller.statusText();
+        });
+    }
+    refresh();
+}
+
+// The mark and the dialog are the window's children and go with it.
+QuietWiring::~QuietWiring() = default;
+
+QuietDialog *QuietWiring::openDialog()
+{
+    if (!m_dialog)
+        m_dialog = new QuietDialog(m_controller, &m_window);
+    m_dialog->show();
+    m_dialog->raise();
+    m_dialog->activateWindow();
+    return m_dialog;
+}
+
+void QuietWiring::refresh()
+{
+    m_mark->setHold(m_controller.gate().holdText());
+}
+
+} // namespace horavox

@@ -1,0 +1,60 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+namespace horavox {
+
+class AudioOutput;
+class CallMonitor;
+class DndMonitor;
+class InstanceServer;
+class MainForm;
+class MediaPauser;
+class QuietActions;
+class QuietController;
+class QuietDialog;
+class QuietMark;
+class QuietTray;
+
+// Puts quiet times into the running program: the scheduler's settings into
+// the status line, the own volume into the mixer, the call and
+// do-not-disturb watches into the gate, the media pauser beside the sound
+// device, the mark on the skin, the tray icon and the socket's quiet-time
+// requests. The window must have been loaded.
+class QuietWiring : public QObject
+{
+    Q_OBJECT
+public:
+    struct Parts
+    {
+        bool tray = true;     // an icon in the desktop's tray
+        bool monitors = true; // watch calls, do-not-disturb and media players
+    };
+
+    QuietWiring(QuietController &controller, MainForm &window, AudioOutput &audio, InstanceServer *server,
+                const Parts &parts, QObject *parent = nullptr);
+    ~QuietWiring() override;
+
+    // The actions for any menu, such as the clock's right-click menu.
+    QuietActions &actions() { return *m_actions; }
+    QuietTray *tray() const { return m_tray.get(); }
+    QuietMark *mark() const { return m_mark; }
+    // Opens the window of choices, or brings it forward.
+    QuietDialog *openDialog();
+
+private:
+    void refresh();
+
+    QuietController &m_controller;
+    MainForm &m_window;
+    std::unique_ptr<QuietActions> m_actions;
+    std::unique_ptr<QuietTray> m_tray;
+    QuietMark *m_mark = nullptr;
+    CallMonitor *m_calls = nullptr;
+    DndMonitor *m_dnd = nullptr;
+    MediaPauser *m_pauser = nullptr;
+    QPointer<QuietDialog> m_dialog;
+};
+
+} // namespace horavox

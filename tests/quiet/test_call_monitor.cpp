@@ -1,0 +1,99 @@
+// Calls as a real sound server reports them: a private PulseAudio server
+// whose null source is the microphone, parec recording from it as the call.
+#include "quiet/call_monitor.h"
+
+#include "private_pulse.h"
+#include "quiet_clock_rig.h"
+#include "test_main.h"
+
+#include <QSignalSpy>
+
+using namespace horavox;
+using namespace horavox_test;
+
+namespace {
+const QString kParec = QStringLiteral("parec");
+Recorder call()
+{
+    return Recorder(kParec, {QStringLiteral("-d"), QStringLiteral("mic")});
+}
+} // namespace
+
+class TestCallMonitor : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<PrivatePulse> m_pulse;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!PrivatePulse::installed())
+            QSKIP("pulseaudio and parec (packages pulseaudio, pulseaudio-utils) are not installed");
+        m_pulse = std::make_unique<PrivatePulse>();
+        QVERIFY(m_pulse->start());
+    }
+
+    void notACall_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("recording what the speakers play") << kParec << QStringList{"-d", "speakers.monitor"};
+        QTest::newRow("a level meter on the microphone") << QStringLiteral(LEVEL_METER) << QStringList{"mic"};
+        QTest::newRow("a monitor stream, as PipeWire marks one")
+            << kParec << QStringList{"-d", "mic", "--property=stream.monitor=true"};
+    }
+    void notACall()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, args);
+        CallMonitor monitor;
+        monitor.start();
+        QTRY_VERIFY(monitor.connected());
+        Recorder other(program, args);
+        QTRY_COMPARE(PrivatePulse::recordingStreams(), 1);
+        // A real call beside it turns the monitor on; once it ends, the
+        // recording that is still going on must leave it off.
+        Recorder mic = call();
+        QTRY_VERIFY(monitor.inCall());
+        mic.end();
+        QTRY_VERIFY(!monitor.inCall());
+        QVERIFY(other.running());
+        QCOMPARE(PrivatePulse::recordingStreams(), 1);
+    }
+
+    void dueMinuteInACallIsDroppedAndTheNextSpoken()
+    {
+        QuietClockRig rig(QDateTime(QDate(2026, 12, 7), QTime(9, 14, 30)), false);
+        CallMonitor monitor;
+        connect(&monitor, &CallMonitor::inCallChanged, &rig.gate, &QuietGate::setInCall);
+        monitor.start();
+        QTRY_VERIFY(monitor.connected());
+        Recorder mic = call();
+        QTRY_VERIFY(rig.gate.inCall());
+        QCOMPARE(rig.run(1), QStringList{});
+        mic.end();
+        QTRY_VERIFY(!rig.gate.inCall());
+        QCOMPARE(rig.run(15), QStringList{"09:30"});
+    }
+
+    void serverThatGoesAwayIsFoundAgain()
+    {
+        CallMonitor monitor;
+        QSignalSpy calls(&monitor, &CallMonitor::inCallChanged);
+        monitor.start();
+        QTRY_VERIFY(monitor.connected());
+        Recorder mic = call();
+        QTRY_VERIFY(monitor.inCall());
+        m_pulse->stop();
+        QTRY_VERIFY(!monitor.connected());
+        QVERIFY2(!monitor.inCall(), "no server, no call");
+        QCOMPARE(monitor.retryDelayMs(), 2 * CallMonitor::kFirstRetryMs);
+        QVERIFY(m_pulse->start());
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.connected(), 8000);
+        QCOMPARE(monitor.retryDelayMs(), CallMonitor::kFirstRetryMs);
+    }
+};
+
+HORAVOX_TEST_MAIN(TestCallMonitor)
+#include "test_call_monitor.moc"

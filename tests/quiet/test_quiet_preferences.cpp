@@ -1,0 +1,103 @@
+// The preferences file: what a hand-edited or damaged file reads as, and that
+// what is written reads back, here and through QSettings.
+#include "quiet/quiet_preferences.h"
+
+#include "test_main.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+using namespace horavox;
+
+Q_DECLARE_METATYPE(horavox::QuietPreferences)
+
+namespace {
+QuietPreferences with(const std::function<void(QuietPreferences &)> &change)
+{
+    QuietPreferences p;
+    change(p);
+    return p;
+}
+} // namespace
+
+class TestQuietPreferences : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QuietPreferences>("expected");
+
+        QTest::newRow("empty file: defaults") << QByteArray() << QuietPreferences{};
+        QTest::newRow("two days, CR LF, comment, section")
+            << QByteArray("; mine\r\n[General]\r\nWeekdays=Mon, fri\r\n")
+            << with([](QuietPreferences &p) { p.weekdays = 0x11; });
+        QTest::newRow("no day at all") << QByteArray("Weekdays=none\n") << with([](QuietPreferences &p) { p.weekdays = 0; });
+        QTest::newRow("unknown days keep the default") << QByteArray("Weekdays=Someday\n") << QuietPreferences{};
+        QTest::newRow("volume above 100") << QByteArray("Volume=150\n") << with([](QuietPreferences &p) { p.volume = 100; });
+        QTest::newRow("volume below 0") << QByteArray("Volume=-5\n") << with([](QuietPreferences &p) { p.volume = 0; });
+        QTest::newRow("volume not a number") << QByteArray("Volume=loud\n") << QuietPreferences{};
+        QTest::newRow("switches as 1/0 and any case")
+            << QByteArray("PauseMedia=1\nQuietDuringCalls=FALSE\nRespectDoNotDisturb=0\n")
+            << with([](QuietPreferences &p) {
+                   p.pauseMedia = true;
+                   p.quietDuringCalls = false;
+                   p.respectDoNotDisturb = false;
+               });
+        QTest::newRow("switch not a truth value") << QByteArray("PauseMedia=maybe\n") << QuietPreferences{};
+        QTest::newRow("voice id") << QByteArray("Voice=flite/slt\n") << with([](QuietPreferences &p) { p.voice = "flite/slt"; });
+        QTest::newRow("voice with blanks or quotes is refused") << QByteArray("Voice=\"a, b\"\n") << QuietPreferences{};
+        QTest::newRow("mute time in UTC") << QByteArray("MutedUntil=2026-12-07T10:00:00Z\n")
+                                          << with([](QuietPreferences &p) {
+                                                 p.mutedUntil = QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC).toLocalTime();
+                                             });
+        QTest::newRow("mute time unreadable") << QByteArray("MutedUntil=soon\n") << QuietPreferences{};
+        QTest::newRow("no equals sign, no key") << QByteArray("Volume\n=5\n") << QuietPreferences{};
+    }
+    void parse()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QuietPreferences, expected);
+        const QuietPreferences got = quiet_preferences::parse(ini);
+        QCOMPARE(got.weekdays, expected.weekdays);
+        QCOMPARE(got.volume, expected.volume);
+        QCOMPARE(got.pauseMedia, expected.pauseMedia);
+        QCOMPARE(got.quietDuringCalls, expected.quietDuringCalls);
+        QCOMPARE(got.respectDoNotDisturb, expected.respectDoNotDisturb);
+        QCOMPARE(got.voice, expected.voice);
+        QCOMPARE(got.mutedUntil, expected.mutedUntil);
+    }
+
+    void writtenFileReadsBackHereAndInQSettings()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sub/QuietTimesAndVoice.ini"));
+        QuietPreferences p;
+        p.weekdays = 0x1f;
+        p.volume = 35;
+        p.pauseMedia = true;
+        p.quietDuringCalls = false;
+        p.voice = QStringLiteral("espeak-ng/en-us");
+        p.mutedUntil = QDateTime(QDate(2026, 12, 7), QTime(11, 2));
+        QVERIFY(quiet_preferences::save(path, p));
+        QVERIFY(quiet_preferences::load(path) == p);
+
+        QSettings s(path, QSettings::IniFormat);
+        QCOMPARE(s.status(), QSettings::NoError);
+        QCOMPARE(s.value("Weekdays").toStringList(), QStringList({"Mon", "Tue", "Wed", "Thu", "Fri"}));
+        QCOMPARE(s.value("Volume").toInt(), 35);
+        QCOMPARE(s.value("PauseMedia").toBool(), true);
+        QCOMPARE(s.value("QuietDuringCalls").toBool(), false);
+        QCOMPARE(s.value("Voice").toString(), p.voice);
+        QCOMPARE(QDateTime::fromString(s.value("MutedUntil").toString(), Qt::ISODate), p.mutedUntil);
+    }
+
+    void missingFileGivesDefaults()
+    {
+        QVERIFY(quiet_preferences::load(QStringLiteral("/nonexistent/x.ini")) == QuietPreferences{});
+    }
+};
+
+HORAVOX_TEST_MAIN(TestQuietPreferences)
+#include "test_quiet_preferences.moc"
