@@ -76,6 +76,11 @@ SkinButton *SkinButton::attach(QWidget *button, const QString &name, Handler dow
     installAccessibility();
     auto *b = new SkinButton(button, std::move(down), std::move(up));
     b->setObjectName(QStringLiteral("qt_skin_button"));
+    // Qt keeps the first interface it makes for a widget, and a label makes
+    // one as soon as it gets its text; a plain one made before now goes.
+    QAccessibleInterface *made = QAccessible::queryAccessibleInterface(button);
+    if (made && !dynamic_cast<SkinButtonAccessible *>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     button->setAccessibleName(name);
     button->setFocusPolicy(Qt::StrongFocus);
     button->installEventFilter(b);

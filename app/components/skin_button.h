@@ -23,9 +23,9 @@ public:
     // Attaches to `button` (and is owned by it); the name becomes the
     // button's accessibleName.
     static SkinButton *attach(QWidget *button, const QString &name, Handler down, Handler up);
-    // Makes assistive technology see skin buttons as such. attach() does it
-    // too, but a host that calls this before its pictures first change
-    // keeps any other interface from being made and cached for them first.
+    // Makes assistive technology see skin buttons as such; attach() does it
+    // too. A host that calls it before making its pictures saves Qt making
+    // plain interfaces for them that attach() then has to drop.
     static void installAccessibility();
     // The skin button attached to `widget`, if any.
     static SkinButton *of(const QObject *widget);

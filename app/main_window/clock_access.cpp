@@ -5,7 +5,7 @@
 #include "components/sheer_picture.h"
 #include "components/skin_button.h"
 #include "main_window/clock_actions.h"
-#include "main_window/focus_glow.h"
+#include "components/focus_glow.h"
 #include "main_window/image_control.h"
 #include "main_window/main_form.h"
 

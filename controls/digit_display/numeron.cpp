@@ -131,9 +131,11 @@ Numeron::Numeron(QWidget *parent)
     : QWidget(parent)
     , m_display(QString::fromLatin1(kDefaultDisplay))
 {
+    // First: Qt keeps the first interface it makes for a widget, and the
+    // first drawing below announces the reading.
+    numeron_accessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    numeron_accessible::install();
     applySizeRule();
 }
 

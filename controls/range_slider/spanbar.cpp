@@ -143,6 +143,9 @@ private:
 Spanbar::Spanbar(QWidget *parent)
     : QWidget(parent)
 {
+    // First: Qt keeps the first interface it makes for a widget, and any
+    // change announced during set-up would make the plain one.
+    spanbar_accessible::install();
     m_track = new SpanbarPart(this, this, SpanbarPart::Track);
     m_track->setObjectName(QStringLiteral("PicFrame"));
     m_track->setToolTip(QStringLiteral("Set Time Interval"));
@@ -170,7 +173,6 @@ Spanbar::Spanbar(QWidget *parent)
     setRange(60);
 
     setFocusPolicy(Qt::StrongFocus);
-    spanbar_accessible::install();
 }
 
 Spanbar::~Spanbar() = default;

@@ -11,7 +11,7 @@
 #include "fake_speech_engine.h"
 #include "main_window/clock_access.h"
 #include "main_window/clock_actions.h"
-#include "main_window/focus_glow.h"
+#include "components/focus_glow.h"
 #include "settings/settings_window.h"
 #include "test_main.h"
 #include "ui_main_form.h"
