@@ -29,6 +29,10 @@ void Settings::nameFieldsForScreenReaders()
         f.spinner->setAccessibleName(name + QStringLiteral(" arrows"));
         f.spinner->setArrowNames(name + QStringLiteral(" up"), name + QStringLiteral(" down"));
     }
+    // The frames around the AM/PM pairs would otherwise take their group's
+    // name, twice over.
+    ui.Frame5->setAccessibleName(QStringLiteral("Start half of the day"));
+    ui.Frame6->setAccessibleName(QStringLiteral("End half of the day"));
     ui.StartAMOption->setAccessibleName(QStringLiteral("Start AM"));
     ui.StartPMOption->setAccessibleName(QStringLiteral("Start PM"));
     ui.EndAMOption->setAccessibleName(QStringLiteral("End AM"));
