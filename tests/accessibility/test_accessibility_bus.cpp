@@ -258,33 +258,6 @@ private Q_SLOTS:
                                  5000);
     }
 
-    void aboutOpensAndClosesByItsButtons()
-    {
-        QCOMPARE(probe({QStringLiteral("press"), QStringLiteral("About Horavox")}).exitCode, 0);
-        QCOMPARE(probe({QStringLiteral("wait-window"), QStringLiteral("About Horavox"), QStringLiteral("10")}).exitCode, 0);
-        bool closeInAbout = false;
-        for (const QJsonObject &o : tree())
-            closeInAbout |= o.value(QLatin1String("window")).toString() == QLatin1String("About Horavox")
-                            && o.value(QLatin1String("name")).toString() == QLatin1String("Close")
-                            && o.value(QLatin1String("role")).toString() == QLatin1String("push button");
-        QVERIFY(closeInAbout);
-        // Two buttons called Close now; the probe presses the first it
-        // meets, and the About window lists after the clock, so press by
-        // the window's own order: the clock's Close must not be hit.
-        QCOMPARE(probe({QStringLiteral("press-in"), QStringLiteral("About Horavox"), QStringLiteral("Close")}).exitCode,
-                 0);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                for (const QJsonObject &o : tree())
-                    if (o.value(QLatin1String("name")).toString() == QLatin1String("About Horavox")
-                        && o.value(QLatin1String("role")).toString() != QLatin1String("push button"))
-                        return false;
-                return true;
-            }(),
-            5000);
-        QCOMPARE(m_clock.state(), QProcess::Running);
-    }
-
     void settingsFieldNames_data()
     {
         QTest::addColumn<QString>("name");

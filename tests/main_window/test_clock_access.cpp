@@ -3,13 +3,11 @@
 #include "main_window/main_form.h"
 
 #include "about/about_window.h"
-#include "components/skin_button.h"
 #include "core/message_sink.h"
 #include "core/paths.h"
 #include "fake_clock.h"
 #include "fake_media.h"
 #include "fake_speech_engine.h"
-#include "main_window/clock_access.h"
 #include "main_window/clock_actions.h"
 #include "components/focus_glow.h"
 #include "settings/settings_window.h"
@@ -126,29 +124,6 @@ class TestClockAccess : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void readings_data()
-    {
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<QString>("suffix");
-        QTest::addColumn<int>("minutes");
-        QTest::addColumn<QString>("clock");
-        QTest::addColumn<QString>("interval");
-        QTest::newRow("morning") << "9:05:10" << "AM" << 15 << "9:05:10 AM" << "15 minutes";
-        QTest::newRow("evening") << "10:59:59" << "PM" << 60 << "10:59:59 PM" << "60 minutes";
-        QTest::newRow("no suffix") << "9:05:10" << "" << 1 << "9:05:10" << "1 minute";
-        QTest::newRow("zero") << "12:00:00" << "AM" << 0 << "12:00:00 AM" << "0 minutes";
-    }
-    void readings()
-    {
-        QFETCH(QString, digits);
-        QFETCH(QString, suffix);
-        QFETCH(int, minutes);
-        QFETCH(QString, clock);
-        QFETCH(QString, interval);
-        QCOMPARE(clockReading(digits, suffix), clock);
-        QCOMPARE(intervalReading(minutes), interval);
-    }
-
     void keys_data()
     {
         QTest::addColumn<QString>("focus");
@@ -374,76 +349,6 @@ private Q_SLOTS:
         popup->close();
     }
 
-    void accessibleParts_data()
-    {
-        QTest::addColumn<QString>("part");
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("speak") << "SpeakB" << int(QAccessible::Button) << "Say the time" << "Say Time";
-        QTest::newRow("settings") << "SettingsB" << int(QAccessible::Button) << "Settings" << "Settings";
-        QTest::newRow("minimize") << "Min" << int(QAccessible::Button) << "Minimize" << "Minimize";
-        QTest::newRow("close") << "CloseB" << int(QAccessible::Button) << "Close" << "Close";
-        QTest::newRow("about") << "QuesB" << int(QAccessible::Button) << "About Horavox" << "About";
-        QTest::newRow("lit lamp") << "SheerPicture1" << int(QAccessible::StaticText) << "Speaking"
-                                  << "'Speaking' Indicator";
-        QTest::newRow("unlit lamp") << "SheerPicture2" << int(QAccessible::StaticText) << "Silent"
-                                    << "'Speaking' Indicator";
-        QTest::newRow("time") << "Numeron1" << int(QAccessible::StaticText) << "9:05:00 AM" << "";
-        QTest::newRow("slider") << "Spanbar1" << int(QAccessible::Slider) << "Minutes between announcements"
-                                << "Set Time Interval";
-        QTest::newRow("alarm indicator") << "Label2" << int(QAccessible::StaticText) << "Alarm mode off"
-                                         << "Alarm Mode Indicator";
-    }
-    void accessibleParts()
-    {
-        QFETCH(QString, part);
-        QFETCH(int, role);
-        QFETCH(QString, name);
-        QFETCH(QString, description);
-        Rig rig;
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(rig.part(part));
-        QVERIFY(iface);
-        QCOMPARE(int(iface->role()), role);
-        QCOMPARE(iface->text(QAccessible::Name), name);
-        QCOMPARE(iface->text(QAccessible::Description), description);
-        const bool button = role == QAccessible::Button;
-        QCOMPARE(iface->actionInterface() && iface->actionInterface()->actionNames().contains(
-                                                 QAccessibleActionInterface::pressAction()),
-                 button);
-        if (button)
-            QVERIFY(iface->state().focusable);
-    }
-
-    // The press action of assistive technology runs the button's own
-    // handlers, after the request has returned.
-    void accessiblePress_data()
-    {
-        QTest::addColumn<QString>("part");
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("speak") << "SpeakB" << "spoke";
-        QTest::newRow("settings") << "SettingsB" << "settings";
-        QTest::newRow("about") << "QuesB" << "about";
-        QTest::newRow("minimize") << "Min" << "minimized";
-        QTest::newRow("close") << "CloseB" << "closed";
-    }
-    void accessiblePress()
-    {
-        QFETCH(QString, part);
-        QFETCH(QString, outcome);
-        Rig rig;
-        QSignalSpy finished(rig.form.get(), &MainForm::finished);
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(rig.part(part));
-        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(rig.media.played.isEmpty());
-        QCOMPARE(rig.outcome(finished), outcome);
-    }
-
-    void tooltipsOnAnInactiveWindow()
-    {
-        Rig rig;
-        QVERIFY(rig.form->testAttribute(Qt::WA_AlwaysShowToolTips));
-    }
 };
 
 HORAVOX_TEST_MAIN(TestClockAccess)

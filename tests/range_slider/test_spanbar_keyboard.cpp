@@ -152,29 +152,6 @@ private Q_SLOTS:
         QCOMPARE(log.joined(), events);
     }
 
-    void handlesKey_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("handled");
-        for (int k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Minus, Qt::Key_Plus,
-                      Qt::Key_Equal, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End})
-            QTest::addRow("%s", qPrintable(QKeySequence(k).toString())) << k << true;
-        for (int k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_S, Qt::Key_F1, Qt::Key_Escape})
-            QTest::addRow("not %s", qPrintable(QKeySequence(k).toString())) << k << false;
-    }
-    void handlesKey()
-    {
-        QFETCH(int, key);
-        QFETCH(bool, handled);
-        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
-        QCOMPARE(Spanbar::handlesKey(e), handled);
-        // A key the control does not take travels on to its host.
-        Spanbar bar;
-        QKeyEvent sent(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(&bar, &sent);
-        QCOMPARE(sent.isAccepted(), handled);
-    }
-
     void accessibleSlider()
     {
         Spanbar bar;

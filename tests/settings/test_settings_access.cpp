@@ -41,41 +41,6 @@ class TestSettingsAccess : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void names_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QString>("name");
-        const int text = QAccessible::EditableText, scroll = QAccessible::ScrollBar, radio = QAccessible::RadioButton;
-        QTest::newRow("start hour") << "StartHrText" << text << "Start hour";
-        QTest::newRow("start minute") << "StartMinText" << text << "Start minute";
-        QTest::newRow("end hour") << "EndHrText" << text << "End hour";
-        QTest::newRow("end minute") << "EndMinText" << text << "End minute";
-        QTest::newRow("start hour arrows") << "StartHrVscroll" << scroll << "Start hour arrows";
-        QTest::newRow("start minute arrows") << "StartMinVscroll" << scroll << "Start minute arrows";
-        QTest::newRow("end hour arrows") << "EndHrVscroll" << scroll << "End hour arrows";
-        QTest::newRow("end minute arrows") << "EndMinVscroll" << scroll << "End minute arrows";
-        QTest::newRow("start AM") << "StartAMOption" << radio << "Start AM";
-        QTest::newRow("start PM") << "StartPMOption" << radio << "Start PM";
-        QTest::newRow("end AM") << "EndAMOption" << radio << "End AM";
-        QTest::newRow("end PM") << "EndPMOption" << radio << "End PM";
-        QTest::newRow("phrase") << "Text1" << text << "Phrase to say before the time";
-        QTest::newRow("speed") << "HScroll1" << int(QAccessible::Slider) << "TTS speed";
-        QTest::newRow("voice") << "Option2" << radio << "Say using Real Speech";
-        QTest::newRow("bleep") << "PlayBleepChk" << int(QAccessible::CheckBox) << "Play Sound Before";
-    }
-    void names()
-    {
-        QFETCH(QString, control);
-        QFETCH(int, role);
-        QFETCH(QString, name);
-        Rig rig;
-        QAccessibleInterface *iface = rig.iface(control);
-        QVERIFY(iface);
-        QCOMPARE(int(iface->role()), role);
-        QCOMPARE(iface->text(QAccessible::Name), name);
-    }
-
     // No two fields a screen reader can land on share a name.
     void namesAreDistinct()
     {
