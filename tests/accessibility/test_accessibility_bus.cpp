@@ -161,6 +161,14 @@ private Q_SLOTS:
         clockEnv.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         clockEnv.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
         clockEnv.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        // Under AddressSanitizer: the X keyboard library hands strndup a name
+        // that is not NUL-terminated but is read only to its length, which
+        // strict string checking takes for an overflow. That check stays on
+        // for every test that does not open an X display.
+        QString asan = clockEnv.value(QStringLiteral("ASAN_OPTIONS"));
+        if (!asan.isEmpty())
+            clockEnv.insert(QStringLiteral("ASAN_OPTIONS"),
+                            asan.replace(QStringLiteral("strict_string_checks=1"), QStringLiteral("strict_string_checks=0")));
         m_clock.setProcessEnvironment(clockEnv);
         m_clock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_clock.start(kProgram, QStringList());
