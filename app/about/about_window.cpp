@@ -1,11 +1,14 @@
 #include "about_window.h"
 
 #include "about_layout.h"
+#include "components/focus_glow.h"
 #include "components/sheer_picture.h"
+#include "components/skin_button.h"
 #include "resources/picture_from_res.h"
 #include "resources/resources.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -210,6 +213,12 @@ Form3::Form3(int mainWindowHeight, QScreen *screen, QWidget *parent)
     m_closeB->setGeometry(twipsRect(3270, 90, 195, 195));
     m_closeB->setToolTip(QStringLiteral("Close"));
 
+    // Without a mouse: the link and the close button take the focus and
+    // Space or Enter, and assistive technology can press them.
+    SkinButton::attach(m_label2, QStringLiteral("Write to ") + contactAddress(), nullptr, [this] { Label2_Click(); });
+    SkinButton::attach(m_closeB, QStringLiteral("Close"), [this] { CloseB_MouseDown(); }, [this] { CloseB_MouseUp(); });
+    new FocusGlow(this);
+
     m_timer1 = new QTimer(this);
     m_timer1->setInterval(kTimer1IntervalMs);
     connect(m_timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
@@ -378,6 +387,16 @@ void Form3::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->buttons() == Qt::NoButton)
         m_manualDrag = false;
+}
+
+void Form3::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        CloseB_MouseUp();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form3::closeEvent(QCloseEvent *event)

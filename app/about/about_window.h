@@ -70,6 +70,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Escape closes the window as its close button does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load(int mainWindowHeight, QScreen *screen);

@@ -8,6 +8,7 @@
 #include "core/message_sink.h"
 #include "core/paths.h"
 #include "core/time_texts.h"
+#include "main_window/clock_access.h"
 #include "main_window/scheduler/alarm_period.h"
 #include "main_window/scheduler/clock_face.h"
 #include "main_window/scheduler/dispatch_pump.h"
@@ -60,6 +61,7 @@ MainForm::MainForm(const MainFormServices &services, QWidget *parent)
     , m_services(services)
     , m_ui(std::make_unique<Ui::MainForm>())
 {
+    ClockAccess::installAccessibility();
     m_ui->setupUi(this);
     setFixedSize(302, 97);
     setAttribute(Qt::WA_TranslucentBackground, false);
@@ -184,6 +186,13 @@ void MainForm::Form_Load()
     connect(m_settings, &Settings::settingsChanged, this, &MainForm::scheduleDispatch);
     connect(&m_services.engine, &SpeechEngine::busyChanged, this, &MainForm::scheduleDispatch);
     connect(&m_services.media, &MediaControl::playbackEnded, this, &MainForm::scheduleDispatch);
+
+    m_access = new ClockAccess(*this);
+}
+
+ClockActions *MainForm::clockActions() const
+{
+    return m_access ? m_access->actions() : nullptr;
 }
 
 void MainForm::startTimers()
@@ -216,6 +225,7 @@ void MainForm::ShowClockFace()
 {
     m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
     const ClockFace face = splitClockText(longClockText(now().time()));
+    m_ui->Numeron1->setDigitAccessibleText(clockReading(face.digits, face.suffix));
     m_ui->Numeron1->setDigitDisplay(face.digits);
     m_ui->Label1->setText(face.suffix);
 }
@@ -229,6 +239,7 @@ void MainForm::Timer1_Timer()
     if (m_settings)
         m_settings->Command1();
     const ClockFace face = splitClockText(longText);
+    m_ui->Numeron1->setDigitAccessibleText(clockReading(face.digits, face.suffix));
     m_ui->Numeron1->setDigitDisplay(face.digits);
     m_ui->Label1->setText(face.suffix);
     scheduleDispatch();
@@ -452,6 +463,7 @@ void MainForm::closeEvent(QCloseEvent *e)
 void MainForm::sliderChanged()
 {
     m_ui->Numeron1->setDigitFormat(Numeron::dgDecimal);
+    m_ui->Numeron1->setDigitAccessibleText(intervalReading(m_ui->Spanbar1->RangeLeft()));
     m_ui->Numeron1->setDigitDisplay(QString::number(m_ui->Spanbar1->RangeLeft()));
     m_ui->Label1->setText(QString());
 }

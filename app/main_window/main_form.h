@@ -26,6 +26,8 @@ class ImageControl;
 class Form3;
 class DispatcherHost;
 class DispatchPump;
+class ClockAccess;
+class ClockActions;
 
 // What the main window is built on; the program passes the real ones, tests
 // pass fakes.
@@ -93,6 +95,10 @@ public:
     bool timer3Active() const { return m_timer3.isActive(); }
     // Shows the lit lamp while a voice speaks, the unlit one otherwise.
     void setLamp(bool speaking);
+    // The clock's commands with their keys and the right-click menu; other
+    // parts add their own commands to the menu here (addSection). Exists
+    // once the window is loaded.
+    ClockActions *clockActions() const;
     QString AlarmStartStamp;
 
 Q_SIGNALS:
@@ -129,6 +135,7 @@ private:
     std::unique_ptr<AlarmPeriod> m_alarm;
     DispatchPump *m_pump = nullptr;
     QPointer<QWidget> m_about; // deletes itself when closed
+    ClockAccess *m_access = nullptr; // a child: keys, menu, names for screen readers
 
     QPixmap m_skin;
     QPixmap m_speakHolder, m_settingsHolder, m_minHolder, m_closeHolder, m_tempHolder;

@@ -42,6 +42,7 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
     setSizeGripEnabled(false);
 
     applyFormFont();
+    nameFieldsForScreenReaders();
 
     Ui::Settings &ui = *m_ui;
     m_voiceGroup = new QButtonGroup(this);
@@ -419,9 +420,11 @@ void Settings::closeEvent(QCloseEvent *e)
 
 void Settings::keyPressEvent(QKeyEvent *e)
 {
-    // There is no Cancel button, so Escape does not close the window.
+    // Escape hides the window as its close box does: every change has taken
+    // effect already, so there is nothing to cancel.
     if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
         e->accept();
+        reject();
         return;
     }
     QDialog::keyPressEvent(e);

@@ -96,6 +96,9 @@ protected:
 
 private:
     void applyFormFont();
+    // Distinct names for assistive technology, where a caption alone would
+    // leave four boxes called after their frame.
+    void nameFieldsForScreenReaders();
     void ReadSettingsFile();
     void apply(const StoredSettings &s);
 

@@ -19,6 +19,10 @@ bool TimeBox::keyPasses(const QKeyEvent &e, qsizetype length, qsizetype selected
     // caught by its meaning.
     if (e.matches(QKeySequence::Paste))
         return false;
+    // Selecting and copying change nothing in the box; their keys carry a
+    // control character that the filter below would take for typing.
+    if (e.matches(QKeySequence::SelectAll) || e.matches(QKeySequence::Copy))
+        return true;
     const QString text = e.text();
     if (text.isEmpty())
         return true; // arrows, Home, End and the like edit nothing

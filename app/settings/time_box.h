@@ -4,8 +4,8 @@
 namespace horavox {
 
 // An hour or minute box of the speaking window. Typing is held to digits,
-// Backspace, Escape and Enter, and to at most two characters; every other
-// character key, the full stop included, never reaches the box, and so does
+// Backspace, Escape and Enter, and to at most two characters (selecting all
+// and copying work as in any box); every other character key, the full stop included, never reaches the box, and so does
 // no paste by any route. Text set by the program (from the file, from a
 // spinner) goes in unfiltered and unshortened, so that what the file held is
 // checked as it is.

@@ -1,5 +1,7 @@
 #include "v_spinner.h"
 
+#include "settings/v_spinner_accessible.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -17,8 +19,15 @@ VSpinner::VSpinner(QWidget *parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    installVSpinnerAccessibility();
     m_repeat.setSingleShot(false);
     connect(&m_repeat, &QTimer::timeout, this, &VSpinner::repeat);
+}
+
+void VSpinner::setArrowNames(const QString &up, const QString &down)
+{
+    m_upName = up;
+    m_downName = down;
 }
 
 void VSpinner::setBottomValue(int v)

@@ -8,6 +8,10 @@ namespace horavox {
 // toward the top value, the lower arrow one step toward the bottom value; at
 // a limit a further click changes nothing and emits nothing. Holding an arrow
 // repeats, and the mouse wheel steps as well.
+//
+// To assistive technology it is a scroll bar with its value and range, named
+// by its accessibleName, holding the two arrows as push buttons with press
+// actions, named by setArrowNames().
 class VSpinner : public QWidget
 {
     Q_OBJECT
@@ -26,6 +30,11 @@ public:
     void setTopValue(int v);
 
     QSize sizeHint() const override { return {17, 19}; }
+
+    // What assistive technology calls the two arrows ("Start hour up").
+    void setArrowNames(const QString &up, const QString &down);
+    QString upArrowName() const { return m_upName; }
+    QString downArrowName() const { return m_downName; }
 
 public Q_SLOTS:
     // Emits valueChanged when the value really changes; out-of-range values
@@ -55,6 +64,8 @@ private:
     int m_value = 0;
     Arrow m_pressed = Arrow::None;
     QTimer m_repeat;
+    QString m_upName = QStringLiteral("Up");
+    QString m_downName = QStringLiteral("Down");
 };
 
 } // namespace horavox

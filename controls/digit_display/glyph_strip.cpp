@@ -97,6 +97,19 @@ uint segmentAt(int x, int y, const CellGeometry &g)
     return 0;
 }
 
+// Whether a pixel of a segment lies on the segment's centre line.
+bool onCentreLine(int x, int y, uint seg, const CellGeometry &g)
+{
+    switch (seg) {
+    case A: return y == g.top;
+    case G: return y == g.middle;
+    case D: return y == g.bottom;
+    case B:
+    case C: return x == g.right;
+    default: return x == g.left;
+    }
+}
+
 void drawDigitCell(QImage &strip, int x0, int y0, int w, int h, uint lit, Shade shade)
 {
     const CellGeometry g(w, h);
@@ -106,9 +119,12 @@ void drawDigitCell(QImage &strip, int x0, int y0, int w, int h, uint lit, Shade 
             const uint seg = segmentAt(x, y, g);
             if (!seg)
                 continue;
+            // An unlit segment is only a dotted trace along its centre line:
+            // enough to show the figure-eight of a real display, faint enough
+            // that a 5 cannot be taken for a 9 at a glance.
             if (lit & seg)
                 row[x] = shade.lit;
-            else if ((x + y) % 2 == 0)
+            else if ((x + y) % 2 == 0 && onCentreLine(x, y, seg, g))
                 row[x] = shade.dim;
         }
     }

@@ -1,7 +1,9 @@
 #include "numeron.h"
 
 #include "glyph_strip.h"
+#include "numeron_accessible.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -129,6 +131,9 @@ Numeron::Numeron(QWidget *parent)
     : QWidget(parent)
     , m_display(QString::fromLatin1(kDefaultDisplay))
 {
+    // First: Qt keeps the first interface it makes for a widget, and the
+    // first drawing below announces the reading.
+    numeron_accessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     applySizeRule();
@@ -231,6 +236,34 @@ void Numeron::setDigitDisplay(const QString &text)
     Q_EMIT DigitDisplayChanged(m_display);
     notify("DigitDisplay");
     DrawDigits();
+}
+
+void Numeron::setDigitAccessibleText(const QString &text)
+{
+    m_accessibleText = text;
+    announceReading();
+}
+
+QString Numeron::displayedText() const
+{
+    // The error figure reads as the word it spells, whatever separators the
+    // time formats put around it.
+    if (m_error)
+        return QStringLiteral("Err");
+    QString shown = FormatDigits(m_display, m_format, m_error, m_justify, m_placeHolders);
+    shown.remove(BlankGlyph);
+    const bool readable = std::any_of(shown.cbegin(), shown.cend(), [](QChar c) { return c != u':' && c != u'.'; });
+    return readable ? shown : QString();
+}
+
+void Numeron::announceReading()
+{
+    const QString reading = numeron_accessible::reading(this);
+    if (reading == m_announcedReading)
+        return;
+    m_announcedReading = reading;
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Numeron::initNewInstance()
@@ -414,6 +447,7 @@ void Numeron::DrawDigits()
     }
     p.end();
     update();
+    announceReading();
 }
 
 const QImage &Numeron::glyphStrip()

@@ -21,6 +21,15 @@ class QScreen;
 // redraws. Enumerated setters take int so that a host can pass any number;
 // values out of range are replaced as documented beside each setter.
 //
+// Accessibility: creating the first instance installs a QAccessible factory,
+// so assistive technology sees the control as static text (a label) whose
+// name is the text as a person reads it off the face: displayedText(), such
+// as "9:05:10", "15.0" or "Err". A host that knows more than the digits show
+// gives its own reading in DigitAccessibleText ("9:05:10 AM", "15 minutes");
+// a widget accessibleName, as always in Qt, comes before both. Whenever that
+// name changes, a QAccessible::NameChanged event is sent, so a screen reader
+// never reads a stale time.
+//
 // Overflow: the face is measured in 16-bit signed pixels. A change that would
 // make it wider than 32767 pixels is refused: the old value stays, nothing is
 // notified or redrawn, errorOccurred() is emitted and lastError() tells why.
@@ -35,6 +44,7 @@ class NUMERON_EXPORT Numeron : public QWidget
     Q_PROPERTY(int DigitPlaceHolders READ DigitPlaceHolders WRITE setDigitPlaceHolders NOTIFY DigitPlaceHoldersChanged)
     Q_PROPERTY(SizeConstants DigitSize READ DigitSize WRITE setDigitSize NOTIFY DigitSizeChanged)
     Q_PROPERTY(QString DigitDisplay READ DigitDisplay WRITE setDigitDisplay NOTIFY DigitDisplayChanged)
+    Q_PROPERTY(QString DigitAccessibleText READ DigitAccessibleText WRITE setDigitAccessibleText STORED false)
 
 public:
     // The underlying type is fixed so that any stored number is a valid value
@@ -93,6 +103,17 @@ public:
     // Outside 0..1 becomes dgLarge.
     void setDigitSize(int size);
     void setDigitDisplay(const QString &text);
+
+    // What assistive technology reads instead of displayedText(); empty to
+    // read the face itself. Not saved with the other properties: it follows
+    // the displayed text, which the host sets anew each run.
+    QString DigitAccessibleText() const { return m_accessibleText; }
+    void setDigitAccessibleText(const QString &text);
+    // The glyphs now on the face as characters, the unlit cells left out:
+    // " 9:05:10" shows as "9:05:10"; a face of unlit cells and separators
+    // only (a time that could not be read) gives the empty text, and the
+    // error figure "Err" in every format.
+    QString displayedText() const;
 
     // Host hooks. initNewInstance() gives a freshly placed control its first
     // look ("543") without resizing it. readProperties() takes the values as
@@ -170,6 +191,8 @@ private:
     // Tells the host which property changed, after its own signal.
     void notify(const char *name);
     void reportOverflow();
+    // Sends NameChanged when what assistive technology reads has changed.
+    void announceReading();
 
     QString m_display;
     int m_format = dgGeneral;
@@ -182,4 +205,6 @@ private:
 
     QImage m_face;
     QString m_lastError;
+    QString m_accessibleText;
+    QString m_announcedReading;
 };

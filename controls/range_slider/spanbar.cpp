@@ -1,7 +1,10 @@
 #include "spanbar.h"
+#include "spanbar_accessible.h"
 #include "spanbar_math.h"
 
+#include <QAccessible>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -19,6 +22,53 @@ constexpr double PixelLimit = 1.0e6;
 int toPixels(double twips, double twipsPerPixel)
 {
     return qRound(qBound(-PixelLimit, twips / twipsPerPixel, PixelLimit));
+}
+
+// How far a key moves the pointer, in whole values.
+constexpr int PageStep = 5;
+
+enum class KeyMove { None, Step, ToStart, ToEnd };
+
+KeyMove keyMove(const QKeyEvent &event, int *delta)
+{
+    *delta = 0;
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+    case Qt::Key_Minus:
+        *delta = -1;
+        return KeyMove::Step;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: // "+" without Shift on most layouts
+        *delta = 1;
+        return KeyMove::Step;
+    case Qt::Key_PageDown:
+        *delta = -PageStep;
+        return KeyMove::Step;
+    case Qt::Key_PageUp:
+        *delta = PageStep;
+        return KeyMove::Step;
+    case Qt::Key_Home:
+        return KeyMove::ToStart;
+    case Qt::Key_End:
+        return KeyMove::ToEnd;
+    default:
+        return KeyMove::None;
+    }
+}
+
+qint16 shiftCode(Qt::KeyboardModifiers mods)
+{
+    qint16 shift = 0;
+    if (mods & Qt::ShiftModifier)
+        shift |= Spanbar::ShiftCodeShift;
+    if (mods & Qt::ControlModifier)
+        shift |= Spanbar::ShiftCodeCtrl;
+    if (mods & Qt::AltModifier)
+        shift |= Spanbar::ShiftCodeAlt;
+    return shift;
 }
 
 } // namespace
@@ -93,6 +143,9 @@ private:
 Spanbar::Spanbar(QWidget *parent)
     : QWidget(parent)
 {
+    // First: Qt keeps the first interface it makes for a widget, and any
+    // change announced during set-up would make the plain one.
+    spanbar_accessible::install();
     m_track = new SpanbarPart(this, this, SpanbarPart::Track);
     m_track->setObjectName(QStringLiteral("PicFrame"));
     m_track->setToolTip(QStringLiteral("Set Time Interval"));
@@ -118,6 +171,8 @@ Spanbar::Spanbar(QWidget *parent)
     layoutParts();
 
     setRange(60);
+
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 Spanbar::~Spanbar() = default;
@@ -180,9 +235,14 @@ bool Spanbar::calcRange()
         emit error(m_lastError);
         return false;
     }
+    const bool leftMoved = m_rangeLeft != *left;
     m_rangeLeft = *left;
     m_rangeRight = *right;
     m_lastError.clear();
+    if (leftMoved) {
+        QAccessibleValueChangeEvent change(this, int(m_rangeLeft));
+        QAccessible::updateAccessibility(&change);
+    }
     return true;
 }
 
@@ -245,14 +305,7 @@ void Spanbar::raiseMouse(bool down, QMouseEvent *event, QPointF localPixels)
     case Qt::MiddleButton: button = MiddleButtonCode; break;
     default: break;
     }
-    qint16 shift = 0;
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    if (mods & Qt::ShiftModifier)
-        shift |= ShiftCodeShift;
-    if (mods & Qt::ControlModifier)
-        shift |= ShiftCodeCtrl;
-    if (mods & Qt::AltModifier)
-        shift |= ShiftCodeAlt;
+    const qint16 shift = shiftCode(event->modifiers());
     const float x = float(localPixels.x() * twipsPerPixelX());
     const float y = float(localPixels.y() * twipsPerPixelY());
     if (down)
@@ -273,6 +326,101 @@ void Spanbar::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     raiseMouse(false, event, event->position());
+}
+
+bool Spanbar::handlesKey(const QKeyEvent &event)
+{
+    int delta = 0;
+    return keyMove(event, &delta) != KeyMove::None;
+}
+
+int Spanbar::keyTarget(const QKeyEvent &event, bool *handled) const
+{
+    int delta = 0;
+    const KeyMove move = keyMove(event, &delta);
+    *handled = move != KeyMove::None;
+    switch (move) {
+    case KeyMove::ToStart: return 0;
+    case KeyMove::ToEnd: return m_range;
+    // From the value shown, so a pointer standing between two values moves
+    // to the next whole one, not by a fraction.
+    default: return int(m_rangeLeft) + delta;
+    }
+}
+
+void Spanbar::moveLeftToValue(int value)
+{
+    const float stop = m_rightPos - PointerWidth;
+    constexpr double span = spanbar_math::usableSpan(TrackWidth);
+    // With no range to spread over, only the two ends can be told apart.
+    double position = 0.0;
+    if (m_range > 0)
+        position = double(value) / m_range * span;
+    else if (value > 0)
+        position = stop;
+    m_leftPos = float(qBound(0.0, position, double(stop)));
+    m_left->move(toPixels(m_leftPos, twipsPerPixelX()), 0);
+    if (calcRange())
+        emit Changed(m_rangeLeft, m_rangeRight);
+}
+
+void Spanbar::beginKeyDrag(qint16 shift)
+{
+    if (m_keyDrag)
+        return;
+    m_keyDrag = true;
+    emit MouseDown(0, shift, 0.0f, 0.0f);
+}
+
+void Spanbar::endKeyDrag(qint16 shift)
+{
+    if (!m_keyDrag)
+        return;
+    m_keyDrag = false;
+    emit MouseUp(0, shift, 0.0f, 0.0f);
+}
+
+void Spanbar::stepTo(int value)
+{
+    const bool wasDragging = m_keyDrag;
+    beginKeyDrag(0);
+    moveLeftToValue(value);
+    if (!wasDragging)
+        endKeyDrag(0);
+}
+
+void Spanbar::keyPressEvent(QKeyEvent *event)
+{
+    bool handled = false;
+    const int target = keyTarget(*event, &handled);
+    if (!handled) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    beginKeyDrag(shiftCode(event->modifiers()));
+    moveLeftToValue(target);
+}
+
+void Spanbar::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!handlesKey(*event)) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    // A held key repeats as release and press pairs; the drag ends only when
+    // the key really comes up.
+    if (!event->isAutoRepeat())
+        endKeyDrag(shiftCode(event->modifiers()));
+}
+
+void Spanbar::focusOutEvent(QFocusEvent *event)
+{
+    // A key still held when the focus leaves would otherwise leave the host
+    // waiting for a release that never comes.
+    endKeyDrag(0);
+    QWidget::focusOutEvent(event);
 }
 
 bool Spanbar::event(QEvent *event)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
+
 class SpanbarPart;
 
 // A textured track with a draggable left pointer whose position turns into a
@@ -13,6 +15,27 @@ class SpanbarPart;
 // A right pointer exists but is hidden unless setRightPointerVisible(true);
 // hidden, it only serves as the upper stop for the left pointer and as the
 // source of RangeRight.
+//
+// Keyboard. The control takes the focus on Tab or a click. Left, Down and
+// Minus move the left pointer one whole value down, Right, Up, Plus and Equal
+// one up; Page Down and Page Up move it by five; Home puts it at 0 and End at
+// the inner stop. A key is reported as a short drag: MouseDown when the key
+// goes down (once for a held, repeating key), Changed after every step (also
+// when the pointer is already at an end, as a drag step there is), MouseUp
+// when the key comes up or the control loses the focus. The keyboard's
+// MouseDown and MouseUp carry Button 0 and X, Y 0, so a host that cares can
+// tell them from the mouse's. A host that wants these keys to work while
+// another of its controls has the focus sends the key events on to the
+// control (QCoreApplication::sendEvent); handlesKey() says which keys it takes.
+//
+// Accessibility. Creating the first instance installs a QAccessible factory,
+// so assistive technology sees the control as a slider (QAccessible::Slider)
+// with no children of its own, named by the widget's accessibleName and
+// described by the track's tooltip unless an accessibleDescription is set.
+// Its QAccessibleValueInterface gives RangeLeft as the current value and
+// 0..Range as the range, in steps of 1; setting the value there moves the
+// pointer as a key step does (MouseDown, Changed, MouseUp). Every change of
+// RangeLeft is announced as a QAccessibleValueChangeEvent.
 class SPANBAR_EXPORT Spanbar : public QWidget
 {
     Q_OBJECT
@@ -46,6 +69,13 @@ public:
     // values and raises Changed (unless the values overflow, see error()).
     void setInitial(qint16 twips);
 
+    // Moves the left pointer to `value` as a short keyboard drag does:
+    // MouseDown, the step with Changed, MouseUp. The pointer is held between
+    // the track's left end and the inner stop.
+    void stepTo(int value);
+    // Whether the key is one the control moves its pointer with.
+    static bool handlesKey(const QKeyEvent &event);
+
     float leftPointerPosition() const { return m_leftPos; }
     float rightPointerPosition() const { return m_rightPos; }
 
@@ -72,6 +102,9 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
@@ -82,6 +115,13 @@ private:
     void leftPointerMoved(QMouseEvent *event);
     void rightPointerMoved(QMouseEvent *event);
     void raiseMouse(bool down, QMouseEvent *event, QPointF localPixels);
+    // The keyboard's drag: begins once, steps, ends on key release.
+    void beginKeyDrag(qint16 shift);
+    void endKeyDrag(qint16 shift);
+    void moveLeftToValue(int value);
+    // The value a key asks for, from the current one; *handled is false for
+    // keys the control does not take.
+    int keyTarget(const QKeyEvent &event, bool *handled) const;
 
     SpanbarPart *m_track = nullptr;
     SpanbarPart *m_left = nullptr;
@@ -92,4 +132,5 @@ private:
     qint16 m_rangeLeft = 0;
     qint16 m_rangeRight = 0;
     QString m_lastError;
+    bool m_keyDrag = false;
 };

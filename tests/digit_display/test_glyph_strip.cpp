@@ -78,7 +78,7 @@ private Q_SLOTS:
         QTest::newRow("r") << 13 << "eg";
     }
     // Every glyph cell in every band: lit segments solid in the bright colour,
-    // unlit ones a checkerboard of the dim colour on black.
+    // unlit ones a dotted trace of the dim colour on black.
     void segments()
     {
         QFETCH(int, glyph);
@@ -103,6 +103,37 @@ private Q_SLOTS:
                 }
             }
         }
+    }
+
+    void unlitSegmentsAreFaint_data()
+    {
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<int>("colour");
+        for (bool large : {false, true})
+            for (int colour = 0; colour < 3; ++colour)
+                QTest::addRow("%s colour %d", large ? "large" : "small", colour) << large << colour;
+    }
+    // Readability: all seven segments unlit give off only a small part of
+    // the light they give lit, so an unlit segment beside lit ones cannot
+    // pass for lit (a 5 must not read as a 9); yet the trace stays visible.
+    void unlitSegmentsAreFaint()
+    {
+        QFETCH(bool, large);
+        QFETCH(int, colour);
+        const QImage &strip = Numeron::glyphStrip();
+        const Band b = band(large, colour);
+        auto light = [&](int glyph) {
+            qint64 sum = 0;
+            for (int y = 0; y < b.h; ++y)
+                for (int x = 0; x < b.w; ++x) {
+                    const QRgb c = strip.pixel(glyph * b.w + x, b.top + y);
+                    sum += qRed(c) + qGreen(c) + qBlue(c);
+                }
+            return double(sum);
+        };
+        const double ratio = light(10) / light(8);
+        QVERIFY2(ratio <= 0.12, qPrintable(QString::number(ratio)));
+        QVERIFY2(ratio >= 0.03, qPrintable(QString::number(ratio)));
     }
 
     // A one-pixel black frame around every cell, separators included, and only

@@ -34,7 +34,7 @@ private Q_SLOTS:
             QTest::addRow("colour %d large", colour) << colour << 1;
         }
     }
-    // The top segment of an "8" is lit; of a blank cell it is a dim checkerboard;
+    // The top segment of an "8" is lit; of a blank cell it is a dim dotted trace;
     // the same on the face and on the widget as shown.
     void litAndUnlit()
     {

@@ -781,14 +781,40 @@ private Q_SLOTS:
         QVERIFY(rig.window.isHidden());
     }
 
-    void escapeDoesNotClose()
+    void escapeHidesLikeTheCloseBox_data()
     {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("window") << "";
+        QTest::newRow("time box") << "StartHrText";
+        QTest::newRow("phrase") << "Text1";
+        QTest::newRow("check box") << "PlayBleepChk";
+    }
+    void escapeHidesLikeTheCloseBox()
+    {
+        QFETCH(QString, focus);
         Rig rig;
         rig.window.load();
-        rig.showAndActivate();
-        QTest::keyClick(&rig.window, Qt::Key_Escape);
-        QTest::keyClick(rig.box("StartHrText"), Qt::Key_Escape);
-        QVERIFY(rig.window.isVisible());
+        rig.option("Option1")->setChecked(true);
+        rig.get<QLineEdit>("Text1")->setText(QStringLiteral("Now hear this"));
+        QPointer<Settings> alive(&rig.window);
+        QTimer::singleShot(0, [&] {
+            QWidget *target = focus.isEmpty() ? static_cast<QWidget *>(&rig.window)
+                                              : rig.window.findChild<QWidget *>(focus);
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_Escape);
+        });
+        bool forced = false; // a window that stays open fails the test instead of hanging it
+        QTimer watchdog;
+        QObject::connect(&watchdog, &QTimer::timeout, [&] {
+            forced = true;
+            rig.window.reject();
+        });
+        watchdog.start(5000);
+        rig.window.exec();
+        QVERIFY(!forced);
+        QVERIFY(alive);
+        QVERIFY(rig.window.isHidden());
+        QCOMPARE(rig.window.phrase(), QStringLiteral("Now hear this"));
     }
 
     void closeForQuitLetsItGo()

@@ -1,0 +1,179 @@
+#include "clock_access.h"
+
+#include "ui_main_form.h"
+
+#include "components/sheer_picture.h"
+#include "components/skin_button.h"
+#include "main_window/clock_actions.h"
+#include "components/focus_glow.h"
+#include "main_window/image_control.h"
+#include "main_window/main_form.h"
+
+#include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <mutex>
+
+namespace horavox {
+
+QString clockReading(const QString &digits, const QString &suffix)
+{
+    if (suffix.isEmpty())
+        return digits;
+    return digits + QLatin1Char(' ') + suffix;
+}
+
+QString intervalReading(int minutes)
+{
+    return minutes == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minutes);
+}
+
+namespace {
+
+// The alarm-mode indicator shows a symbol-font "6"; a screen reader says
+// what it stands for instead.
+class AlarmIndicatorAccessible : public QAccessibleWidget
+{
+public:
+    explicit AlarmIndicatorAccessible(QWidget *w)
+        : QAccessibleWidget(w, QAccessible::StaticText)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text() == QLatin1String("6")
+                       ? QStringLiteral("Alarm mode on")
+                       : QStringLiteral("Alarm mode off");
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// The lamps and other pictures with a meaning are read as a status text.
+QAccessibleInterface *factory(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *w = static_cast<QWidget *>(object);
+    if (className == QLatin1String("horavox::IndicatorLabel"))
+        return new AlarmIndicatorAccessible(w);
+    if (className == QLatin1String("horavox::SheerPicture") && !SkinButton::of(w) && !w->accessibleName().isEmpty())
+        return new QAccessibleWidget(w, QAccessible::StaticText);
+    return nullptr;
+}
+
+} // namespace
+
+void ClockAccess::installAccessibility()
+{
+    SkinButton::installAccessibility();
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(factory); });
+}
+
+ClockAccess::ClockAccess(MainForm &form)
+    : QObject(&form)
+    , m_form(form)
+{
+    installAccessibility();
+
+    // Hovering over the clock while working in another window still explains
+    // its parts.
+    m_form.setAttribute(Qt::WA_AlwaysShowToolTips);
+
+    attachSkinButtons();
+    nameTheParts();
+
+    ClockActions::Handlers handlers;
+    handlers.sayTime = [this] { m_form.speakNow(); };
+    handlers.settings = [this] { m_form.openSettings(); };
+    handlers.about = [this] { m_form.openAbout(); };
+    handlers.minimize = [this] { m_form.showMinimized(); };
+    handlers.close = [this] { m_form.closeSequence(); };
+    m_actions = new ClockActions(&m_form, handlers);
+    m_glow = new FocusGlow(&m_form);
+
+    m_form.installEventFilter(this);
+}
+
+void ClockAccess::attachSkinButtons()
+{
+    Ui::MainForm &ui = *m_form.ui();
+    // The same signals the mouse raises, so the pressed look and the action
+    // stay with the window's own handlers.
+    auto image = [](ImageControl *b, const QString &name) {
+        SkinButton::attach(b, name, [b] { Q_EMIT b->mouseDown(0, 0, 0.0f, 0.0f); },
+                           [b] { Q_EMIT b->mouseUp(0, 0, 0.0f, 0.0f); });
+    };
+    image(ui.SpeakB, QStringLiteral("Say the time"));
+    image(ui.SettingsB, QStringLiteral("Settings"));
+    image(ui.Min, QStringLiteral("Minimize"));
+    image(ui.CloseB, QStringLiteral("Close"));
+    SheerPicture *about = ui.QuesB;
+    SkinButton::attach(about, QStringLiteral("About Horavox"), [about] { Q_EMIT about->mouseDown(0, 0, 0.0f, 0.0f); },
+                       [about] { Q_EMIT about->mouseUp(0, 0, 0.0f, 0.0f); });
+
+    // Reading order: what is used most first, the window's own buttons last.
+    QWidget::setTabOrder(ui.SpeakB, ui.Spanbar1);
+    QWidget::setTabOrder(ui.Spanbar1, ui.SettingsB);
+    QWidget::setTabOrder(ui.SettingsB, ui.QuesB);
+    QWidget::setTabOrder(ui.QuesB, ui.Min);
+    QWidget::setTabOrder(ui.Min, ui.CloseB);
+    ui.SpeakB->setFocus();
+}
+
+void ClockAccess::nameTheParts()
+{
+    Ui::MainForm &ui = *m_form.ui();
+    ui.SheerPicture1->setAccessibleName(QStringLiteral("Speaking"));
+    ui.SheerPicture2->setAccessibleName(QStringLiteral("Silent"));
+    ui.Spanbar1->setAccessibleName(QStringLiteral("Minutes between announcements"));
+}
+
+bool ClockAccess::ownsRightClick(const QPoint &pos) const
+{
+    for (QWidget *w = m_form.childAt(pos); w && w != &m_form; w = w->parentWidget()) {
+        if (SkinButton::of(w) || w == m_form.ui()->Spanbar1)
+            return true;
+    }
+    return false;
+}
+
+bool ClockAccess::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != &m_form)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        // A slider key that no control took: the slider takes it, so the
+        // interval can be set wherever the focus is on the clock.
+        auto *e = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+        if (mods != Qt::NoModifier || !Spanbar::handlesKey(*e))
+            return false;
+        QKeyEvent forwarded(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), e->count());
+        QCoreApplication::sendEvent(m_form.ui()->Spanbar1, &forwarded);
+        return forwarded.isAccepted();
+    }
+    case QEvent::MouseButtonPress:
+        // The right button opens the menu instead of dragging the window.
+        return static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;
+    case QEvent::ContextMenu: {
+        auto *e = static_cast<QContextMenuEvent *>(event);
+        QPoint at = e->globalPos();
+        if (e->reason() == QContextMenuEvent::Mouse) {
+            if (ownsRightClick(e->pos()))
+                return true;
+        } else if (QWidget *focused = m_form.focusWidget()) {
+            at = focused->mapToGlobal(focused->rect().center());
+        }
+        m_actions->popup(at);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace horavox

@@ -1,0 +1,54 @@
+#pragma once
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace horavox {
+
+class ClockActions;
+class FocusGlow;
+class MainForm;
+
+// What a person reads off the clock face: the digits with their half of the
+// day ("9:05:10 AM"), or while the slider moves the minutes it stands at
+// ("15 minutes", "1 minute").
+QString clockReading(const QString &digits, const QString &suffix);
+QString intervalReading(int minutes);
+
+// Makes the main window usable without a mouse and readable by a screen
+// reader: the skin buttons take the focus and Space or Enter, a glow shows
+// which one has it, the clock's commands have keys and a right-click menu,
+// the slider's keys work wherever the focus is on the clock, and every part
+// has a name and a role for assistive technology. Made once the window is
+// loaded; owned by the window.
+class ClockAccess : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ClockAccess(MainForm &form);
+
+    // Installs what assistive technology needs to see the clock's parts as
+    // they are; the window calls it before its parts first change, since an
+    // interface once made for a widget is kept for its life.
+    static void installAccessibility();
+
+    ClockActions *actions() const { return m_actions; }
+    FocusGlow *glow() const { return m_glow; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void attachSkinButtons();
+    void nameTheParts();
+    // Whether a right click at this point of the window belongs to a control
+    // of its own (the skin buttons act on every mouse button).
+    bool ownsRightClick(const QPoint &pos) const;
+
+    MainForm &m_form;
+    ClockActions *m_actions = nullptr;
+    FocusGlow *m_glow = nullptr;
+};
+
+} // namespace horavox

@@ -1,0 +1,17 @@
+#pragma once
+// What assistive technology sees of the digit display; internal to the
+// library, described for users in numeron.h.
+#include <QString>
+
+class Numeron;
+
+namespace numeron_accessible {
+
+// Installs the QAccessible factory for Numeron; later calls do nothing.
+void install();
+
+// The name a screen reader reads: accessibleName, else DigitAccessibleText,
+// else the text on the face.
+QString reading(const Numeron *display);
+
+} // namespace numeron_accessible

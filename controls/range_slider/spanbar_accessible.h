@@ -1,0 +1,10 @@
+#pragma once
+// What assistive technology sees of the range slider; internal to the
+// library, described for users in spanbar.h.
+
+namespace spanbar_accessible {
+
+// Installs the QAccessible factory for Spanbar; later calls do nothing.
+void install();
+
+} // namespace spanbar_accessible

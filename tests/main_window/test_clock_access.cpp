@@ -1,0 +1,355 @@
+// The main window used without a mouse and read by a screen reader: real key
+// events on the real widgets, and Qt's own accessibility interfaces.
+#include "main_window/main_form.h"
+
+#include "about/about_window.h"
+#include "core/message_sink.h"
+#include "core/paths.h"
+#include "fake_clock.h"
+#include "fake_media.h"
+#include "fake_speech_engine.h"
+#include "main_window/clock_actions.h"
+#include "components/focus_glow.h"
+#include "settings/settings_window.h"
+#include "test_main.h"
+#include "ui_main_form.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSignalSpy>
+
+using namespace horavox;
+using namespace horavox_test;
+
+namespace {
+
+class SilentSink final : public MessageSink
+{
+public:
+    void information(QWidget *, const QString &, const QString &) override {}
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+// One loaded main window on fakes, shown and active, interval 15 minutes.
+struct Rig
+{
+    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
+    FakeMedia media;
+    FakeSpeechEngine engine;
+    SilentSink sink;
+    std::unique_ptr<MainForm> form;
+    int settingsShown = 0;
+    QTimer settingsCloser;
+
+    Rig()
+    {
+        QDir(configDir()).removeRecursively();
+        writeFile(settingsFilePath(), "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+        writeFile(sliderFilePath(), "450\r\n");
+        form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
+        form->Form_Load();
+        form->show();
+        form->activateWindow();
+        // The settings window is modal: note that it opened and close it.
+        settingsCloser.setInterval(5);
+        QObject::connect(&settingsCloser, &QTimer::timeout, [this] {
+            if (form->settingsWindow()->isVisible()) {
+                ++settingsShown;
+                form->settingsWindow()->reject();
+            }
+        });
+        settingsCloser.start();
+    }
+    ~Rig()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<Form3 *>(w))
+                w->close();
+    }
+    Ui::MainForm &ui() { return *form->ui(); }
+    QWidget *part(const QString &name) { return form->findChild<QWidget *>(name); }
+    bool active() { return QTest::qWaitForWindowActive(form.get()); }
+    bool aboutOpen()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<Form3 *>(w) && w->isVisible())
+                return true;
+        return false;
+    }
+    // What the last input did; queued commands get the chance to run first.
+    QString outcome(QSignalSpy &finished)
+    {
+        QTest::qWait(30);
+        QStringList what;
+        if (!media.played.isEmpty())
+            what << QStringLiteral("spoke");
+        if (settingsShown)
+            what << QStringLiteral("settings");
+        if (aboutOpen())
+            what << QStringLiteral("about");
+        if (form->isMinimized())
+            what << QStringLiteral("minimized");
+        if (finished.count())
+            what << QStringLiteral("closed");
+        return what.isEmpty() ? QStringLiteral("nothing") : what.join(QLatin1Char(' '));
+    }
+};
+
+QStringList menuEntries(const QMenu *menu)
+{
+    QStringList out;
+    for (const QAction *a : menu->actions()) {
+        if (a->isSeparator())
+            out << (a->text().isEmpty() ? QStringLiteral("--") : QStringLiteral("-- ") + a->text());
+        else
+            out << a->text() + QLatin1Char('|') + a->shortcut().toString();
+    }
+    return out;
+}
+
+} // namespace
+
+class TestClockAccess : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void keys_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("outcome");
+        const int none = Qt::NoModifier;
+        QTest::newRow("space on the speak button") << "SpeakB" << int(Qt::Key_Space) << none << "spoke";
+        QTest::newRow("enter on the speak button") << "SpeakB" << int(Qt::Key_Return) << none << "spoke";
+        QTest::newRow("space on the slider") << "Spanbar1" << int(Qt::Key_Space) << none << "spoke";
+        QTest::newRow("keypad enter on the slider")
+            << "Spanbar1" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "spoke";
+        QTest::newRow("space on the settings button") << "SettingsB" << int(Qt::Key_Space) << none << "settings";
+        QTest::newRow("enter on the settings button") << "SettingsB" << int(Qt::Key_Return) << none << "settings";
+        QTest::newRow("ctrl comma") << "SpeakB" << int(Qt::Key_Comma) << int(Qt::ControlModifier) << "settings";
+        QTest::newRow("S") << "Spanbar1" << int(Qt::Key_S) << none << "settings";
+        QTest::newRow("F1") << "SpeakB" << int(Qt::Key_F1) << none << "about";
+        QTest::newRow("question mark") << "SpeakB" << int(Qt::Key_Question) << none << "about";
+        QTest::newRow("space on the about button") << "QuesB" << int(Qt::Key_Space) << none << "about";
+        QTest::newRow("ctrl M") << "SpeakB" << int(Qt::Key_M) << int(Qt::ControlModifier) << "minimized";
+        QTest::newRow("space on minimize") << "Min" << int(Qt::Key_Space) << none << "minimized";
+        QTest::newRow("ctrl Q") << "Spanbar1" << int(Qt::Key_Q) << int(Qt::ControlModifier) << "closed";
+        QTest::newRow("alt F4") << "SpeakB" << int(Qt::Key_F4) << int(Qt::AltModifier) << "closed";
+        QTest::newRow("space on close") << "CloseB" << int(Qt::Key_Space) << none << "closed";
+        QTest::newRow("a letter with no meaning") << "SpeakB" << int(Qt::Key_X) << none << "nothing";
+        QTest::newRow("shift space is no click") << "SettingsB" << int(Qt::Key_Space) << int(Qt::ShiftModifier)
+                                                 << "nothing";
+    }
+    void keys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, outcome);
+        Rig rig;
+        QVERIFY(rig.active());
+        QSignalSpy finished(rig.form.get(), &MainForm::finished);
+        QWidget *target = rig.part(focus);
+        target->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(rig.outcome(finished), outcome);
+        if (outcome == QLatin1String("closed"))
+            QCOMPARE(finished.count(), 1);
+    }
+
+    // A held Space shows the pressed picture until it comes up, as the mouse
+    // does; the action runs on the release.
+    void spaceHeldOnAButton()
+    {
+        Rig rig;
+        QVERIFY(rig.active());
+        const QImage released = rig.ui().SpeakB->pixmap().toImage();
+        QCOMPARE(QApplication::focusWidget(), rig.ui().SpeakB);
+        QTest::keyPress(rig.ui().SpeakB, Qt::Key_Space);
+        QVERIFY(rig.ui().SpeakB->pixmap().toImage() != released);
+        QVERIFY(rig.media.played.isEmpty());
+        QTest::keyRelease(rig.ui().SpeakB, Qt::Key_Space);
+        QCOMPARE(rig.ui().SpeakB->pixmap().toImage(), released);
+        QCOMPARE(rig.media.played.size(), 5);
+    }
+
+    void sliderKeys_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("right on the speak button") << "SpeakB" << QList<int>{Qt::Key_Right} << 16;
+        QTest::newRow("left on the slider") << "Spanbar1" << QList<int>{Qt::Key_Left} << 14;
+        QTest::newRow("plus and minus on close") << "CloseB" << QList<int>{Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus}
+                                                 << 16;
+        QTest::newRow("page up on settings") << "SettingsB" << QList<int>{Qt::Key_PageUp} << 20;
+        QTest::newRow("page down on about") << "QuesB" << QList<int>{Qt::Key_PageDown} << 10;
+        QTest::newRow("home") << "SpeakB" << QList<int>{Qt::Key_Home} << 0;
+        QTest::newRow("end") << "Min" << QList<int>{Qt::Key_End} << 60;
+    }
+    // The slider's keys work wherever the focus is on the clock, and set the
+    // interval as a release of the pointer does.
+    void sliderKeys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, interval);
+        Rig rig;
+        QVERIFY(rig.active());
+        QWidget *target = rig.part(focus);
+        target->setFocus(Qt::TabFocusReason);
+        for (int k : keys)
+            QTest::keyClick(target, Qt::Key(k));
+        QCOMPARE(int(rig.form->state().AnnounceInterval), interval);
+        QCOMPARE(int(rig.ui().Spanbar1->RangeLeft()), interval);
+        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgLongTime));
+        QCOMPARE(rig.ui().Label1->text(), QStringLiteral("AM"));
+        QVERIFY(rig.media.played.isEmpty());
+    }
+
+    // While the key is held the display shows the minutes and says so; the
+    // release brings the time back; in alarm mode the release starts the
+    // alarm period as a pointer release does.
+    void sliderKeyHeldInAlarmMode()
+    {
+        Rig rig;
+        QVERIFY(rig.active());
+        rig.form->settingsWindow()->findChild<QCheckBox *>(QStringLiteral("Check4"))->click();
+        QVERIFY(!rig.form->timer3Active());
+        QAccessibleInterface *display = QAccessible::queryAccessibleInterface(rig.ui().Numeron1);
+        QCOMPARE(display->text(QAccessible::Name), QStringLiteral("9:05:00 AM"));
+        QTest::keyPress(rig.ui().SpeakB, Qt::Key_Right);
+        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgDecimal));
+        QCOMPARE(rig.ui().Numeron1->DigitDisplay(), QStringLiteral("16"));
+        QCOMPARE(display->text(QAccessible::Name), QStringLiteral("16 minutes"));
+        QCOMPARE(rig.ui().Label2->text(), QStringLiteral("6"));
+        QCOMPARE(int(rig.form->state().AnnounceInterval), 15);
+        QTest::keyRelease(rig.ui().SpeakB, Qt::Key_Right);
+        QCOMPARE(int(rig.form->state().AnnounceInterval), 16);
+        QVERIFY(rig.form->timer3Active());
+        QCOMPARE(rig.form->AlarmStartStamp, QStringLiteral("9:05:00AM"));
+        QCOMPARE(display->text(QAccessible::Name), QStringLiteral("9:05:00 AM"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(rig.ui().Label2)->text(QAccessible::Name),
+                 QStringLiteral("Alarm mode on"));
+    }
+
+    void tabOrderAndGlow()
+    {
+        Rig rig;
+        QVERIFY(rig.active());
+        auto *glow = rig.form->findChild<FocusGlow *>();
+        QVERIFY(glow);
+        QStringList order{QApplication::focusWidget()->objectName()};
+        QVERIFY(glow->isVisible());
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focused = QApplication::focusWidget();
+            order << focused->objectName();
+            // The glow is just around what has the focus and behind it.
+            QCOMPARE(glow->target(), focused);
+            QVERIFY(glow->isVisible());
+            const QRect drawn = focused->childrenRect().isEmpty() ? focused->rect() : focused->childrenRect();
+            QCOMPARE(glow->geometry(),
+                     drawn.translated(focused->pos()).adjusted(-FocusGlow::kReach, -FocusGlow::kReach,
+                                                               FocusGlow::kReach, FocusGlow::kReach));
+        }
+        QCOMPARE(order, QStringList({"SpeakB", "Spanbar1", "SettingsB", "QuesB", "Min", "CloseB", "SpeakB"}));
+        // A click takes the focus too.
+        QTest::mousePress(rig.ui().Min, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), rig.ui().Min);
+        QTest::mouseRelease(rig.ui().Min, Qt::LeftButton);
+        // No glow on a window that is not the active one.
+        rig.form->showMinimized();
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!glow->isVisible());
+    }
+
+    void rightClickMenu_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("digits") << "Numeron1" << true;
+        QTest::newRow("lamp") << "SheerPicture2" << true;
+        QTest::newRow("half of the day") << "Label1" << true;
+        QTest::newRow("speak button acts instead") << "SpeakB" << false;
+        QTest::newRow("about button acts instead") << "QuesB" << false;
+        QTest::newRow("slider keeps its pointer") << "Spanbar1" << false;
+    }
+    void rightClickMenu()
+    {
+        QFETCH(QString, where);
+        QFETCH(bool, menu);
+        Rig rig;
+        QVERIFY(rig.active());
+        QWidget *target = rig.part(where);
+        // As the window system delivers a right click: the press, then the
+        // request for a menu at the same place, then the release.
+        const QPoint at(3, 3);
+        QTest::mousePress(target, Qt::RightButton, {}, at);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+        QCoreApplication::sendEvent(target, &request);
+        QTest::mouseRelease(target, Qt::RightButton, {}, at);
+        QMenu *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QCOMPARE(popup != nullptr, menu);
+        if (!popup) {
+            // The skin buttons act on every mouse button; the slider keeps
+            // the press on its pointer, and the window was not dragged.
+            QCOMPARE(rig.media.played.size(), where == QLatin1String("SpeakB") ? 5 : 0);
+            return;
+        }
+        QCOMPARE(menuEntries(popup), QStringList({"Say the time|Space", "Settings…|Ctrl+,", "About Horavox|F1", "--",
+                                                  "Minimize|Ctrl+M", "Close|Ctrl+Q"}));
+        // Choosing an entry runs the command once the menu has closed.
+        popup->actions().first()->trigger();
+        popup->close();
+        QTRY_COMPARE(rig.media.played.size(), 5);
+    }
+
+    // Another part of the program adds its commands as a section; the menu
+    // is built anew for each opening, so later changes show.
+    void menuSections()
+    {
+        Rig rig;
+        QVERIFY(rig.active());
+        ClockActions *actions = rig.form->clockActions();
+        QVERIFY(actions);
+        QAction mute(QStringLiteral("Mute for 15 minutes…"));
+        auto *skip = new QAction(QStringLiteral("Skip the next announcement"));
+        actions->addSection(QStringLiteral("Quiet"), {&mute, skip});
+        QSignalSpy shown(actions, &ClockActions::aboutToShowMenu);
+        QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QCoreApplication::sendEvent(rig.ui().SpeakB, &byKey);
+        QMenu *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(popup);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(menuEntries(popup).mid(6), QStringList({"-- Quiet", "Mute for 15 minutes…|",
+                                                         "Skip the next announcement|"}));
+        popup->close();
+        delete skip;
+        mute.setEnabled(false);
+        QContextMenuEvent again(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QCoreApplication::sendEvent(rig.ui().SpeakB, &again);
+        popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(popup);
+        QCOMPARE(menuEntries(popup).mid(6), QStringList({"-- Quiet", "Mute for 15 minutes…|"}));
+        QVERIFY(!popup->actions().last()->isEnabled());
+        popup->close();
+    }
+
+};
+
+HORAVOX_TEST_MAIN(TestClockAccess)
+#include "test_clock_access.moc"
