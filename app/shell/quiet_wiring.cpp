@@ -1,6 +1,7 @@
 #include "quiet_wiring.h"
 
 #include "instance_channel.h"
+#include "main_window/clock_actions.h"
 #include "main_window/main_form.h"
 #include "quiet/call_monitor.h"
 #include "quiet/dnd_monitor.h"
@@ -39,6 +40,12 @@ QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOut
 
     m_actions = std::make_unique<QuietActions>(controller);
     connect(m_actions.get(), &QuietActions::dialogRequested, this, &QuietWiring::openDialog);
+    // The clock's own right-click menu offers them too: muting is what a
+    // person reaches for at the moment the clock speaks up, on the clock.
+    if (ClockActions *menu = window.clockActions()) {
+        menu->addSection(QStringLiteral("Quiet"), m_actions->actions());
+        connect(menu, &ClockActions::aboutToShowMenu, m_actions.get(), &QuietActions::refresh);
+    }
 
     m_mark = new QuietMark(&window);
     connect(&controller, &QuietController::changed, this, &QuietWiring::refresh);

@@ -2,6 +2,8 @@
 // the clock's socket and change what the real window announces; the mark on
 // the skin, the own volume and the preferences file follow.
 #include "quiet_clock_rig.h"
+#include "main_window/clock_actions.h"
+#include "quiet/quiet_actions.h"
 #include "quiet/quiet_controller.h"
 #include "quiet/quiet_mark.h"
 #include "shell/instance_channel.h"
@@ -9,6 +11,7 @@
 #include "speech/audio/audio_output.h"
 #include "test_main.h"
 
+#include <QMenu>
 #include <QThread>
 
 using namespace horavox;
@@ -100,6 +103,22 @@ private Q_SLOTS:
         ask({QuietRequest::Kind::Mute, 0});
         QVERIFY(again.wiring.mark()->isHidden());
         QVERIFY(!QuietController(again.rig.clock).gate().mutedUntil().isValid());
+    }
+
+    void clockMenuOffersTheQuietActions()
+    {
+        Wired w(QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30)));
+        ClockActions *clock = w.rig.form->clockActions();
+        QVERIFY(clock);
+        std::unique_ptr<QMenu> menu(clock->buildMenu(nullptr));
+        const QList<QAction *> items = menu->actions();
+        QVERIFY(items.contains(w.wiring.actions().mute60Action()));
+        QVERIFY(items.contains(w.wiring.actions().skipNextAction()));
+        QVERIFY(items.contains(w.wiring.actions().dialogAction()));
+        // Opening the menu brings the status line up to date.
+        w.controller->gate().muteForMinutes(60);
+        Q_EMIT clock->aboutToShowMenu(menu.get());
+        QVERIFY(w.wiring.actions().statusAction()->text().contains(QStringLiteral("muted until")));
     }
 
     void volumeReachesTheMixer()
