@@ -13,6 +13,7 @@
 #include "ui_settings_window.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QStyle>
@@ -105,6 +106,12 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
     for (QCheckBox *c : {static_cast<QCheckBox *>(ui.Check1), static_cast<QCheckBox *>(ui.Check4),
                          static_cast<QCheckBox *>(ui.TellTimeChk), static_cast<QCheckBox *>(ui.PlayBleepChk)})
         connect(c, &QCheckBox::toggled, this, &Settings::settingsChanged);
+
+    // The application asks every window to close before it quits, and one
+    // refusal cancels the quit; this window must not keep a SIGTERM or a
+    // logout from ending the program.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
 }
 
 Settings::~Settings() = default;
@@ -403,6 +410,13 @@ void Settings::closeForQuit()
 {
     m_closingForQuit = true;
     close();
+}
+
+bool Settings::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::Quit && watched == QCoreApplication::instance())
+        m_closingForQuit = true;
+    return QDialog::eventFilter(watched, e);
 }
 
 void Settings::closeEvent(QCloseEvent *e)

@@ -91,6 +91,7 @@ Q_SIGNALS:
     void settingsChanged();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace horavox;
 using namespace horavox_test;
@@ -360,6 +361,42 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 1);
         // Only the clip under way was opened; the rest of the sentence was dropped.
         QCOMPARE(rig.media.played, QStringList({kTimeClip}));
+    }
+
+    // However the program is asked to end while a window of its own is open,
+    // it ends, saving as its Close button does.
+    void quitEndsTheRunWhateverIsOpen_data()
+    {
+        QTest::addColumn<QString>("open");
+        QTest::newRow("nothing but the clock") << "";
+        QTest::newRow("settings window, modal") << "settings";
+        QTest::newRow("settings window, not modal") << "settings, not modal";
+    }
+    void quitEndsTheRunWhateverIsOpen()
+    {
+        QFETCH(QString, open);
+        Rig rig;
+        QSignalSpy finished(rig.form.get(), &MainForm::finished);
+        rig.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
+        rig.ui().Spanbar1->setInitial(900);
+        Settings *settings = rig.form->settingsWindow();
+        bool settingsShown = false;
+        if (open.startsWith(QLatin1String("settings"))) {
+            if (open.endsWith(QLatin1String("not modal")))
+                settings->show();
+            else
+                QTimer::singleShot(0, rig.form.get(), [&] { rig.form->openSettings(); });
+            QTimer::singleShot(0, settings, [&] { settingsShown = settings->isVisible(); });
+        }
+        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
+        // Should the quit be refused, the run still ends, with another code.
+        QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(settingsShown, !open.isEmpty());
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!settings->isVisible());
+        QCOMPARE(readAll(sliderFilePath()), QByteArray("900\r\n"));
     }
 
     void stalledPlayerDoesNotHang()
