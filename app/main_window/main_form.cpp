@@ -50,6 +50,7 @@ public:
     void SpeakTimeClips() override { m_form.SpeakTimeClips(); }
     void SpeakElapsedClips() override { m_form.SpeakElapsedClips(); }
     void setLamps(bool lit) override { m_form.setLamp(lit); }
+    bool playerHeld() const override { return m_form.soundMessageOpen(); }
 
 private:
     MainForm &m_form;
@@ -267,10 +268,18 @@ void MainForm::PlayWav()
     if (m_closing)
         return;
     if (m_services.media.waveOutDeviceCount() == 0) {
-        m_services.messages.information(this, QStringLiteral("Sound Card Check"),
-                                        QStringLiteral("Your system cannot play WAV files"));
+        // Told once until a device is found again: one box per clip, and a
+        // new announcement started inside an open box, would bury the user.
+        if (!m_noDeviceReported) {
+            m_noDeviceReported = true;
+            m_soundMessageOpen = true;
+            m_services.messages.information(this, QStringLiteral("Sound Card Check"),
+                                            QStringLiteral("Your system cannot play WAV files"));
+            m_soundMessageOpen = false;
+        }
         return;
     }
+    m_noDeviceReported = false;
     MediaControl &media = m_services.media;
     media.sendString(QStringLiteral("open ") + CurrentWav + QStringLiteral(" type waveaudio alias voice1"));
     media.sendString(QStringLiteral("play voice1"));
@@ -297,6 +306,11 @@ void MainForm::PlayWav()
         disconnect(conn);
     }
     media.sendString(QStringLiteral("close voice1"));
+    // The alias is closed, so nothing plays now, whatever the last reply was.
+    // A clip given up on (or cut off by the close) would otherwise leave
+    // "playing" behind and hold every later announcement back for good.
+    if (m_state.WaveModeText == kPlaying)
+        m_state.WaveModeText = QStringLiteral("stopped");
     if (!m_closing)
         setLamp(false);
 }
@@ -378,7 +392,7 @@ void MainForm::speakNow()
         m_services.engine.TtsSetSpeed(m_settings->speed());
         m_services.engine.TtsSpeak(TimeSentence(m_settings->phrase(), t));
     }
-    if (m_settings->clipsSelected() && m_state.WaveModeText != kPlaying)
+    if (m_settings->clipsSelected() && m_state.WaveModeText != kPlaying && !m_soundMessageOpen)
         SpeakTimeClips();
 }
 

@@ -90,6 +90,9 @@ public:
     bool timer3Active() const { return m_timer3.isActive(); }
     // Shows the lit lamp while a voice speaks, the unlit one otherwise.
     void setLamp(bool speaking);
+    // The "Sound Card Check" message is on the screen; no announcement starts
+    // until it is answered.
+    bool soundMessageOpen() const { return m_soundMessageOpen; }
     QString AlarmStartStamp;
 
 Q_SIGNALS:
@@ -134,6 +137,8 @@ private:
     QTimer m_timer3;      // the alarm period
     bool m_dispatchQueued = false;
     bool m_closing = false;
+    bool m_noDeviceReported = false; // until a device is found again
+    bool m_soundMessageOpen = false;
     bool m_manualDrag = false;
     QPoint m_dragOffset;
 };

@@ -29,9 +29,12 @@ class RecordingSink final : public MessageSink
 {
 public:
     QStringList shown;
+    std::function<void()> whileShown; // runs as the box would be open
     void information(QWidget *, const QString &title, const QString &text) override
     {
         shown << title + QLatin1Char('|') + text;
+        if (whileShown)
+            whileShown();
     }
 };
 
@@ -219,16 +222,56 @@ private Q_SLOTS:
         QCOMPARE(rig.media.played.size(), 5);
     }
 
-    void noSoundDeviceShowsTheMessageForEveryClip()
+    void noSoundDeviceIsToldOnceUntilOneIsFound_data()
     {
+        QTest::addColumn<QList<int>>("devicesAtEachPress");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("one press: one message for the five clips") << QList<int>{0} << 1;
+        QTest::newRow("still none at the next press") << QList<int>{0, 0, 0} << 1;
+        QTest::newRow("found again, then lost again") << QList<int>{0, 1, 0} << 2;
+    }
+    void noSoundDeviceIsToldOnceUntilOneIsFound()
+    {
+        QFETCH(QList<int>, devicesAtEachPress);
+        QFETCH(int, messages);
         Rig rig;
-        rig.media.devices = 0;
         const QString before = rig.form->state().WaveModeText;
+        int playable = 0;
+        for (int devices : devicesAtEachPress) {
+            rig.media.devices = devices;
+            rig.form->speakNow();
+            playable += devices ? 5 : 0;
+        }
+        QCOMPARE(rig.sink.shown, QStringList(messages, QStringLiteral("Sound Card Check|Your system cannot play WAV files")));
+        QCOMPARE(rig.media.played.size(), playable);
+        if (playable == 0)
+            QCOMPARE(rig.form->state().WaveModeText, before);
+    }
+
+    void dueMinuteWhileTheSoundMessageIsOpenWaits()
+    {
+        Rig rig; // interval 15
+        rig.media.devices = 0;
+        rig.tickAt(QTime(9, 14, 59));
+        QStringList openedInside;
+        int messagesInside = 0;
+        bool inside = false;
+        rig.sink.whileShown = [&] {
+            if (std::exchange(inside, true))
+                return;
+            rig.tickAt(QTime(9, 15, 0));
+            rig.form->speakNow();
+            messagesInside = rig.sink.shown.size();
+            openedInside = rig.media.commands.filter(QStringLiteral("open "));
+        };
         rig.form->speakNow();
-        QCOMPARE(rig.sink.shown.size(), 5);
-        QCOMPARE(rig.sink.shown.first(), QStringLiteral("Sound Card Check|Your system cannot play WAV files"));
-        QVERIFY(rig.media.played.isEmpty());
-        QCOMPARE(rig.form->state().WaveModeText, before);
+        QCOMPARE(messagesInside, 1);
+        QCOMPARE(openedInside, QStringList());
+        QCOMPARE(rig.sink.shown.size(), 1);
+        // The due minute was kept, not lost: with a device it is spoken.
+        rig.media.devices = 1;
+        rig.form->Timer2_Timer();
+        QCOMPARE(rig.media.played, QStringList({kTimeClip, clip("9"), clip("15"), clip("AM")}));
     }
 
     void missingClipIsSkipped()
@@ -399,19 +442,38 @@ private Q_SLOTS:
         QCOMPARE(readAll(sliderFilePath()), QByteArray("900\r\n"));
     }
 
+    // A clip the device never finishes is given up on; the player is then
+    // idle, so the next press and the next due minute are spoken.
+    void stalledPlayerDoesNotHang_data()
+    {
+        QTest::addColumn<QStringList>("stalled");
+        QTest::newRow("every clip") << QStringList({kTimeClip, clip("9"), clip("0"), clip("5"), clip("AM")});
+        QTest::newRow("the first clip") << QStringList({kTimeClip});
+        QTest::newRow("the last clip") << QStringList({clip("AM")});
+    }
     void stalledPlayerDoesNotHang()
     {
-        Rig rig;
-        rig.media.queriesPerClip = 1000000;
-        int queries = 0;
+        QFETCH(QStringList, stalled);
+        Rig rig; // interval 15
+        rig.media.stalled = stalled;
         rig.media.onQuery = [&] {
             // Time moves on while the device never reports the end.
-            if (++queries % 2 == 0)
-                rig.clock.advanceMs(500);
+            rig.clock.advanceMs(250);
         };
         rig.form->speakNow();
         QCOMPARE(rig.media.played.size(), 5);
-        QVERIFY(rig.media.commands.count(QStringLiteral("stop voice1")) >= 5);
+        QCOMPARE(rig.media.commands.count(QStringLiteral("stop voice1")), stalled.size());
+        QVERIFY(rig.form->state().WaveModeText != QLatin1String("playing"));
+        QVERIFY(!rig.ui().SheerPicture1->isVisibleTo(rig.form.get()));
+
+        rig.media.stalled.clear();
+        rig.media.played.clear();
+        rig.form->speakNow();
+        QCOMPARE(rig.media.played.size(), 5);
+        rig.media.played.clear();
+        rig.tickAt(QTime(9, 14, 59));
+        rig.tickAt(QTime(9, 15, 0));
+        QCOMPARE(rig.media.played, QStringList({kTimeClip, clip("9"), clip("15"), clip("AM")}));
     }
 };
 

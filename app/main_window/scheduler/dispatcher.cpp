@@ -161,7 +161,7 @@ bool Dispatcher::engineBusy() const
 
 bool Dispatcher::playerBusy() const
 {
-    return m_state.WaveModeText == QLatin1String("playing");
+    return m_state.WaveModeText == QLatin1String("playing") || m_host.playerHeld();
 }
 
 void Dispatcher::updateLamps()

@@ -20,6 +20,9 @@ public:
     virtual void SpeakElapsedClips() = 0; // the elapsed-minutes clips
     // lit: the "speaking" lamp shown and the idle one hidden; otherwise the reverse.
     virtual void setLamps(bool lit) = 0;
+    // Something the user must answer first holds the player (its message is
+    // open): clip announcements wait as they do for a playing clip.
+    virtual bool playerHeld() const { return false; }
 };
 
 // Turns the raised requests into speech when their voice and mode are in force
