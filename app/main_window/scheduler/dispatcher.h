@@ -38,10 +38,11 @@ public:
     // One pass over the rules, in order.
     void tick();
 
-    // True while a tick could still do something: a request, a deferred or due
-    // announcement is waiting, or the engine or the player is busy (the lamps
-    // follow the engine). While it is false a tick changes nothing but the
-    // lamps, so the caller may stop polling until the next change.
+    // True while a tick could still do something: a rule's request waits under
+    // the voice and alarm mode that rule serves, or the engine or the player
+    // is busy (the lamps follow the engine). While it is false a tick changes
+    // nothing but the lamps, so the caller may stop polling until the next
+    // change of settings, engine or player.
     bool pending() const;
 
     // The end of an alarm period: an elapsed-minutes announcement becomes due
@@ -58,11 +59,16 @@ public:
     static const char *ruleName(int index);
 
 private:
+    // A rule applies when its mode is in force, the request it waits on (if
+    // any) is raised and the voice is in the state it needs (if any).
     struct Rule
     {
         const char *name;
-        bool (*applies)(const Dispatcher &);
+        bool (Dispatcher::*inForce)() const;
+        bool (*waitsOn)(const Dispatcher &);
+        bool (Dispatcher::*voiceReady)() const;
         void (*act)(Dispatcher &);
+        bool applies(const Dispatcher &d) const;
     };
     static const std::array<Rule, 14> kRules;
 
@@ -70,8 +76,14 @@ private:
     bool clips() const;
     bool alarm() const;
     bool noAlarm() const;
+    bool ttsNoAlarm() const;
+    bool clipsNoAlarm() const;
+    bool ttsAlarm() const;
+    bool clipsAlarm() const;
     bool engineBusy() const;
+    bool engineSilent() const;
     bool playerBusy() const;
+    bool playerSilent() const;
     void updateLamps();
     void speakTimeWithBleep();
     void speakAlarmWithBleep();
