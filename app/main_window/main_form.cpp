@@ -489,8 +489,13 @@ void MainForm::sliderMouseUp()
     ShowClockFace();
     if (m_settings->alarmMode() == 1) {
         showAlarmIndicator();
-        // A release at interval 0 leaves a running alarm as it was.
-        if (m_state.AnnounceInterval != 0 && m_alarm->start(m_state.AnnounceInterval)) {
+        if (m_state.AnnounceInterval == 0) {
+            // No interval is left to count: a running alarm stops, and one
+            // still waiting to be said would only name 0 minutes.
+            m_timer3.stop();
+            m_alarm->stop();
+            m_dispatcher->dropAlarmAnnouncements();
+        } else if (m_alarm->start(m_state.AnnounceInterval)) {
             m_timer3.start();
             AlarmStartStamp = m_alarm->startStamp();
         }

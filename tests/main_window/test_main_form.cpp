@@ -339,6 +339,50 @@ private Q_SLOTS:
         QVERIFY(!rig.form->timer3Active());
     }
 
+    // Released at 0 in alarm mode, the slider stops a running alarm; nothing
+    // elapsed is said afterwards, also not an announcement that was waiting.
+    void releaseAtZeroStopsTheAlarm_data()
+    {
+        QTest::addColumn<bool>("tts");
+        QTest::addColumn<bool>("waiting"); // a period ended while the engine spoke
+        QTest::newRow("recorded voice") << false << false;
+        QTest::newRow("text-to-speech") << true << false;
+        QTest::newRow("text-to-speech, an announcement waiting") << true << true;
+    }
+    void releaseAtZeroStopsTheAlarm()
+    {
+        QFETCH(bool, tts);
+        QFETCH(bool, waiting);
+        Rig rig(tts ? QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n")
+                    : kQuietSettings);
+        rig.form->settingsWindow()->findChild<QCheckBox *>(QStringLiteral("Check4"))->click();
+        QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
+        rig.ui().Spanbar1->setInitial(150); // 5 minutes
+        QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
+        QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
+        QVERIFY(rig.form->timer3Active());
+        if (waiting) {
+            rig.engine.setBusy(true);
+            rig.clock.advanceSecs(300);
+            rig.form->Timer3_Timer();
+            QVERIFY(rig.form->state().AlarmCheckPending);
+        }
+        rig.ui().Spanbar1->setInitial(0);
+        QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
+        QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
+        QCOMPARE(rig.form->state().AnnounceInterval, qint16(0));
+        QVERIFY(!rig.form->timer3Active());
+        QCOMPARE(rig.ui().Label2->text(), QStringLiteral("6")); // alarm mode is still on
+        rig.engine.setBusy(false);
+        for (int i = 0; i < 3; ++i) {
+            rig.clock.advanceSecs(300);
+            rig.form->Timer3_Timer();
+            rig.form->Timer2_Timer();
+        }
+        QCOMPARE(rig.media.played, QStringList());
+        QCOMPARE(rig.engine.spoken, QStringList());
+    }
+
     void dueMinuteIsAnnouncedOnce()
     {
         Rig rig; // interval 15, whole day

@@ -114,6 +114,15 @@ void Dispatcher::alarmPeriodEnded()
         m_ttsAlarmDue = true;
 }
 
+void Dispatcher::dropAlarmAnnouncements()
+{
+    m_clipAlarmDue = false;
+    m_deferredAlarmClip = false;
+    m_ttsAlarmDue = false;
+    m_state.AlarmCheckPending = false;
+    m_state.TTSBleepAlarmRequest = false;
+}
+
 int Dispatcher::ruleCount()
 {
     return int(kRules.size());

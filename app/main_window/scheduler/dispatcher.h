@@ -48,6 +48,9 @@ public:
     // The end of an alarm period: an elapsed-minutes announcement becomes due
     // in the voice selected at that moment.
     void alarmPeriodEnded();
+    // The alarm was stopped: elapsed-minutes announcements still waiting, in
+    // either voice, are not said.
+    void dropAlarmAnnouncements();
 
     bool deferredTimeClip() const { return m_deferredTimeClip; }
     bool clipAlarmDue() const { return m_clipAlarmDue; }
