@@ -221,15 +221,20 @@ void MainForm::ShowClockFace()
 
 void MainForm::Timer1_Timer()
 {
-    m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
+    // While the slider's pointer is held the display shows its minutes; the
+    // clock goes on counting behind it and takes the display back at release.
+    if (!m_sliderHeld)
+        m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
     const QDateTime t = now();
     const QString longText = longClockText(t.time());
     m_state.ShortTimeText = shortTimeText(t.time());
     if (m_settings)
         m_settings->Command1();
-    const ClockFace face = splitClockText(longText);
-    m_ui->Numeron1->setDigitDisplay(face.digits);
-    m_ui->Label1->setText(face.suffix);
+    if (!m_sliderHeld) {
+        const ClockFace face = splitClockText(longText);
+        m_ui->Numeron1->setDigitDisplay(face.digits);
+        m_ui->Label1->setText(face.suffix);
+    }
     scheduleDispatch();
 }
 
@@ -478,6 +483,7 @@ void MainForm::showAlarmIndicator()
 
 void MainForm::sliderMouseDown()
 {
+    m_sliderHeld = true;
     sliderChanged();
     if (m_settings->alarmMode() == 1)
         showAlarmIndicator();
@@ -485,6 +491,7 @@ void MainForm::sliderMouseDown()
 
 void MainForm::sliderMouseUp()
 {
+    m_sliderHeld = false;
     m_state.AnnounceInterval = m_ui->Spanbar1->RangeLeft();
     ShowClockFace();
     if (m_settings->alarmMode() == 1) {

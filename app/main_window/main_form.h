@@ -137,6 +137,7 @@ private:
     QTimer m_timer3;      // the alarm period
     bool m_dispatchQueued = false;
     bool m_closing = false;
+    bool m_sliderHeld = false;       // between the slider's MouseDown and MouseUp
     bool m_noDeviceReported = false; // until a device is found again
     bool m_soundMessageOpen = false;
     bool m_manualDrag = false;

@@ -304,6 +304,39 @@ private Q_SLOTS:
         QCOMPARE(rig.form->state().AnnounceInterval, qint16(15));
     }
 
+    // The clock's tick leaves the display to a pointer held still, so the
+    // minutes can be read before letting go; the tick itself goes on.
+    void clockTickWhileThePointerIsHeld_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("held still") << true << "15" << int(Numeron::dgDecimal) << "";
+        QTest::newRow("let go") << false << "9:05:02" << int(Numeron::dgLongTime) << "AM";
+    }
+    void clockTickWhileThePointerIsHeld()
+    {
+        QFETCH(bool, held);
+        QFETCH(QString, digits);
+        QFETCH(int, format);
+        QFETCH(QString, suffix);
+        Rig rig; // slider at 15 minutes
+        QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
+        QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
+        if (!held)
+            QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
+        rig.tickAt(QTime(9, 5, 1));
+        rig.tickAt(QTime(9, 5, 2));
+        QCOMPARE(rig.ui().Numeron1->DigitDisplay(), digits);
+        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), format);
+        QCOMPARE(rig.ui().Label1->text(), suffix);
+        QCOMPARE(rig.form->state().ShortTimeText, QStringLiteral("09:05"));
+        if (held)
+            QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
+        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgLongTime));
+    }
+
     void sliderReleaseSetsTheIntervalAndShowsTheTime()
     {
         Rig rig;
