@@ -438,15 +438,32 @@ private Q_SLOTS:
                  QStringList({clip("A"), clip("A"), kTimeClip, clip("9"), clip("0"), clip("5"), clip("AM")}));
     }
 
+    void closeWithAlarmOffSavesBothFiles_data()
+    {
+        QTest::addColumn<int>("dragTo"); // mouse x on the track, in one step; 0: no drag
+        QTest::addColumn<QByteArray>("slider");
+        QTest::newRow("pointer set to the right end") << 0 << QByteArray("1800\r\n");
+        QTest::newRow("dragged fast past the right end") << 400 << QByteArray("1800\r\n");
+        QTest::newRow("dragged fast past the left end") << -400 << QByteArray("0\r\n");
+    }
     void closeWithAlarmOffSavesBothFiles()
     {
+        QFETCH(int, dragTo);
+        QFETCH(QByteArray, slider);
         Rig rig;
         QSignalSpy finished(rig.form.get(), &MainForm::finished);
-        rig.ui().Spanbar1->setInitial(1800);
+        if (dragTo == 0) {
+            rig.ui().Spanbar1->setInitial(1800);
+        } else {
+            QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
+            QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(8, 5));
+            QTest::mouseMove(pointer, QPoint(dragTo - pointer->x(), 5));
+            QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(dragTo - pointer->x(), 5));
+        }
         QTest::mousePress(rig.ui().CloseB, Qt::LeftButton);
         QTest::mouseRelease(rig.ui().CloseB, Qt::LeftButton);
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(readAll(sliderFilePath()), QByteArray("1800\r\n"));
+        QCOMPARE(readAll(sliderFilePath()), slider);
         QCOMPARE(readAll(settingsFilePath()), kQuietSettings);
         QVERIFY(rig.engine.stops >= 1);
         QCOMPARE(rig.media.commands.mid(rig.media.commands.size() - 2),
