@@ -357,22 +357,19 @@ void MainForm::TimeInitialWav()
 
 void MainForm::SpeakElapsedClips()
 {
+    // Each setting is read when its step is reached, so a change made while
+    // the clips before it play counts at once: the count after the bleep,
+    // the time telling after MINUTES, the start time at START.
+    if (m_settings->playBleep() == 1)
+        PlayBleep();
     const qint16 count = m_ui->Spanbar1->RangeLeft();
-    const QVector<ElapsedStep> steps = elapsedSteps(count, m_settings->playBleep() == 1,
-                                                    m_settings->tellTime() == 1, AlarmStartStamp);
-    for (const ElapsedStep &step : steps) {
-        if (m_closing)
-            return;
-        if (step.kind == ElapsedStep::SpeakTimeClips) {
-            // The time telling is read again here: a change made while the
-            // count was spoken takes effect at once.
-            if (m_settings->tellTime() != 1)
-                return;
-            SpeakTimeClips();
-        } else {
-            playClip(step.clip);
-        }
-    }
+    playClips(countWords(count));
+    playClip(minuteWordClip(count));
+    if (m_closing || m_settings->tellTime() != 1)
+        return;
+    SpeakTimeClips();
+    playClip(clipName("I")); // START
+    TimeInitialWav();
 }
 
 // ---- Skin buttons --------------------------------------------------------

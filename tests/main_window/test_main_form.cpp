@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <algorithm>
 
 using namespace horavox;
 using namespace horavox_test;
@@ -59,6 +60,23 @@ QString clip(const char *key)
     return QStringLiteral("c:\\tmpSnd") + QLatin1String(key) + QStringLiteral(".$$$");
 }
 const QString kTimeClip = QStringLiteral("c:\\tmpsndT.$$$");
+
+// Clip names for words ("NINE OH FIVE AM"), TIME in the time routine's spelling.
+QStringList clipsOf(const QString &words)
+{
+    QStringList out;
+    for (const QString &w : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (w == QLatin1String("TIME")) {
+            out << kTimeClip;
+            continue;
+        }
+        const auto row = std::find_if(kClipTable.cbegin(), kClipTable.cend(),
+                                      [&](const ClipRow &r) { return w == QLatin1String(r.resource); });
+        Q_ASSERT(row != kClipTable.cend());
+        out << clip(row->key);
+    }
+    return out;
+}
 
 // One main window on fakes, loaded as the program loads it.
 struct Rig
@@ -414,6 +432,73 @@ private Q_SLOTS:
         }
         QCOMPARE(rig.media.played, QStringList());
         QCOMPARE(rig.engine.spoken, QStringList());
+    }
+
+    // The elapsed-minutes clips, with a change made while an earlier clip of
+    // the same announcement plays: each setting is read when its step is
+    // reached. The time now is 9:05 AM.
+    void elapsedClips_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("bleep");
+        QTest::addColumn<bool>("tellTime");
+        QTest::addColumn<QString>("stamp");
+        QTest::addColumn<QString>("changeAt"); // the word during which...
+        QTest::addColumn<QString>("change");   // ...this happens
+        QTest::addColumn<QString>("words");
+        QTest::newRow("example with all") << 25 << true << true << "8:50:12AM" << "" << ""
+                                          << "BLEEP BLEEP TWENTY FIVE MINUTES TIME NINE OH FIVE AM START EIGHT FIFTY AM";
+        QTest::newRow("plain") << 5 << false << false << "8:50:12AM" << "" << "" << "FIVE MINUTES";
+        QTest::newRow("singular") << 1 << false << false << "" << "" << "" << "ONE MINUTE";
+        QTest::newRow("bleep only") << 15 << true << false << "" << "" << "" << "BLEEP BLEEP FIFTEEN MINUTES";
+        QTest::newRow("tell time only") << 10 << false << true << "10:05:00PM" << "" << ""
+                                        << "TEN MINUTES TIME NINE OH FIVE AM START TEN OH FIVE PM";
+        QTest::newRow("zero says no count") << 0 << false << false << "" << "" << "" << "MINUTES";
+        QTest::newRow("sixty says no count") << 60 << true << false << "" << "" << "" << "BLEEP BLEEP MINUTES";
+        QTest::newRow("time telling ticked during the count")
+            << 5 << false << false << "8:50:12AM" << "FIVE" << "tell"
+            << "FIVE MINUTES TIME NINE OH FIVE AM START EIGHT FIFTY AM";
+        QTest::newRow("time telling unticked during the count")
+            << 5 << false << true << "8:50:12AM" << "FIVE" << "untell" << "FIVE MINUTES";
+        QTest::newRow("count read after the bleep")
+            << 5 << true << false << "" << "BLEEP" << "count 20" << "BLEEP BLEEP TWENTY MINUTES";
+        QTest::newRow("start time read at START")
+            << 5 << false << true << "8:50:12AM" << "TIME" << "restart" << "FIVE MINUTES TIME NINE OH FIVE AM START NINE AM";
+    }
+    void elapsedClips()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, bleep);
+        QFETCH(bool, tellTime);
+        QFETCH(QString, stamp);
+        QFETCH(QString, changeAt);
+        QFETCH(QString, change);
+        QFETCH(QString, words);
+        Rig rig;
+        Settings *settings = rig.form->settingsWindow();
+        settings->findChild<QCheckBox *>(QStringLiteral("PlayBleepChk"))->setChecked(bleep);
+        QCheckBox *tell = settings->findChild<QCheckBox *>(QStringLiteral("TellTimeChk"));
+        tell->setChecked(tellTime);
+        rig.ui().Spanbar1->setInitial(qint16(count * 30));
+        QCOMPARE(rig.ui().Spanbar1->RangeLeft(), qint16(count));
+        rig.form->AlarmStartStamp = stamp;
+        bool changed = false;
+        rig.media.onQuery = [&] {
+            if (changed || changeAt.isEmpty() || clipsOf(changeAt).constFirst() != rig.media.played.constLast())
+                return;
+            changed = true;
+            if (change == QLatin1String("tell"))
+                tell->setChecked(true);
+            else if (change == QLatin1String("untell"))
+                tell->setChecked(false);
+            else if (change == QLatin1String("count 20"))
+                rig.ui().Spanbar1->setInitial(600);
+            else if (change == QLatin1String("restart"))
+                rig.form->AlarmStartStamp = QStringLiteral("9:00:30AM");
+        };
+        rig.form->SpeakElapsedClips();
+        QCOMPARE(changed, !changeAt.isEmpty());
+        QCOMPARE(rig.media.played, clipsOf(words));
     }
 
     void dueMinuteIsAnnouncedOnce()
