@@ -19,6 +19,7 @@
 #include "settings/settings_window.h"
 #include "speech/clip_table.h"
 #include "speech/clip_words.h"
+#include "speech/audio/wav_reader.h"
 #include "speech/media_control.h"
 #include "speech/sentences.h"
 #include "speech/tts_announcer.h"
@@ -158,11 +159,12 @@ void MainForm::Form_Load()
     // 9. The clock face.
     ShowClockFace();
 
-    // 10. The voice clips that are missing, in table order.
+    // 10. The voice clips that are missing or that the player cannot read,
+    // in table order.
     QList<QPair<QString, QString>> clips;
     for (const ClipRow &row : kClipTable)
         clips.append({QLatin1String(row.resource), clipFilePath(clipName(row.key))});
-    WriteVoiceClips(clips);
+    WriteVoiceClips(clips, [](const QString &path) { return readWavFile(path).ok(); });
 
     // 11.-12. Alarm mode is off at start.
     m_ui->Label2->setText(QString());

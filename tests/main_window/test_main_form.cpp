@@ -129,18 +129,63 @@ private Q_SLOTS:
         }
     }
 
-    void laterStartsRewriteOnlyMissingClips()
+    // Between two starts one clip file is changed; the next start writes it
+    // again when the player could not use it, and leaves every other alone.
+    void laterStartsRepairOnlyUnusableClips_data()
     {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("rewritten");
+        QTest::newRow("deleted") << "deleted" << true;
+        QTest::newRow("emptied") << "emptied" << true;
+        QTest::newRow("cut in half") << "cut in half" << true;
+        QTest::newRow("header only") << "header only" << true;
+        QTest::newRow("not a wave") << "not a wave" << true;
+        QTest::newRow("a wave but not PCM") << "not PCM" << true;
+        QTest::newRow("unreadable") << "unreadable" << true;
+        QTest::newRow("the user's own recording") << "own recording" << false;
+        QTest::newRow("a folder in its place") << "folder" << false;
+    }
+    void laterStartsRepairOnlyUnusableClips()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, rewritten);
         { Rig first; }
-        const QString truncated = clipFilePath(clip("5"));
-        const QString deleted = clipFilePath(clip("PM"));
-        writeFile(truncated, QByteArray());
-        QVERIFY(QFile::remove(deleted));
+        const QString target = clipFilePath(clip("5"));
+        const QByteArray good = readAll(target);
+        QByteArray changed;
+        if (damage == QLatin1String("cut in half"))
+            changed = good.left(good.size() / 2);
+        else if (damage == QLatin1String("header only"))
+            changed = good.left(44);
+        else if (damage == QLatin1String("not a wave"))
+            changed = QByteArray("GIF89a") + good.mid(6);
+        else if (damage == QLatin1String("not PCM"))
+            changed = good.left(20) + QByteArray("\x55\x00", 2) + good.mid(22); // format tag 0x55
+        else if (damage == QLatin1String("own recording"))
+            changed = resourceBytes(QStringLiteral("CUSTOM"), QStringLiteral("BLEEP")); // any good wave
+        if (damage == QLatin1String("deleted") || damage == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(target));
+            if (damage == QLatin1String("folder"))
+                QVERIFY(QDir().mkpath(target));
+        } else {
+            writeFile(target, changed);
+        }
+        if (damage == QLatin1String("unreadable")) {
+            writeFile(target, good);
+            QVERIFY(QFile::setPermissions(target, QFileDevice::WriteOwner));
+            if (QFile(target).open(QIODevice::ReadOnly))
+                QSKIP("permissions are not enforced for this user");
+        }
         const QDateTime untouched = QFileInfo(clipFilePath(clip("7"))).lastModified();
         { Rig second; }
-        QCOMPARE(QFileInfo(truncated).size(), qint64(0));
-        QCOMPARE(readAll(deleted), resourceBytes(QStringLiteral("CUSTOM"), QStringLiteral("PM")));
+        if (damage == QLatin1String("folder"))
+            QVERIFY(QFileInfo(target).isDir());
+        else if (rewritten)
+            QCOMPARE(readAll(target), resourceBytes(QStringLiteral("CUSTOM"), QStringLiteral("FIVE")));
+        else
+            QCOMPARE(readAll(target), changed);
         QCOMPARE(QFileInfo(clipFilePath(clip("7"))).lastModified(), untouched);
+        QDir(target).removeRecursively();
     }
 
     void loadShapesAndDressesTheWindow()

@@ -157,7 +157,7 @@ private Q_SLOTS:
             QCOMPARE(rig.loudSamples.load(), qint64(0));
         else
             QTRY_VERIFY(rig.loudSamples > 0);
-        // The damage is left as it is: the files are written only when missing at start-up.
+        // The damage stays for this run: clip files are written only at start-up.
         if (damage != QLatin1String("missing"))
             QVERIFY(QFileInfo::exists(targets.first()));
     }
