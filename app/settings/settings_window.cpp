@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -93,6 +94,9 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
             connect(spinner, &VSpinner::valueChanged, this, [=, this] { minuteSpinnerChanged(spinner, box); });
             connect(box, &QLineEdit::textChanged, this, [=, this] { boxChanged(box, kMinuteLimit); });
         }
+        // After the check above, so that a value it rejects is not followed.
+        const bool hour = p.hour;
+        connect(box, &QLineEdit::textChanged, this, [=] { spinnerFollowsBox(spinner, box, hour); });
         connect(box, &QLineEdit::textChanged, this, &Settings::settingsChanged);
     }
 
@@ -393,6 +397,21 @@ void Settings::minuteSpinnerChanged(VSpinner *spinner, TimeBox *box)
     if (spinner->value() == 60)
         spinner->setValue(0);
     box->setText(QStringLiteral("%1").arg(spinner->value(), 2, 10, QLatin1Char('0')));
+}
+
+void Settings::spinnerFollowsBox(VSpinner *spinner, TimeBox *box, bool hour)
+{
+    // The arrows step from the value the box shows, whether it came from the
+    // file, the keyboard or the arrows. The position moves quietly: the
+    // spinner's handler would rewrite the box, padding a typed minute.
+    const qint64 shown = wholeNumber(box->text());
+    // An empty or "0" hour is 12 on the 12-hour clock. Anything else out of
+    // range (only a hand-edited file holds a negative number) takes the
+    // nearest place the arrows can step from.
+    const int value = hour ? (shown >= 1 && shown <= 12 ? int(shown) : 12)
+                           : int(std::clamp<qint64>(shown, 0, 59));
+    const QSignalBlocker quiet(spinner);
+    spinner->setValue(value);
 }
 
 void Settings::boxChanged(TimeBox *box, int limit)

@@ -108,6 +108,7 @@ private:
     void hourSpinnerChanged(VSpinner *spinner, TimeBox *box);
     void minuteSpinnerChanged(VSpinner *spinner, TimeBox *box);
     void boxChanged(TimeBox *box, int limit);
+    void spinnerFollowsBox(VSpinner *spinner, TimeBox *box, bool hour);
     void setLabel5(const QString &text);
 
     std::unique_ptr<Ui::Settings> m_ui;
