@@ -830,15 +830,25 @@ private Q_SLOTS:
         QVERIFY(rig.window.WriteSettings());
         QCOMPARE(readSettingsFile(), crlf({"T", "180", "It is now", "1", "12", "", "A", "5", "00", "P", "1"}));
 
-        // Back to the recorded voice: nine lines; then read back unchanged.
+        // Back to the recorded voice: speed and phrase are kept, and read
+        // back unchanged after a restart.
         rig.option("Option2")->setChecked(true);
         QVERIFY(rig.window.WriteSettings());
-        const QByteArray nine = crlf({"R", "1", "12", "", "A", "5", "00", "P", "1"});
-        QCOMPARE(readSettingsFile(), nine);
+        const QByteArray recorded = crlf({"R", "180", "It is now", "1", "12", "", "A", "5", "00", "P", "1"});
+        QCOMPARE(readSettingsFile(), recorded);
         Rig again;
         again.window.load();
+        QVERIFY(again.window.clipsSelected());
+        QCOMPARE(again.window.phrase(), QStringLiteral("It is now"));
+        QCOMPARE(again.window.speed(), 180);
         QVERIFY(again.window.WriteSettings());
-        QCOMPARE(readSettingsFile(), nine);
+        QCOMPARE(readSettingsFile(), recorded);
+
+        // With the default speed and no phrase, the nine lines of old.
+        again.get<QSlider>("HScroll1")->setValue(135);
+        again.get<QLineEdit>("Text1")->clear();
+        QVERIFY(again.window.WriteSettings());
+        QCOMPARE(readSettingsFile(), crlf({"R", "1", "12", "", "A", "5", "00", "P", "1"}));
     }
 
     void emptyPhraseStillWritesElevenLines()
