@@ -194,6 +194,7 @@ void Settings::load()
 
     // A negative count can only be an engine fault; it is treated as none.
     if (m_engineCount <= 0) {
+        m_noEngine = true;
         m_ui->Option1->setEnabled(false);
         m_ui->HScroll1->setEnabled(false);
         m_ui->Text1->clear();
@@ -346,8 +347,8 @@ void Settings::Label5_Change()
 
 void Settings::Option1_Click()
 {
-    m_ui->HScroll1->setEnabled(true);
-    m_ui->Text1->setEnabled(true);
+    m_ui->HScroll1->setEnabled(!m_noEngine);
+    m_ui->Text1->setEnabled(!m_noEngine);
 }
 
 void Settings::Option2_Click()
@@ -376,7 +377,8 @@ void Settings::Check4_Click()
                        static_cast<QWidget *>(ui.EndMinText), static_cast<QWidget *>(ui.EndMinVscroll)})
         w->setEnabled(!alarm);
     ui.Check1->setEnabled(!alarm);
-    ui.Text1->setEnabled(ui.Option1->isChecked());
+    // Without an engine the phrase has nothing to be spoken by.
+    ui.Text1->setEnabled(ui.Option1->isChecked() && !m_noEngine);
 }
 
 void Settings::hourSpinnerChanged(VSpinner *spinner, TimeBox *box)

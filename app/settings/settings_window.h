@@ -128,6 +128,7 @@ private:
     // the repeated hour at the end of summer time new minutes.
     QStringList m_firedMinutes;
     qint16 m_engineCount = 0;
+    bool m_noEngine = false; // the load found none: the speech controls stay disabled
     bool m_closingForQuit = false;
 };
 

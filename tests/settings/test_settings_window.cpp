@@ -358,12 +358,25 @@ private Q_SLOTS:
         QCOMPARE(rig.option("Option1")->isEnabled(), engines > 0);
     }
 
+    // With no engine the speech controls stay disabled, also after alarm
+    // mode, which sets the phrase box's state, is switched on or off.
+    void noEngineWithTextToSpeechFile_data()
+    {
+        QTest::addColumn<int>("alarmClicks");
+        QTest::newRow("as loaded") << 0;
+        QTest::newRow("alarm mode on") << 1;
+        QTest::newRow("alarm mode on and off") << 2;
+    }
     void noEngineWithTextToSpeechFile()
     {
+        QFETCH(int, alarmClicks);
         writeSettingsFile(crlf({"T", "180", "Hello there", "1", "12", "00", "A", "12", "00", "A", "0"}));
         Rig rig;
         rig.engine.engines = 0;
         rig.window.load();
+        for (int i = 0; i < alarmClicks; ++i)
+            rig.check("Check4")->click();
+        QCOMPARE(rig.window.alarmMode(), alarmClicks % 2);
         QVERIFY(rig.option("Option1")->isChecked());
         QVERIFY(!rig.option("Option1")->isEnabled());
         QVERIFY(!rig.get<QSlider>("HScroll1")->isEnabled());
