@@ -314,18 +314,8 @@ void Settings::Command3()
 
 void Settings::setLabel5(const QString &text)
 {
-    if (text == m_label5)
-        return;
-    m_label5 = text;
-    const QDateTime now = m_clock.now();
-    const QString minute = now.date().toString(Qt::ISODate) + QLatin1Char(' ')
-                           + QString::number(now.offsetFromUtc()) + QLatin1Char(' ') + text;
-    if (m_firedMinutes.contains(minute))
-        return;
-    m_firedMinutes.append(minute);
-    if (m_firedMinutes.size() > 64)
-        m_firedMinutes.removeFirst();
-    Label5_Change();
+    if (m_minuteTrigger.changed(text, m_clock.now()))
+        Label5_Change();
 }
 
 void Settings::Label5_Change()

@@ -1,5 +1,6 @@
 #pragma once
 #include "settings/settings_codec.h"
+#include "settings/minute_trigger.h"
 #include "settings/settings_model.h"
 #include "settings/time_window.h"
 
@@ -121,12 +122,7 @@ private:
     QButtonGroup *m_startGroup = nullptr;
     QButtonGroup *m_endGroup = nullptr;
     QString m_settingsFilePath;
-    QString m_label5; // the minute trigger's text
-    // The last hour or so of minutes the trigger has fired for, as date, UTC
-    // offset and text: a wall clock set back across a minute boundary shows
-    // that minute again, and it must not be announced twice. The offset keeps
-    // the repeated hour at the end of summer time new minutes.
-    QStringList m_firedMinutes;
+    MinuteTrigger m_minuteTrigger; // what Label5's change notification was
     qint16 m_engineCount = 0;
     bool m_noEngine = false; // the load found none: the speech controls stay disabled
     bool m_closingForQuit = false;
