@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
@@ -557,6 +558,29 @@ private Q_SLOTS:
         rig.tickAt(QTime(9, 15, 1));
         rig.tickAt(QTime(9, 15, 2));
         QCOMPARE(rig.media.played.size(), 4);
+    }
+
+    // The program's own timers, not a handler called by hand: the clock tick
+    // finds the due minute and the dispatch it queues plays the clips. The
+    // fake clock follows real time from 9:14:59.5, so the timers fire.
+    void runningTimersAnnounceTheDueMinute()
+    {
+        Rig rig; // interval 15, recorded voice, the whole day
+        rig.clock.setTime(QTime(9, 14, 59, 500));
+        QElapsedTimer real;
+        real.start();
+        qint64 followed = 0;
+        QTimer follow;
+        follow.setTimerType(Qt::PreciseTimer);
+        connect(&follow, &QTimer::timeout, this, [&] {
+            const qint64 now = real.elapsed();
+            rig.clock.advanceMs(now - followed);
+            followed = now;
+        });
+        follow.start(5);
+        rig.form->startTimers();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.media.played, QStringList({kTimeClip, clip("9"), clip("15"), clip("AM")}),
+                                  5000);
     }
 
     void startupAnnouncementIsServedAfterLoad()
