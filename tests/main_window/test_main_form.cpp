@@ -139,10 +139,8 @@ private Q_SLOTS:
         QTest::newRow("deleted") << "deleted" << true;
         QTest::newRow("emptied") << "emptied" << true;
         QTest::newRow("cut in half") << "cut in half" << true;
-        QTest::newRow("header only") << "header only" << true;
         QTest::newRow("not a wave") << "not a wave" << true;
         QTest::newRow("a wave but not PCM") << "not PCM" << true;
-        QTest::newRow("unreadable") << "unreadable" << true;
         QTest::newRow("the user's own recording") << "own recording" << false;
         QTest::newRow("a folder in its place") << "folder" << false;
     }
@@ -156,8 +154,6 @@ private Q_SLOTS:
         QByteArray changed;
         if (damage == QLatin1String("cut in half"))
             changed = good.left(good.size() / 2);
-        else if (damage == QLatin1String("header only"))
-            changed = good.left(44);
         else if (damage == QLatin1String("not a wave"))
             changed = QByteArray("GIF89a") + good.mid(6);
         else if (damage == QLatin1String("not PCM"))
@@ -170,12 +166,6 @@ private Q_SLOTS:
                 QVERIFY(QDir().mkpath(target));
         } else {
             writeFile(target, changed);
-        }
-        if (damage == QLatin1String("unreadable")) {
-            writeFile(target, good);
-            QVERIFY(QFile::setPermissions(target, QFileDevice::WriteOwner));
-            if (QFile(target).open(QIODevice::ReadOnly))
-                QSKIP("permissions are not enforced for this user");
         }
         const QDateTime untouched = QFileInfo(clipFilePath(clip("7"))).lastModified();
         { Rig second; }
