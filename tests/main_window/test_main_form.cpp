@@ -670,9 +670,16 @@ private Q_SLOTS:
                 QTimer::singleShot(0, rig.form.get(), [&] { rig.form->openSettings(); });
             QTimer::singleShot(0, settings, [&] { settingsShown = settings->isVisible(); });
         }
-        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
+        QTimer quit;
+        quit.setSingleShot(true);
+        connect(&quit, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        quit.start(50);
         // Should the quit be refused, the run still ends, with another code.
-        QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(7); });
+        // A timer of the test's own: it must not outlive it.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
+        watchdog.start(3000);
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(settingsShown, !open.isEmpty());
         QCOMPARE(finished.count(), 1);
