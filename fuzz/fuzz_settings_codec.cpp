@@ -26,7 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // otherwise each run of the program would drift the user's settings.
     const QByteArray saved = settings_codec::serialize(first);
     const int lineCount = int(settings_codec::lines(saved).size());
-    FUZZ_CHECK(lineCount == (first.tts ? 11 : 9));
+    const bool keepsSpeedOrPhrase = first.speed.value_or(settings_codec::kDefaultSpeed) != settings_codec::kDefaultSpeed
+                                    || !first.phrase.value_or(QString()).isEmpty();
+    FUZZ_CHECK(lineCount == (first.tts || keepsSpeedOrPhrase ? 11 : 9));
+    if (keepsSpeedOrPhrase) {
+        FUZZ_CHECK(settings_codec::parse(saved).speed == first.speed.value_or(settings_codec::kDefaultSpeed));
+        FUZZ_CHECK(settings_codec::parse(saved).phrase == first.phrase.value_or(QString()));
+    }
     const StoredSettings second = settings_codec::parse(saved);
     const StoredSettings third = settings_codec::parse(settings_codec::serialize(second));
     FUZZ_CHECK(second == third);

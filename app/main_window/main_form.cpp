@@ -20,6 +20,7 @@
 #include "settings/settings_window.h"
 #include "speech/clip_table.h"
 #include "speech/clip_words.h"
+#include "speech/audio/wav_reader.h"
 #include "speech/media_control.h"
 #include "speech/sentences.h"
 #include "speech/tts_announcer.h"
@@ -51,6 +52,7 @@ public:
     void SpeakTimeClips() override { m_form.SpeakTimeClips(); }
     void SpeakElapsedClips() override { m_form.SpeakElapsedClips(); }
     void setLamps(bool lit) override { m_form.setLamp(lit); }
+    bool playerHeld() const override { return m_form.soundMessageOpen(); }
 
 private:
     MainForm &m_form;
@@ -159,11 +161,12 @@ void MainForm::Form_Load()
     // 9. The clock face.
     ShowClockFace();
 
-    // 10. The voice clips that are missing, in table order.
+    // 10. The voice clips that are missing or that the player cannot read,
+    // in table order.
     QList<QPair<QString, QString>> clips;
     for (const ClipRow &row : kClipTable)
         clips.append({QLatin1String(row.resource), clipFilePath(clipName(row.key))});
-    WriteVoiceClips(clips);
+    WriteVoiceClips(clips, [](const QString &path) { return readWavFile(path).ok(); });
 
     // 11.-12. Alarm mode is off at start.
     m_ui->Label2->setText(QString());
@@ -232,16 +235,21 @@ void MainForm::ShowClockFace()
 
 void MainForm::Timer1_Timer()
 {
-    m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
+    // While the slider's pointer is held the display shows its minutes; the
+    // clock goes on counting behind it and takes the display back at release.
+    if (!m_sliderHeld)
+        m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
     const QDateTime t = now();
     const QString longText = longClockText(t.time());
     m_state.ShortTimeText = shortTimeText(t.time());
     if (m_settings)
         m_settings->Command1();
-    const ClockFace face = splitClockText(longText);
-    m_ui->Numeron1->setDigitAccessibleText(clockReading(face.digits, face.suffix));
-    m_ui->Numeron1->setDigitDisplay(face.digits);
-    m_ui->Label1->setText(face.suffix);
+    if (!m_sliderHeld) {
+        const ClockFace face = splitClockText(longText);
+        m_ui->Numeron1->setDigitAccessibleText(clockReading(face.digits, face.suffix));
+        m_ui->Numeron1->setDigitDisplay(face.digits);
+        m_ui->Label1->setText(face.suffix);
+    }
     scheduleDispatch();
 }
 
@@ -280,10 +288,18 @@ void MainForm::PlayWav()
     if (m_closing)
         return;
     if (m_services.media.waveOutDeviceCount() == 0) {
-        m_services.messages.information(this, QStringLiteral("Sound Card Check"),
-                                        QStringLiteral("Your system cannot play WAV files"));
+        // Told once until a device is found again: one box per clip, and a
+        // new announcement started inside an open box, would bury the user.
+        if (!m_noDeviceReported) {
+            m_noDeviceReported = true;
+            m_soundMessageOpen = true;
+            m_services.messages.information(this, QStringLiteral("Sound Card Check"),
+                                            QStringLiteral("Your system cannot play WAV files"));
+            m_soundMessageOpen = false;
+        }
         return;
     }
+    m_noDeviceReported = false;
     MediaControl &media = m_services.media;
     media.sendString(QStringLiteral("open ") + CurrentWav + QStringLiteral(" type waveaudio alias voice1"));
     media.sendString(QStringLiteral("play voice1"));
@@ -310,6 +326,11 @@ void MainForm::PlayWav()
         disconnect(conn);
     }
     media.sendString(QStringLiteral("close voice1"));
+    // The alias is closed, so nothing plays now, whatever the last reply was.
+    // A clip given up on (or cut off by the close) would otherwise leave
+    // "playing" behind and hold every later announcement back for good.
+    if (m_state.WaveModeText == kPlaying)
+        m_state.WaveModeText = QStringLiteral("stopped");
     if (!m_closing)
         setLamp(false);
 }
@@ -351,22 +372,19 @@ void MainForm::TimeInitialWav()
 
 void MainForm::SpeakElapsedClips()
 {
+    // Each setting is read when its step is reached, so a change made while
+    // the clips before it play counts at once: the count after the bleep,
+    // the time telling after MINUTES, the start time at START.
+    if (m_settings->playBleep() == 1)
+        PlayBleep();
     const qint16 count = m_ui->Spanbar1->RangeLeft();
-    const QVector<ElapsedStep> steps = elapsedSteps(count, m_settings->playBleep() == 1,
-                                                    m_settings->tellTime() == 1, AlarmStartStamp);
-    for (const ElapsedStep &step : steps) {
-        if (m_closing)
-            return;
-        if (step.kind == ElapsedStep::SpeakTimeClips) {
-            // The time telling is read again here: a change made while the
-            // count was spoken takes effect at once.
-            if (m_settings->tellTime() != 1)
-                return;
-            SpeakTimeClips();
-        } else {
-            playClip(step.clip);
-        }
-    }
+    playClips(countWords(count));
+    playClip(minuteWordClip(count));
+    if (m_closing || m_settings->tellTime() != 1)
+        return;
+    SpeakTimeClips();
+    playClip(clipName("I")); // START
+    TimeInitialWav();
 }
 
 // ---- Skin buttons --------------------------------------------------------
@@ -391,7 +409,7 @@ void MainForm::speakNow()
         m_services.engine.TtsSetSpeed(m_settings->speed());
         m_services.engine.TtsSpeak(TimeSentence(m_settings->phrase(), t));
     }
-    if (m_settings->clipsSelected() && m_state.WaveModeText != kPlaying)
+    if (m_settings->clipsSelected() && m_state.WaveModeText != kPlaying && !m_soundMessageOpen)
         SpeakTimeClips();
 }
 
@@ -478,6 +496,7 @@ void MainForm::showAlarmIndicator()
 
 void MainForm::sliderMouseDown()
 {
+    m_sliderHeld = true;
     sliderChanged();
     if (m_settings->alarmMode() == 1)
         showAlarmIndicator();
@@ -485,12 +504,18 @@ void MainForm::sliderMouseDown()
 
 void MainForm::sliderMouseUp()
 {
+    m_sliderHeld = false;
     m_state.AnnounceInterval = m_ui->Spanbar1->RangeLeft();
     ShowClockFace();
     if (m_settings->alarmMode() == 1) {
         showAlarmIndicator();
-        // A release at interval 0 leaves a running alarm as it was.
-        if (m_state.AnnounceInterval != 0 && m_alarm->start(m_state.AnnounceInterval)) {
+        if (m_state.AnnounceInterval == 0) {
+            // No interval is left to count: a running alarm stops, and one
+            // still waiting to be said would only name 0 minutes.
+            m_timer3.stop();
+            m_alarm->stop();
+            m_dispatcher->dropAlarmAnnouncements();
+        } else if (m_alarm->start(m_state.AnnounceInterval)) {
             m_timer3.start();
             AlarmStartStamp = m_alarm->startStamp();
         }

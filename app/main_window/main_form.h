@@ -99,6 +99,9 @@ public:
     // parts add their own commands to the menu here (addSection). Exists
     // once the window is loaded.
     ClockActions *clockActions() const;
+    // The "Sound Card Check" message is on the screen; no announcement starts
+    // until it is answered.
+    bool soundMessageOpen() const { return m_soundMessageOpen; }
     QString AlarmStartStamp;
 
 Q_SIGNALS:
@@ -144,6 +147,9 @@ private:
     QTimer m_timer3;      // the alarm period
     bool m_dispatchQueued = false;
     bool m_closing = false;
+    bool m_sliderHeld = false;       // between the slider's MouseDown and MouseUp
+    bool m_noDeviceReported = false; // until a device is found again
+    bool m_soundMessageOpen = false;
     bool m_manualDrag = false;
     QPoint m_dragOffset;
 };

@@ -104,11 +104,13 @@ QImage PictureFromRes(qint16 number, const QString &type, const QString &workFil
     return picture;
 }
 
-void LoadDataIntoFile(const QString &dataName, const QString &fileName)
+void LoadDataIntoFile(const QString &dataName, const QString &fileName, const ClipFileCheck &usable)
 {
-    // Whatever is there already, a file, a folder or a link, is left alone.
+    // A folder or a link is left alone, and so is a file that plays: only an
+    // ordinary file the player cannot use (emptied, cut short, overwritten)
+    // is written again, or that word would stay silent for good.
     const QFileInfo info(fileName);
-    if (info.exists() || info.isSymLink())
+    if (info.isSymLink() || (info.exists() && (!info.isFile() || !usable || usable(fileName))))
         return;
     // A resource that is not there would leave an empty file that later
     // starts take for a good clip; write nothing instead.
@@ -131,10 +133,10 @@ void LoadDataIntoFile(const QString &dataName, const QString &fileName)
     file.commit();
 }
 
-void WriteVoiceClips(const QList<QPair<QString, QString>> &clips)
+void WriteVoiceClips(const QList<QPair<QString, QString>> &clips, const ClipFileCheck &usable)
 {
     for (const auto &clip : clips)
-        LoadDataIntoFile(clip.first, clip.second);
+        LoadDataIntoFile(clip.first, clip.second, usable);
 }
 
 } // namespace horavox

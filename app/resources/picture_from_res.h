@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 namespace horavox {
 
@@ -34,12 +35,18 @@ qint32 ResDataToFile(qint16 number, const QString &type, const QString &fileName
 // image when there is none. The work file it goes through never outlives the call.
 QImage PictureFromRes(qint16 number, const QString &type, const QString &workFile = QString());
 
-// Writes the "CUSTOM" resource dataName to fileName unless a file of that
-// name exists already. A file that cannot be written is skipped.
-void LoadDataIntoFile(const QString &dataName, const QString &fileName);
+// Tells whether an existing clip file can be played as it is.
+using ClipFileCheck = std::function<bool(const QString &path)>;
 
-// Writes every voice clip that is missing, in the order given: each pair is
-// the clip's resource name and the path of its file.
-void WriteVoiceClips(const QList<QPair<QString, QString>> &clips);
+// Writes the "CUSTOM" resource dataName to fileName unless a file of that
+// name exists already. An existing ordinary file that `usable` rejects is
+// replaced; one it accepts (perhaps a recording the user put there) is kept,
+// as is everything when no check is given, and a folder or a link in its
+// place. A file that cannot be written is skipped.
+void LoadDataIntoFile(const QString &dataName, const QString &fileName, const ClipFileCheck &usable = {});
+
+// Writes every voice clip that is missing, or unusable by `usable`, in the
+// order given: each pair is the clip's resource name and the path of its file.
+void WriteVoiceClips(const QList<QPair<QString, QString>> &clips, const ClipFileCheck &usable = {});
 
 } // namespace horavox

@@ -104,10 +104,15 @@ StoredSettings parse(const QByteArray &bytes)
 QByteArray serialize(const StoredSettings &s)
 {
     QByteArray out;
-    if (s.tts) {
-        appendLine(out, QStringLiteral("T"));
-        appendLine(out, QString::number(s.speed.value_or(kDefaultSpeed)));
-        appendLine(out, singleLine(s.phrase.value_or(QString())));
+    const int speed = s.speed.value_or(kDefaultSpeed);
+    const QString phrase = singleLine(s.phrase.value_or(QString()));
+    // The nine-line layout has no room for speed and phrase; a recorded-voice
+    // file that carries either uses the longer layout, whose first line still
+    // says "R", so that choosing the recorded voice does not lose them.
+    if (s.tts || speed != kDefaultSpeed || !phrase.isEmpty()) {
+        appendLine(out, s.tts ? QStringLiteral("T") : QStringLiteral("R"));
+        appendLine(out, QString::number(speed));
+        appendLine(out, phrase);
     } else {
         appendLine(out, QStringLiteral("R"));
     }

@@ -46,8 +46,9 @@ QStringList lines(const QByteArray &bytes);
 // text-to-speech layout; missing lines read as empty.
 StoredSettings parse(const QByteArray &bytes);
 
-// 9 lines for the recorded voice, 11 for text-to-speech, each ended by CR LF,
-// encoded as UTF-8.
+// 11 lines for text-to-speech, and for the recorded voice when the speed is
+// not the default or the phrase is not empty; otherwise the 9 lines of the
+// recorded voice. Each line ends in CR LF; the text is UTF-8.
 QByteArray serialize(const StoredSettings &settings);
 
 // The nine default lines.

@@ -13,8 +13,10 @@
 #include "ui_settings_window.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -93,6 +95,9 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
             connect(spinner, &VSpinner::valueChanged, this, [=, this] { minuteSpinnerChanged(spinner, box); });
             connect(box, &QLineEdit::textChanged, this, [=, this] { boxChanged(box, kMinuteLimit); });
         }
+        // After the check above, so that a value it rejects is not followed.
+        const bool hour = p.hour;
+        connect(box, &QLineEdit::textChanged, this, [=] { spinnerFollowsBox(spinner, box, hour); });
         connect(box, &QLineEdit::textChanged, this, &Settings::settingsChanged);
     }
 
@@ -106,6 +111,12 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
     for (QCheckBox *c : {static_cast<QCheckBox *>(ui.Check1), static_cast<QCheckBox *>(ui.Check4),
                          static_cast<QCheckBox *>(ui.TellTimeChk), static_cast<QCheckBox *>(ui.PlayBleepChk)})
         connect(c, &QCheckBox::toggled, this, &Settings::settingsChanged);
+
+    // The application asks every window to close before it quits, and one
+    // refusal cancels the quit; this window must not keep a SIGTERM or a
+    // logout from ending the program.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
 }
 
 Settings::~Settings() = default;
@@ -184,6 +195,7 @@ void Settings::load()
 
     // A negative count can only be an engine fault; it is treated as none.
     if (m_engineCount <= 0) {
+        m_noEngine = true;
         m_ui->Option1->setEnabled(false);
         m_ui->HScroll1->setEnabled(false);
         m_ui->Text1->clear();
@@ -303,18 +315,8 @@ void Settings::Command3()
 
 void Settings::setLabel5(const QString &text)
 {
-    if (text == m_label5)
-        return;
-    m_label5 = text;
-    const QDateTime now = m_clock.now();
-    const QString minute = now.date().toString(Qt::ISODate) + QLatin1Char(' ')
-                           + QString::number(now.offsetFromUtc()) + QLatin1Char(' ') + text;
-    if (m_firedMinutes.contains(minute))
-        return;
-    m_firedMinutes.append(minute);
-    if (m_firedMinutes.size() > 64)
-        m_firedMinutes.removeFirst();
-    Label5_Change();
+    if (m_minuteTrigger.changed(text, m_clock.now()))
+        Label5_Change();
 }
 
 void Settings::Label5_Change()
@@ -336,8 +338,8 @@ void Settings::Label5_Change()
 
 void Settings::Option1_Click()
 {
-    m_ui->HScroll1->setEnabled(true);
-    m_ui->Text1->setEnabled(true);
+    m_ui->HScroll1->setEnabled(!m_noEngine);
+    m_ui->Text1->setEnabled(!m_noEngine);
 }
 
 void Settings::Option2_Click()
@@ -366,7 +368,8 @@ void Settings::Check4_Click()
                        static_cast<QWidget *>(ui.EndMinText), static_cast<QWidget *>(ui.EndMinVscroll)})
         w->setEnabled(!alarm);
     ui.Check1->setEnabled(!alarm);
-    ui.Text1->setEnabled(ui.Option1->isChecked());
+    // Without an engine the phrase has nothing to be spoken by.
+    ui.Text1->setEnabled(ui.Option1->isChecked() && !m_noEngine);
 }
 
 void Settings::hourSpinnerChanged(VSpinner *spinner, TimeBox *box)
@@ -389,6 +392,21 @@ void Settings::minuteSpinnerChanged(VSpinner *spinner, TimeBox *box)
     box->setText(QStringLiteral("%1").arg(spinner->value(), 2, 10, QLatin1Char('0')));
 }
 
+void Settings::spinnerFollowsBox(VSpinner *spinner, TimeBox *box, bool hour)
+{
+    // The arrows step from the value the box shows, whether it came from the
+    // file, the keyboard or the arrows. The position moves quietly: the
+    // spinner's handler would rewrite the box, padding a typed minute.
+    const qint64 shown = wholeNumber(box->text());
+    // An empty or "0" hour is 12 on the 12-hour clock. Anything else out of
+    // range (only a hand-edited file holds a negative number) takes the
+    // nearest place the arrows can step from.
+    const int value = hour ? (shown >= 1 && shown <= 12 ? int(shown) : 12)
+                           : int(std::clamp<qint64>(shown, 0, 59));
+    const QSignalBlocker quiet(spinner);
+    spinner->setValue(value);
+}
+
 void Settings::boxChanged(TimeBox *box, int limit)
 {
     if (leadingNumber(box->text()) <= limit)
@@ -404,6 +422,13 @@ void Settings::closeForQuit()
 {
     m_closingForQuit = true;
     close();
+}
+
+bool Settings::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::Quit && watched == QCoreApplication::instance())
+        m_closingForQuit = true;
+    return QDialog::eventFilter(watched, e);
 }
 
 void Settings::closeEvent(QCloseEvent *e)

@@ -1,5 +1,6 @@
 #pragma once
 #include "settings/settings_codec.h"
+#include "settings/minute_trigger.h"
 #include "settings/settings_model.h"
 #include "settings/time_window.h"
 
@@ -91,6 +92,7 @@ Q_SIGNALS:
     void settingsChanged();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 
@@ -110,6 +112,7 @@ private:
     void hourSpinnerChanged(VSpinner *spinner, TimeBox *box);
     void minuteSpinnerChanged(VSpinner *spinner, TimeBox *box);
     void boxChanged(TimeBox *box, int limit);
+    void spinnerFollowsBox(VSpinner *spinner, TimeBox *box, bool hour);
     void setLabel5(const QString &text);
 
     std::unique_ptr<Ui::Settings> m_ui;
@@ -122,13 +125,9 @@ private:
     QButtonGroup *m_startGroup = nullptr;
     QButtonGroup *m_endGroup = nullptr;
     QString m_settingsFilePath;
-    QString m_label5; // the minute trigger's text
-    // The last hour or so of minutes the trigger has fired for, as date, UTC
-    // offset and text: a wall clock set back across a minute boundary shows
-    // that minute again, and it must not be announced twice. The offset keeps
-    // the repeated hour at the end of summer time new minutes.
-    QStringList m_firedMinutes;
+    MinuteTrigger m_minuteTrigger; // what Label5's change notification was
     qint16 m_engineCount = 0;
+    bool m_noEngine = false; // the load found none: the speech controls stay disabled
     bool m_closingForQuit = false;
 };
 

@@ -94,25 +94,4 @@ QString minuteWordClip(int count)
     return count == 1 ? clipName("M1") : clipName("M2");
 }
 
-QVector<ElapsedStep> elapsedSteps(int count, bool bleep, bool tellTime,
-                                  const QString &alarmStartStamp)
-{
-    QVector<ElapsedStep> steps;
-    auto play = [&steps](const QString &name) { steps.append({ElapsedStep::Clip, name}); };
-    if (bleep) {
-        play(bleepClipName());
-        play(bleepClipName());
-    }
-    for (const QString &word : countWords(count))
-        play(word);
-    play(minuteWordClip(count));
-    if (tellTime) {
-        steps.append({ElapsedStep::SpeakTimeClips, QString()});
-        play(clipName("I")); // START
-        for (const QString &word : timeWords(alarmStartStamp))
-            play(word);
-    }
-    return steps;
-}
-
 } // namespace horavox

@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
 #include <QStringList>
-#include <QVector>
 
 namespace horavox {
 
@@ -24,23 +23,5 @@ QStringList countWords(const QString &countText);
 QStringList countWords(int count);
 // "MINUTE" for a count of exactly 1, "MINUTES" for every other count.
 QString minuteWordClip(int count);
-
-// One step of the elapsed-minutes announcement. The current time must be read
-// when its step is reached (the clips before it take seconds to play), so it is
-// a marker the player resolves with the TIME clip and timeWords() of that moment.
-struct ElapsedStep
-{
-    enum Kind { Clip, SpeakTimeClips };
-    Kind kind = Clip;
-    QString clip; // set for Clip steps only
-
-    friend bool operator==(const ElapsedStep &, const ElapsedStep &) = default;
-};
-
-// The whole elapsed-minutes announcement: the bleep twice when bleep is set,
-// the count words, MINUTE or MINUTES, then, when tellTime is set, the current
-// time (marker), START and the words of the alarm's start stamp.
-QVector<ElapsedStep> elapsedSteps(int count, bool bleep, bool tellTime,
-                                  const QString &alarmStartStamp);
 
 } // namespace horavox

@@ -114,8 +114,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override
     {
         event->accept();
-        if (m_role == LeftPointer)
+        if (m_role == LeftPointer) {
+            m_owner->m_leftGrab = float(event->position().x() * m_owner->twipsPerPixelX());
             m_owner->raiseMouse(true, event, event->position());
+        } else if (m_role == RightPointer) {
+            m_owner->m_rightGrab = float(event->position().x() * m_owner->twipsPerPixelX());
+        }
     }
 
     void mouseReleaseEvent(QMouseEvent *event) override
@@ -266,14 +270,16 @@ void Spanbar::leftPointerMoved(QMouseEvent *event)
     const float stop = m_rightPos - PointerWidth;
     // The track's left edge sits at the control's origin.
     constexpr float trackLeft = 0.0f;
-    if (m_leftPos + x <= trackLeft)
+    // The point grabbed stays under the mouse, and the limits are tested
+    // where the step lands: however fast the step, the pointer never leaves
+    // the track, where it could no longer be grabbed.
+    const float target = m_leftPos + x - m_leftGrab;
+    if (target <= trackLeft)
         m_leftPos = 0.0f;
-    else if (m_leftPos >= stop && x >= 0.0f)
-        // Tested against where the pointer was, so one quick step may carry
-        // it past the stop; the next step that is not leftward brings it back.
+    else if (target >= stop)
         m_leftPos = stop;
     else
-        m_leftPos = m_leftPos + x;
+        m_leftPos = target;
     m_left->move(toPixels(m_leftPos, twipsPerPixelX()), 0);
     if (calcRange())
         emit Changed(m_rangeLeft, m_rangeRight);
@@ -285,12 +291,13 @@ void Spanbar::rightPointerMoved(QMouseEvent *event)
         return;
     const float x = float(event->position().x() * twipsPerPixelX());
     constexpr float trackLeft = 0.0f;
-    if (m_rightPos + x + PointerWidth >= trackLeft + TrackWidth)
+    const float target = m_rightPos + x - m_rightGrab;
+    if (target + PointerWidth >= trackLeft + TrackWidth)
         m_rightPos = float(TrackWidth - PointerWidth);
-    else if (m_leftPos + PointerWidth >= m_rightPos && x <= 0.0f)
+    else if (target <= m_leftPos + PointerWidth)
         m_rightPos = m_leftPos + PointerWidth;
     else
-        m_rightPos = m_rightPos + x;
+        m_rightPos = target;
     m_right->move(toPixels(m_rightPos, twipsPerPixelX()), 0);
     if (calcRange())
         emit Changed(m_rangeLeft, m_rangeRight);

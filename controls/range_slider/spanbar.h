@@ -12,9 +12,16 @@ class SpanbarPart;
 // as single-precision floats, so the values do not depend on the screen; the
 // parts are laid out in pixels from the screen's twips-per-pixel ratio.
 //
+// Dragging a pointer with the left button keeps the point that was grabbed
+// under the mouse. The left pointer stops at the track's left end and at the
+// upper stop (the right pointer's left edge less one pointer width, 1800 twips
+// and the value Range on the standard track) however fast the mouse moves, so
+// a drag never carries it off the track or RangeLeft past Range.
+//
 // A right pointer exists but is hidden unless setRightPointerVisible(true);
 // hidden, it only serves as the upper stop for the left pointer and as the
-// source of RangeRight.
+// source of RangeRight. Shown, it drags by the mirror rules: it stops at the
+// track's right end and at the left pointer's right edge.
 //
 // Keyboard. The control takes the focus on Tab or a click. Left, Down and
 // Minus move the left pointer one whole value down, Right, Up, Plus and Equal
@@ -128,6 +135,8 @@ private:
     SpanbarPart *m_right = nullptr;
     float m_leftPos = 0.0f;
     float m_rightPos = 0.0f;
+    float m_leftGrab = 0.0f;  // where the left pointer was pressed, twips from its left edge
+    float m_rightGrab = 0.0f;
     qint16 m_range = 0;
     qint16 m_rangeLeft = 0;
     qint16 m_rangeRight = 0;

@@ -189,18 +189,25 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("mouseTrackX");
         QTest::addColumn<QList<qint16>>("changedLefts");
         QTest::addColumn<float>("finalPosition");
+        // The pointer keeps the offset it was grabbed at: grabbed 5 px into
+        // it, a mouse at track x 40 puts its left edge at 35 px (525 twips).
         QTest::newRow("past the left end")
-            << 900 << 5 << QList<int>{40, -40} << QList<qint16>{20, 0} << 0.0f;
+            << 900 << 5 << QList<int>{40, -40} << QList<qint16>{18, 0} << 0.0f;
         QTest::newRow("onto the left end")
             << 900 << 5 << QList<int>{0} << QList<qint16>{0} << 0.0f;
-        QTest::newRow("left edge jumps to the mouse")
-            << 900 << 10 << QList<int>{70} << QList<qint16>{35} << 1050.0f;
+        QTest::newRow("grabbed by its middle, no jump")
+            << 900 << 8 << QList<int>{68} << QList<qint16>{30} << 900.0f;
+        QTest::newRow("grabbed by its middle, moved 2 px")
+            << 900 << 8 << QList<int>{70} << QList<qint16>{31} << 930.0f;
+        QTest::newRow("grabbed at its left edge") << 900 << 0 << QList<int>{70} << QList<qint16>{35} << 1050.0f;
         QTest::newRow("past the right end in steps")
-            << 900 << 5 << QList<int>{100, 130, 160, 160} << QList<qint16>{50, 65, 60, 60} << 1800.0f;
+            << 900 << 5 << QList<int>{100, 130, 160, 160} << QList<qint16>{48, 60, 60, 60} << 1800.0f;
         QTest::newRow("far right in one step then still")
-            << 0 << 8 << QList<int>{300, 300} << QList<qint16>{151, 60} << 1800.0f;
+            << 0 << 8 << QList<int>{300, 300} << QList<qint16>{60, 60} << 1800.0f;
+        QTest::newRow("far right and far left in one step each")
+            << 900 << 8 << QList<int>{1000, -1000} << QList<qint16>{60, 0} << 0.0f;
         QTest::newRow("back from the stop")
-            << 1800 << 8 << QList<int>{100} << QList<qint16>{50} << 1500.0f;
+            << 1800 << 8 << QList<int>{100} << QList<qint16>{46} << 1380.0f;
     }
     void drag()
     {
@@ -228,19 +235,19 @@ private Q_SLOTS:
         QCOMPARE(up.count(), 1);
     }
 
-    // The stop is tested against the position before the step: one fast step
-    // overshoots, what the next one does depends on its direction.
-    void overshootForOneStep_data()
+    // The stop is tested where the step lands: one fast step from just
+    // below it stops on it, and the next step starts from there.
+    void fastStepStopsAtTheStop_data()
     {
         QTest::addColumn<int>("secondStep");
         QTest::addColumn<float>("position");
         QTest::addColumn<int>("left");
-        QTest::newRow("standing still returns to the stop") << 0 << 1800.0f << 60;
-        QTest::newRow("further right returns to the stop") << 5 << 1800.0f << 60;
-        QTest::newRow("leftward step is taken as is") << -2 << 1980.0f << 66;
-        QTest::newRow("leftward step below the stop") << -20 << 1710.0f << 57;
+        QTest::newRow("standing still stays on the stop") << 0 << 1800.0f << 60;
+        QTest::newRow("further right stays on the stop") << 5 << 1800.0f << 60;
+        QTest::newRow("small leftward step") << -2 << 1770.0f << 59;
+        QTest::newRow("leftward step below the stop") << -20 << 1500.0f << 50;
     }
-    void overshootForOneStep()
+    void fastStepStopsAtTheStop()
     {
         QFETCH(int, secondStep);
         QFETCH(float, position);
@@ -250,8 +257,8 @@ private Q_SLOTS:
         QCOMPARE(s.bar->RangeLeft(), qint16(60));
         QTest::mousePress(s.left, Qt::LeftButton, {}, QPoint(0, 10));
         QTest::mouseMove(s.left, QPoint(15, 10));
-        QCOMPARE(s.bar->leftPointerPosition(), 2010.0f);
-        QCOMPARE(s.bar->RangeLeft(), qint16(67));
+        QCOMPARE(s.bar->leftPointerPosition(), 1800.0f);
+        QCOMPARE(s.bar->RangeLeft(), qint16(60));
         QSignalSpy changed(s.bar.get(), &Spanbar::Changed);
         QTest::mouseMove(s.left, QPoint(secondStep, 10));
         QTest::mouseRelease(s.left, Qt::LeftButton, {}, QPoint(secondStep, 10));
@@ -334,7 +341,7 @@ private Q_SLOTS:
         Slider s;
         QSignalSpy up(s.bar.get(), &Spanbar::MouseUp);
         QTest::mousePress(s.left, Qt::LeftButton, {}, QPoint(3, 10));
-        s.moveLeftTo(60);
+        s.moveLeftTo(63);
         // Released below the track: the pointer that took the press still
         // reports it, with coordinates outside itself.
         QTest::mouseRelease(s.left, Qt::LeftButton, {}, QPoint(4, 40));
@@ -488,13 +495,13 @@ private Q_SLOTS:
         QCOMPARE(s.bar->RangeLeft(), qint16(27458));
         QSignalSpy changed(s.bar.get(), &Spanbar::Changed);
         QSignalSpy errors(s.bar.get(), &Spanbar::error);
-        QTest::mousePress(s.left, Qt::LeftButton, {}, QPoint(2, 10));
+        QTest::mousePress(s.left, Qt::LeftButton, {}, QPoint(0, 10));
         s.moveLeftTo(110); // 1650 twips: 30204, fits
-        s.moveLeftTo(130); // 1950 twips: 35695, does not
+        s.moveLeftTo(130); // held at the stop, 1800 twips: 32950, does not
         QCOMPARE(changed.count(), 1);
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(s.bar->leftPointerPosition(), 1950.0f);
-        QCOMPARE(s.left->x(), 130);
+        QCOMPARE(s.bar->leftPointerPosition(), 1800.0f);
+        QCOMPARE(s.left->x(), 120);
         QCOMPARE(s.bar->RangeLeft(), qint16(30204));
         s.moveLeftTo(50); // 750 twips: back in range
         QTest::mouseRelease(s.left, Qt::LeftButton, {}, QPoint(0, 10));
@@ -514,9 +521,9 @@ private Q_SLOTS:
             << 0 << QList<int>{-30} << QList<float>{1605.0f} << QList<qint16>{45};
         QTest::newRow("to the right end")
             << 0 << QList<int>{-30, 200} << QList<float>{1605.0f, 1815.0f} << QList<qint16>{45, 52};
-        QTest::newRow("past the left pointer for one step")
+        QTest::newRow("fast onto the left pointer stops at it")
             << 900 << QList<int>{-30, -100, 0}
-            << QList<float>{1605.0f, 105.0f, 1155.0f} << QList<qint16>{45, -5, 30};
+            << QList<float>{1605.0f, 1155.0f, 1155.0f} << QList<qint16>{45, 30, 30};
     }
     void rightPointerWhenShown()
     {

@@ -217,7 +217,7 @@ private Q_SLOTS:
     {
         const QString path = QDir::tempPath() + "/dirclash/tmpSnd2.$$$";
         QVERIFY(QDir().mkpath(path));
-        LoadDataIntoFile("TWO", path);
+        LoadDataIntoFile("TWO", path, [](const QString &) { return false; });
         QVERIFY(QFileInfo(path).isDir());
     }
     void loadDataOfAMissingResourceWritesNothing()

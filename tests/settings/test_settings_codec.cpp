@@ -151,6 +151,8 @@ private Q_SLOTS:
             << QStringList{"T", "50", "", "0", "", "", "A", "7", "", "P", "1"};
         QTest::newRow("non-ASCII phrase") << QStringList{"T", "220", "Es ist jetzt \u00fcber", "1", "12",
                                                          "00", "A", "12", "00", "A", "0"};
+        QTest::newRow("recorded voice with speed and phrase")
+            << QStringList{"R", "180", "Good day", "1", "12", "00", "A", "12", "00", "A", "0"};
     }
     void roundTrip()
     {
@@ -159,16 +161,41 @@ private Q_SLOTS:
         QCOMPARE(serialize(parse(bytes)), bytes);
     }
 
-    void writtenLayoutFollowsVoiceSource()
+    // The layout written: nine lines only when they lose nothing.
+    void writtenLayout_data()
     {
+        QTest::addColumn<bool>("tts");
+        QTest::addColumn<int>("speed"); // -1: none given
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QStringList>("fileLines");
+        const QStringList common = {"1", "12", "00", "A", "12", "00", "A", "0"};
+        QTest::newRow("text-to-speech") << true << 180 << "Now" << QStringList{"T", "180", "Now"} + common;
+        QTest::newRow("text-to-speech, defaults") << true << 135 << "" << QStringList{"T", "135", ""} + common;
+        QTest::newRow("text-to-speech, none given") << true << -1 << QString() << QStringList{"T", "135", ""} + common;
+        QTest::newRow("recorded voice keeps speed and phrase")
+            << false << 180 << "Now" << QStringList{"R", "180", "Now"} + common;
+        QTest::newRow("recorded voice keeps a phrase") << false << 135 << "Now" << QStringList{"R", "135", "Now"} + common;
+        QTest::newRow("recorded voice keeps a speed") << false << 50 << "" << QStringList{"R", "50", ""} + common;
+        QTest::newRow("recorded voice, defaults: nine lines") << false << 135 << "" << kDefaultLines;
+        QTest::newRow("recorded voice, none given: nine lines") << false << -1 << QString() << kDefaultLines;
+    }
+    void writtenLayout()
+    {
+        QFETCH(bool, tts);
+        QFETCH(int, speed);
+        QFETCH(QString, phrase);
+        QFETCH(QStringList, fileLines);
         StoredSettings s;
-        s.tts = true;
-        s.speed = 180;
-        s.phrase = QStringLiteral("Now");
-        QCOMPARE(serialize(s), crlf({"T", "180", "Now", "1", "12", "00", "A", "12", "00", "A", "0"}));
-        // Switched to the recorded voice, speed and phrase are not written.
-        s.tts = false;
-        QCOMPARE(serialize(s), crlf(kDefaultLines));
+        s.tts = tts;
+        if (speed >= 0)
+            s.speed = speed;
+        if (!phrase.isNull())
+            s.phrase = phrase;
+        QCOMPARE(serialize(s), crlf(fileLines));
+    }
+
+    void nineLinesWithTKeepTheSlidersSpeed()
+    {
         // A nine-line file read with "T" has no speed of its own: the slider's.
         StoredSettings fromNine = parse(crlf({"T", "1", "12", "00", "A", "12", "00", "A", "0"}));
         QCOMPARE(serialize(fromNine), crlf({"T", "135", "", "1", "12", "00", "A", "12", "00", "A", "0"}));

@@ -189,10 +189,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("bottom");
         QTest::addColumn<int>("top");
         QTest::addColumn<int>("start");
-        QTest::newRow("StartHrVscroll") << "StartHrVscroll" << 0 << 13 << 1;
+        // Each spinner stands where its box, filled from the default file
+        // (12 : 00 to 12 : 00), puts it.
+        QTest::newRow("StartHrVscroll") << "StartHrVscroll" << 0 << 13 << 12;
         QTest::newRow("StartMinVscroll") << "StartMinVscroll" << -1 << 60 << 0;
-        QTest::newRow("EndHrVscroll") << "EndHrVscroll" << 0 << 13 << 13;
-        QTest::newRow("EndMinVscroll") << "EndMinVscroll" << -1 << 60 << -1;
+        QTest::newRow("EndHrVscroll") << "EndHrVscroll" << 0 << 13 << 12;
+        QTest::newRow("EndMinVscroll") << "EndMinVscroll" << -1 << 60 << 0;
     }
     void spinnerStartPositionsAndRanges()
     {
@@ -201,7 +203,7 @@ private Q_SLOTS:
         QFETCH(int, top);
         QFETCH(int, start);
         Rig rig;
-        rig.window.load(); // the file does not move the spinners
+        rig.window.load();
         VSpinner *s = rig.window.findChild<VSpinner *>(name);
         QVERIFY(s);
         QCOMPARE(s->bottomValue(), bottom);
@@ -356,12 +358,25 @@ private Q_SLOTS:
         QCOMPARE(rig.option("Option1")->isEnabled(), engines > 0);
     }
 
+    // With no engine the speech controls stay disabled, also after alarm
+    // mode, which sets the phrase box's state, is switched on or off.
+    void noEngineWithTextToSpeechFile_data()
+    {
+        QTest::addColumn<int>("alarmClicks");
+        QTest::newRow("as loaded") << 0;
+        QTest::newRow("alarm mode on") << 1;
+        QTest::newRow("alarm mode on and off") << 2;
+    }
     void noEngineWithTextToSpeechFile()
     {
+        QFETCH(int, alarmClicks);
         writeSettingsFile(crlf({"T", "180", "Hello there", "1", "12", "00", "A", "12", "00", "A", "0"}));
         Rig rig;
         rig.engine.engines = 0;
         rig.window.load();
+        for (int i = 0; i < alarmClicks; ++i)
+            rig.check("Check4")->click();
+        QCOMPARE(rig.window.alarmMode(), alarmClicks % 2);
         QVERIFY(rig.option("Option1")->isChecked());
         QVERIFY(!rig.option("Option1")->isEnabled());
         QVERIFY(!rig.get<QSlider>("HScroll1")->isEnabled());
@@ -549,31 +564,36 @@ private Q_SLOTS:
         QCOMPARE(rig.window.phrase(), QStringLiteral("It is now"));
     }
 
+    // An arrow steps from the value its box shows, however it got there.
     void spinnerClicks_data()
     {
         QTest::addColumn<QString>("spinner");
         QTest::addColumn<QString>("boxName");
+        QTest::addColumn<QString>("before");
         QTest::addColumn<bool>("up");
         QTest::addColumn<int>("clicks");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("position");
-        // The boxes hold "5" before the clicks, so "5" after means no handler ran.
-        QTest::newRow("start hour: first down from 1 wraps to 12") << "StartHrVscroll" << "StartHrText" << false << 1 << "12" << 12;
-        QTest::newRow("start hour: first up") << "StartHrVscroll" << "StartHrText" << true << 1 << "2" << 2;
-        QTest::newRow("start hour: up past 12 wraps to 1") << "StartHrVscroll" << "StartHrText" << true << 12 << "1" << 1;
-        QTest::newRow("end hour: first up at 13 does nothing") << "EndHrVscroll" << "EndHrText" << true << 1 << "5" << 13;
-        QTest::newRow("end hour: first down shows 12") << "EndHrVscroll" << "EndHrText" << false << 1 << "12" << 12;
-        QTest::newRow("end hour: down twice") << "EndHrVscroll" << "EndHrText" << false << 2 << "11" << 11;
-        QTest::newRow("end minute: first up shows 00") << "EndMinVscroll" << "EndMinText" << true << 1 << "00" << 0;
-        QTest::newRow("end minute: first down does nothing") << "EndMinVscroll" << "EndMinText" << false << 1 << "5" << -1;
-        QTest::newRow("start minute: first down wraps to 59") << "StartMinVscroll" << "StartMinText" << false << 1 << "59" << 59;
-        QTest::newRow("start minute: first up is padded") << "StartMinVscroll" << "StartMinText" << true << 1 << "01" << 1;
-        QTest::newRow("start minute: up past 59 wraps to 00") << "StartMinVscroll" << "StartMinText" << true << 60 << "00" << 0;
+        QTest::newRow("start hour 9, up") << "StartHrVscroll" << "StartHrText" << "9" << true << 1 << "10" << 10;
+        QTest::newRow("start hour 12, down") << "StartHrVscroll" << "StartHrText" << "12" << false << 1 << "11" << 11;
+        QTest::newRow("start hour 12, up wraps to 1") << "StartHrVscroll" << "StartHrText" << "12" << true << 1 << "1" << 1;
+        QTest::newRow("start hour 1, down wraps to 12") << "StartHrVscroll" << "StartHrText" << "1" << false << 1 << "12" << 12;
+        QTest::newRow("start hour 5, round the clock") << "StartHrVscroll" << "StartHrText" << "5" << true << 12 << "5" << 5;
+        QTest::newRow("end hour 10, up twice") << "EndHrVscroll" << "EndHrText" << "10" << true << 2 << "12" << 12;
+        QTest::newRow("end hour 10, down") << "EndHrVscroll" << "EndHrText" << "10" << false << 1 << "9" << 9;
+        QTest::newRow("end hour empty counts as 12, up") << "EndHrVscroll" << "EndHrText" << "" << true << 1 << "1" << 1;
+        QTest::newRow("end hour empty counts as 12, down") << "EndHrVscroll" << "EndHrText" << "" << false << 1 << "11" << 11;
+        QTest::newRow("end minute 59, up wraps to 00") << "EndMinVscroll" << "EndMinText" << "59" << true << 1 << "00" << 0;
+        QTest::newRow("end minute 30, down") << "EndMinVscroll" << "EndMinText" << "30" << false << 1 << "29" << 29;
+        QTest::newRow("start minute 00, down wraps to 59") << "StartMinVscroll" << "StartMinText" << "00" << false << 1 << "59" << 59;
+        QTest::newRow("start minute 7 typed, up is padded") << "StartMinVscroll" << "StartMinText" << "7" << true << 1 << "08" << 8;
+        QTest::newRow("start minute empty, up") << "StartMinVscroll" << "StartMinText" << "" << true << 1 << "01" << 1;
     }
     void spinnerClicks()
     {
         QFETCH(QString, spinner);
         QFETCH(QString, boxName);
+        QFETCH(QString, before);
         QFETCH(bool, up);
         QFETCH(int, clicks);
         QFETCH(QString, text);
@@ -583,7 +603,8 @@ private Q_SLOTS:
         rig.showAndActivate();
         VSpinner *s = rig.window.findChild<VSpinner *>(spinner);
         TimeBox *box = rig.window.findChild<TimeBox *>(boxName);
-        box->setText(QStringLiteral("5"));
+        box->setText(before);
+        QCOMPARE(box->text(), before); // following the box does not rewrite it
         const QPoint at(s->width() / 2, up ? 3 : s->height() - 3);
         for (int i = 0; i < clicks; ++i)
             QTest::mouseClick(s, Qt::LeftButton, {}, at);
@@ -848,15 +869,25 @@ private Q_SLOTS:
         QVERIFY(rig.window.WriteSettings());
         QCOMPARE(readSettingsFile(), crlf({"T", "180", "It is now", "1", "12", "", "A", "5", "00", "P", "1"}));
 
-        // Back to the recorded voice: nine lines; then read back unchanged.
+        // Back to the recorded voice: speed and phrase are kept, and read
+        // back unchanged after a restart.
         rig.option("Option2")->setChecked(true);
         QVERIFY(rig.window.WriteSettings());
-        const QByteArray nine = crlf({"R", "1", "12", "", "A", "5", "00", "P", "1"});
-        QCOMPARE(readSettingsFile(), nine);
+        const QByteArray recorded = crlf({"R", "180", "It is now", "1", "12", "", "A", "5", "00", "P", "1"});
+        QCOMPARE(readSettingsFile(), recorded);
         Rig again;
         again.window.load();
+        QVERIFY(again.window.clipsSelected());
+        QCOMPARE(again.window.phrase(), QStringLiteral("It is now"));
+        QCOMPARE(again.window.speed(), 180);
         QVERIFY(again.window.WriteSettings());
-        QCOMPARE(readSettingsFile(), nine);
+        QCOMPARE(readSettingsFile(), recorded);
+
+        // With the default speed and no phrase, the nine lines of old.
+        again.get<QSlider>("HScroll1")->setValue(135);
+        again.get<QLineEdit>("Text1")->clear();
+        QVERIFY(again.window.WriteSettings());
+        QCOMPARE(readSettingsFile(), crlf({"R", "1", "12", "", "A", "5", "00", "P", "1"}));
     }
 
     void emptyPhraseStillWritesElevenLines()

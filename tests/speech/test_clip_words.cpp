@@ -177,41 +177,6 @@ private Q_SLOTS:
         for (int n : {0, 2, 10, 21, 60, -1})
             QCOMPARE(minuteWordClip(n), file("MINUTES"));
     }
-
-    void elapsedSteps_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<bool>("bleep");
-        QTest::addColumn<bool>("tellTime");
-        QTest::addColumn<QString>("stamp");
-        // '*' stands for the marker at which the current time is spoken.
-        QTest::addColumn<QString>("steps");
-        QTest::newRow("example with all") << 25 << true << true << "8:50:12AM"
-                                          << "BLEEP BLEEP TWENTY FIVE MINUTES * START EIGHT FIFTY AM";
-        QTest::newRow("plain") << 5 << false << false << "8:50:12AM" << "FIVE MINUTES";
-        QTest::newRow("singular") << 1 << false << false << "" << "ONE MINUTE";
-        QTest::newRow("bleep only") << 15 << true << false << "" << "BLEEP BLEEP FIFTEEN MINUTES";
-        QTest::newRow("tell time only") << 10 << false << true << "10:05:00PM"
-                                        << "TEN MINUTES * START TEN OH FIVE PM";
-        QTest::newRow("zero says no count") << 0 << false << false << "" << "MINUTES";
-        QTest::newRow("sixty says no count") << 60 << true << false << "" << "BLEEP BLEEP MINUTES";
-    }
-    void elapsedSteps()
-    {
-        QFETCH(int, count);
-        QFETCH(bool, bleep);
-        QFETCH(bool, tellTime);
-        QFETCH(QString, stamp);
-        QFETCH(QString, steps);
-        QVector<ElapsedStep> expected;
-        for (const QString &w : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (w == QLatin1String("*"))
-                expected.append({ElapsedStep::SpeakTimeClips, QString()});
-            else
-                expected.append({ElapsedStep::Clip, file(w)});
-        }
-        QCOMPARE(horavox::elapsedSteps(count, bleep, tellTime, stamp), expected);
-    }
 };
 
 HORAVOX_TEST_MAIN(TestClipWords)

@@ -14,6 +14,7 @@ public:
     QStringList commands;        // every command, in order
     QStringList played;          // the clip name of every successful open + play
     QStringList missing;         // clip names whose open fails
+    QStringList stalled;         // clip names that report "playing" until closed, stopped or not
     int devices = 1;
     int queriesPerClip = 3;      // mode queries answered "playing" per clip
     std::function<void()> onQuery; // runs inside each "playing" wait
@@ -35,14 +36,18 @@ public:
                 return 263;
             played << m_open;
             m_left = queriesPerClip;
+            m_stalled = stalled.contains(m_open, Qt::CaseInsensitive);
             return 0;
         }
         if (command == QLatin1String("status voice1 mode")) {
             if (m_open.isEmpty())
                 return 263;
             if (reply)
-                *reply = m_left > 0 ? QStringLiteral("playing") : QStringLiteral("stopped");
-            if (m_left > 0) {
+                *reply = m_left > 0 || m_stalled ? QStringLiteral("playing") : QStringLiteral("stopped");
+            if (m_stalled) {
+                if (onQuery)
+                    onQuery();
+            } else if (m_left > 0) {
                 --m_left;
                 if (onQuery)
                     onQuery();
@@ -60,6 +65,7 @@ public:
             const bool wasOpen = !m_open.isEmpty();
             m_open.clear();
             m_left = 0;
+            m_stalled = false;
             return wasOpen ? 0 : 263;
         }
         return 1;
@@ -70,6 +76,7 @@ public:
 private:
     QString m_open;
     int m_left = 0;
+    bool m_stalled = false;
 };
 
 } // namespace horavox_test

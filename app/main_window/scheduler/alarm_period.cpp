@@ -30,7 +30,7 @@ bool AlarmPeriod::start(int intervalMinutes)
     if (!secs)
         return false;
     m_periodSecs = *secs;
-    m_periodStartMs = m_clock.monotonicMs();
+    m_periodStartMs = m_clock.sinceBootMs();
     const QTime wall = m_clock.now().time();
     m_startStamp = longClockText(wall);
     m_state.AlarmStartText = mediumTimeText(wall);
@@ -45,7 +45,7 @@ void AlarmPeriod::stop()
 
 qint64 AlarmPeriod::elapsedSecs() const
 {
-    return (m_clock.monotonicMs() - m_periodStartMs) / 1000;
+    return (m_clock.sinceBootMs() - m_periodStartMs) / 1000;
 }
 
 bool AlarmPeriod::tick()
@@ -54,7 +54,9 @@ bool AlarmPeriod::tick()
         return false;
     if (elapsedSecs() < m_periodSecs)
         return false;
-    m_periodStartMs = m_clock.monotonicMs();
+    // Measured from this tick: after a sleep across several periods the
+    // first tick on waking announces once, and the next period starts then.
+    m_periodStartMs = m_clock.sinceBootMs();
     m_dispatcher.alarmPeriodEnded();
     return true;
 }

@@ -9,9 +9,10 @@ class Clock;
 class Dispatcher;
 struct ProgramState;
 
-// The alarm period of alarm mode (Timer3). Periods are measured on the
-// monotonic clock, so a wall-clock step (a change of daylight-saving time, a
-// manual correction) neither stalls the alarm nor makes it fire early.
+// The alarm period of alarm mode (Timer3). Periods are measured on the boot
+// clock: a wall-clock step (a change of daylight-saving time, a manual
+// correction) neither stalls the alarm nor makes it fire early, and time the
+// machine spends asleep counts, as it does for the person waiting.
 class AlarmPeriod
 {
 public:

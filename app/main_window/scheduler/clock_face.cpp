@@ -25,22 +25,4 @@ int msUntilNextSecond(const QDateTime &now, int marginMs)
     return 1000 - t.msec() + marginMs;
 }
 
-void MinuteTrigger::prime(const QString &shortTime)
-{
-    m_last = shortTime;
-    m_primed = true;
-}
-
-bool MinuteTrigger::changed(const QString &shortTime)
-{
-    if (!m_primed) {
-        prime(shortTime);
-        return false;
-    }
-    if (shortTime == m_last)
-        return false;
-    m_last = shortTime;
-    return true;
-}
-
 } // namespace horavox

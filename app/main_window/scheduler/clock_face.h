@@ -25,19 +25,4 @@ ClockFace clockFaceAt(const QTime &t);
 // early from showing the old second; the result lies in (margin, 1000 + margin].
 int msUntilNextSecond(const QDateTime &now, int marginMs = 5);
 
-// Tells when the short time text has changed, once per change. The minute in
-// which the program started is primed, never reported.
-class MinuteTrigger
-{
-public:
-    void prime(const QString &shortTime);
-    // True exactly when shortTime differs from the last text seen. The first
-    // text seen without a prime only primes.
-    bool changed(const QString &shortTime);
-
-private:
-    QString m_last;
-    bool m_primed = false;
-};
-
 } // namespace horavox

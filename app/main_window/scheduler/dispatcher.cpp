@@ -7,93 +7,79 @@
 #include "settings/settings_model.h"
 #include "speech/tts_announcer.h"
 
+#include <algorithm>
+
 namespace horavox {
 
-// Each request is taken (lowered) before the announcement it asks for starts,
-// so a tick that arrives nested inside that announcement cannot start it twice.
+// Each rule names the voice and alarm mode it serves, the request it waits on
+// (none for the lamp rules, which run on every tick of their mode) and the
+// state the voice must be in. Each request is taken (lowered) before the
+// announcement it asks for starts, so a tick that arrives nested inside that
+// announcement cannot start it twice. An elapsed-time announcement held by
+// quiet times is not waited on at all: the clock tick runs the dispatcher
+// once a second and finds the hold over, so no 10 ms poll runs meanwhile.
 const std::array<Dispatcher::Rule, 14> Dispatcher::kRules = {{
-    {"A1",
-     [](const Dispatcher &d) {
-         return d.tts() && d.noAlarm() && !d.engineBusy() && d.m_state.TimeCheckPending;
-     },
+    {"A1", &Dispatcher::ttsNoAlarm, [](const Dispatcher &d) { return d.m_state.TimeCheckPending; },
+     &Dispatcher::engineSilent,
      // TTScheckTime lowers the flag itself once it finds the engine silent.
      [](Dispatcher &d) { d.m_announcer.TTScheckTime(); }},
-    {"A2",
-     [](const Dispatcher &d) {
-         return d.tts() && d.noAlarm() && !d.engineBusy() && d.m_state.TTSBleepTimeRequest;
-     },
-     [](Dispatcher &d) { d.speakTimeWithBleep(); }},
-    {"A3", [](const Dispatcher &d) { return d.tts() && d.noAlarm(); },
-     [](Dispatcher &d) { d.updateLamps(); }},
-    {"B",
-     [](const Dispatcher &d) {
-         return d.clips() && d.noAlarm() && !d.playerBusy() && d.m_state.ClipTimeRequest;
-     },
+    {"A2", &Dispatcher::ttsNoAlarm, [](const Dispatcher &d) { return d.m_state.TTSBleepTimeRequest; },
+     &Dispatcher::engineSilent, [](Dispatcher &d) { d.speakTimeWithBleep(); }},
+    {"A3", &Dispatcher::ttsNoAlarm, nullptr, nullptr, [](Dispatcher &d) { d.updateLamps(); }},
+    {"B", &Dispatcher::clipsNoAlarm, [](const Dispatcher &d) { return d.m_state.ClipTimeRequest; },
+     &Dispatcher::playerSilent,
      [](Dispatcher &d) {
          d.m_state.ClipTimeRequest = false;
          d.speakTimeClipsAfterOptionalBleep();
      }},
-    {"C",
-     [](const Dispatcher &d) {
-         return d.clips() && d.noAlarm() && d.playerBusy() && d.m_state.ClipTimeRequest;
-     },
+    {"C", &Dispatcher::clipsNoAlarm, [](const Dispatcher &d) { return d.m_state.ClipTimeRequest; },
+     &Dispatcher::playerBusy,
      [](Dispatcher &d) {
          d.m_state.ClipTimeRequest = false;
          d.m_deferredTimeClip = true;
      }},
-    {"D",
-     [](const Dispatcher &d) {
-         return d.clips() && d.noAlarm() && !d.playerBusy() && d.m_deferredTimeClip;
-     },
+    {"D", &Dispatcher::clipsNoAlarm, [](const Dispatcher &d) { return d.m_deferredTimeClip; },
+     &Dispatcher::playerSilent,
      [](Dispatcher &d) {
          d.m_deferredTimeClip = false;
          d.speakTimeClipsAfterOptionalBleep();
      }},
-    {"E",
-     [](const Dispatcher &d) {
-         return d.clips() && d.alarm() && !d.playerBusy() && d.m_clipAlarmDue && !d.alarmHeld();
-     },
+    {"E", &Dispatcher::clipsAlarm, [](const Dispatcher &d) { return d.m_clipAlarmDue && !d.alarmHeld(); },
+     &Dispatcher::playerSilent,
      // No bleep here: the elapsed clips decide about their own bleep.
      [](Dispatcher &d) {
          d.m_clipAlarmDue = false;
          d.m_host.SpeakElapsedClips();
      }},
-    {"F",
-     [](const Dispatcher &d) {
-         return d.clips() && d.alarm() && d.playerBusy() && d.m_clipAlarmDue;
-     },
+    {"F", &Dispatcher::clipsAlarm, [](const Dispatcher &d) { return d.m_clipAlarmDue; },
+     &Dispatcher::playerBusy,
      [](Dispatcher &d) {
          d.m_clipAlarmDue = false;
          d.m_deferredAlarmClip = true;
      }},
-    {"G",
-     [](const Dispatcher &d) {
-         return d.clips() && d.alarm() && !d.playerBusy() && d.m_deferredAlarmClip && !d.alarmHeld();
-     },
+    {"G", &Dispatcher::clipsAlarm, [](const Dispatcher &d) { return d.m_deferredAlarmClip && !d.alarmHeld(); },
+     &Dispatcher::playerSilent,
      [](Dispatcher &d) {
          d.m_deferredAlarmClip = false;
          d.m_host.SpeakElapsedClips();
      }},
-    {"H1", [](const Dispatcher &d) { return d.tts() && d.alarm() && d.m_ttsAlarmDue && !d.alarmHeld(); },
+    {"H1", &Dispatcher::ttsAlarm, [](const Dispatcher &d) { return d.m_ttsAlarmDue && !d.alarmHeld(); }, nullptr,
      [](Dispatcher &d) {
          d.m_ttsAlarmDue = false;
          d.m_announcer.TTSAlarm();
      }},
-    {"H2", [](const Dispatcher &d) { return d.tts() && d.alarm(); },
-     [](Dispatcher &d) { d.updateLamps(); }},
-    {"I1",
-     [](const Dispatcher &d) {
-         return d.tts() && d.alarm() && !d.engineBusy() && d.m_state.AlarmCheckPending;
-     },
-     [](Dispatcher &d) { d.m_announcer.TTSAlarm(); }},
-    {"I2", [](const Dispatcher &d) { return d.tts() && d.alarm(); },
-     [](Dispatcher &d) { d.updateLamps(); }},
-    {"J",
-     [](const Dispatcher &d) {
-         return d.tts() && d.alarm() && !d.engineBusy() && d.m_state.TTSBleepAlarmRequest;
-     },
-     [](Dispatcher &d) { d.speakAlarmWithBleep(); }},
+    {"H2", &Dispatcher::ttsAlarm, nullptr, nullptr, [](Dispatcher &d) { d.updateLamps(); }},
+    {"I1", &Dispatcher::ttsAlarm, [](const Dispatcher &d) { return d.m_state.AlarmCheckPending; },
+     &Dispatcher::engineSilent, [](Dispatcher &d) { d.m_announcer.TTSAlarm(); }},
+    {"I2", &Dispatcher::ttsAlarm, nullptr, nullptr, [](Dispatcher &d) { d.updateLamps(); }},
+    {"J", &Dispatcher::ttsAlarm, [](const Dispatcher &d) { return d.m_state.TTSBleepAlarmRequest; },
+     &Dispatcher::engineSilent, [](Dispatcher &d) { d.speakAlarmWithBleep(); }},
 }};
+
+bool Dispatcher::Rule::applies(const Dispatcher &d) const
+{
+    return (d.*inForce)() && (!waitsOn || waitsOn(d)) && (!voiceReady || (d.*voiceReady)());
+}
 
 Dispatcher::Dispatcher(SettingsModel &settings, ProgramState &state, Announcer &announcer,
                        DispatcherHost &host, Clock &clock)
@@ -111,12 +97,16 @@ void Dispatcher::tick()
 
 bool Dispatcher::pending() const
 {
-    // A held elapsed-time announcement is not worth polling for: the clock
-    // tick runs the dispatcher once a second and finds the hold over.
-    const bool alarmWaits = (m_clipAlarmDue || m_deferredAlarmClip || m_ttsAlarmDue) && !alarmHeld();
-    return m_state.TimeCheckPending || m_state.AlarmCheckPending || m_state.ClipTimeRequest
-           || m_state.TTSBleepTimeRequest || m_state.TTSBleepAlarmRequest || m_deferredTimeClip
-           || alarmWaits || engineBusy() || playerBusy();
+    // The lamps follow a busy engine; a busy player ends with a signal of its
+    // own, but the deferred requests it holds must be seen right after.
+    if (engineBusy() || playerBusy())
+        return true;
+    // Read from the rules themselves, so a new rule cannot be left out. A
+    // request raised under another voice or alarm mode waits for a settings
+    // change, which wakes the dispatcher anyway.
+    return std::any_of(kRules.cbegin(), kRules.cend(), [this](const Rule &rule) {
+        return rule.waitsOn && (this->*rule.inForce)() && rule.waitsOn(*this);
+    });
 }
 
 void Dispatcher::alarmPeriodEnded()
@@ -125,6 +115,15 @@ void Dispatcher::alarmPeriodEnded()
         m_clipAlarmDue = true;
     else
         m_ttsAlarmDue = true;
+}
+
+void Dispatcher::dropAlarmAnnouncements()
+{
+    m_clipAlarmDue = false;
+    m_deferredAlarmClip = false;
+    m_ttsAlarmDue = false;
+    m_state.AlarmCheckPending = false;
+    m_state.TTSBleepAlarmRequest = false;
 }
 
 int Dispatcher::ruleCount()
@@ -157,6 +156,36 @@ bool Dispatcher::noAlarm() const
     return m_settings.alarmMode() == 0;
 }
 
+bool Dispatcher::ttsNoAlarm() const
+{
+    return tts() && noAlarm();
+}
+
+bool Dispatcher::clipsNoAlarm() const
+{
+    return clips() && noAlarm();
+}
+
+bool Dispatcher::ttsAlarm() const
+{
+    return tts() && alarm();
+}
+
+bool Dispatcher::clipsAlarm() const
+{
+    return clips() && alarm();
+}
+
+bool Dispatcher::engineSilent() const
+{
+    return !engineBusy();
+}
+
+bool Dispatcher::playerSilent() const
+{
+    return !playerBusy();
+}
+
 bool Dispatcher::engineBusy() const
 {
     return m_settings.engine().TtsBusy() != 0;
@@ -164,7 +193,7 @@ bool Dispatcher::engineBusy() const
 
 bool Dispatcher::playerBusy() const
 {
-    return m_state.WaveModeText == QLatin1String("playing");
+    return m_state.WaveModeText == QLatin1String("playing") || m_host.playerHeld();
 }
 
 bool Dispatcher::alarmHeld() const

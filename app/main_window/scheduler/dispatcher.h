@@ -21,6 +21,9 @@ public:
     virtual void SpeakElapsedClips() = 0; // the elapsed-minutes clips
     // lit: the "speaking" lamp shown and the idle one hidden; otherwise the reverse.
     virtual void setLamps(bool lit) = 0;
+    // Something the user must answer first holds the player (its message is
+    // open): clip announcements wait as they do for a playing clip.
+    virtual bool playerHeld() const { return false; }
 };
 
 // Turns the raised requests into speech when their voice and mode are in force
@@ -36,15 +39,19 @@ public:
     // One pass over the rules, in order.
     void tick();
 
-    // True while a tick could still do something: a request, a deferred or due
-    // announcement is waiting, or the engine or the player is busy (the lamps
-    // follow the engine). While it is false a tick changes nothing but the
-    // lamps, so the caller may stop polling until the next change.
+    // True while a tick could still do something: a rule's request waits under
+    // the voice and alarm mode that rule serves, or the engine or the player
+    // is busy (the lamps follow the engine). While it is false a tick changes
+    // nothing but the lamps, so the caller may stop polling until the next
+    // change of settings, engine or player.
     bool pending() const;
 
     // The end of an alarm period: an elapsed-minutes announcement becomes due
     // in the voice selected at that moment.
     void alarmPeriodEnded();
+    // The alarm was stopped: elapsed-minutes announcements still waiting, in
+    // either voice, are not said.
+    void dropAlarmAnnouncements();
 
     // Quiet times: elapsed-time announcements wait while the gate holds them.
     void setGate(const AnnouncementGate *gate) { m_gate = gate; }
@@ -59,11 +66,16 @@ public:
     static const char *ruleName(int index);
 
 private:
+    // A rule applies when its mode is in force, the request it waits on (if
+    // any) is raised and the voice is in the state it needs (if any).
     struct Rule
     {
         const char *name;
-        bool (*applies)(const Dispatcher &);
+        bool (Dispatcher::*inForce)() const;
+        bool (*waitsOn)(const Dispatcher &);
+        bool (Dispatcher::*voiceReady)() const;
         void (*act)(Dispatcher &);
+        bool applies(const Dispatcher &d) const;
     };
     static const std::array<Rule, 14> kRules;
 
@@ -71,9 +83,15 @@ private:
     bool clips() const;
     bool alarm() const;
     bool noAlarm() const;
+    bool ttsNoAlarm() const;
+    bool clipsNoAlarm() const;
+    bool ttsAlarm() const;
+    bool clipsAlarm() const;
     bool engineBusy() const;
+    bool engineSilent() const;
     bool playerBusy() const;
     bool alarmHeld() const;
+    bool playerSilent() const;
     void updateLamps();
     void speakTimeWithBleep();
     void speakAlarmWithBleep();

@@ -96,22 +96,34 @@ private Q_SLOTS:
         QCOMPARE(r.state.AlarmStartText, QStringLiteral("08:50 AM"));
     }
 
-    void wallClockSteps_data()
+    // A 5-minute period, 30 s under way, then the clock jumps: a wall-clock
+    // step changes nothing, time asleep counts.
+    void clockJumps_data()
     {
-        QTest::addColumn<int>("stepSecs");
-        QTest::newRow("forward an hour") << 3600;
-        QTest::newRow("back an hour") << -3600;
-        QTest::newRow("forward a day") << 86400;
+        QTest::addColumn<bool>("asleep");
+        QTest::addColumn<int>("jumpSecs");
+        QTest::addColumn<int>("firstEnd"); // seconds of ticks after the jump
+        QTest::newRow("wall forward an hour") << false << 3600 << 270;
+        QTest::newRow("wall back an hour") << false << -3600 << 270;
+        QTest::newRow("wall forward a day") << false << 86400 << 270;
+        QTest::newRow("asleep 4 minutes") << true << 240 << 30;
+        // Ended while asleep: said on the first tick awake, once.
+        QTest::newRow("asleep 20 minutes, four periods") << true << 1200 << 1;
+        QTest::newRow("asleep a night") << true << 8 * 3600 << 1;
     }
-    void wallClockSteps()
+    void clockJumps()
     {
-        QFETCH(int, stepSecs);
+        QFETCH(bool, asleep);
+        QFETCH(int, jumpSecs);
+        QFETCH(int, firstEnd);
         AlarmRig r;
         r.period.start(5);
         QCOMPARE(r.secondsToNextEnd(30), -1);
-        r.clock.setWall(r.clock.now().addSecs(stepSecs));
-        // Neither at once nor an hour late: the remaining 270 s, as counted.
-        QCOMPARE(r.secondsToNextEnd(), 270);
+        if (asleep)
+            r.clock.sleepMs(qint64(jumpSecs) * 1000);
+        else
+            r.clock.setWall(r.clock.now().addSecs(jumpSecs));
+        QCOMPARE(r.secondsToNextEnd(), firstEnd);
         QCOMPARE(r.secondsToNextEnd(), 300);
     }
 

@@ -63,27 +63,6 @@ private Q_SLOTS:
     {
         QCOMPARE(msUntilNextSecond(QDateTime()), 1000);
     }
-
-    void minuteTriggerReportsEachChangeOnce()
-    {
-        MinuteTrigger trigger;
-        trigger.prime("09:14");
-        QVERIFY(!trigger.changed("09:14"));
-        QVERIFY(trigger.changed("09:15"));
-        QVERIFY(!trigger.changed("09:15"));
-        QVERIFY(!trigger.changed("09:15"));
-        QVERIFY(trigger.changed("09:16"));
-        // A wall clock set back an hour is a change too.
-        QVERIFY(trigger.changed("08:16"));
-    }
-
-    void minuteTriggerNeverReportsTheStartMinute()
-    {
-        MinuteTrigger trigger;
-        QVERIFY(!trigger.changed("09:14"));
-        QVERIFY(!trigger.changed("09:14"));
-        QVERIFY(trigger.changed("09:15"));
-    }
 };
 
 HORAVOX_TEST_MAIN(TestClockFace)

@@ -242,8 +242,10 @@ private Q_SLOTS:
         for (int i = 0; i < 50; ++i)
             r.dispatcher.tick();
         QVERIFY(r.engine.log.isEmpty());
-        QVERIFY(r.dispatcher.pending());
+        // Nothing to poll for in alarm mode: switching it off wakes the dispatcher.
+        QVERIFY(!r.dispatcher.pending());
         r.settings.alarm = 0;
+        QVERIFY(r.dispatcher.pending());
         r.dispatcher.tick();
         QCOMPARE(r.engine.log, QStringList{"timeclips"});
         QVERIFY(!r.dispatcher.pending());
@@ -375,29 +377,50 @@ private Q_SLOTS:
         QVERIFY(r.engine.sentences().contains("The Time is Now 05:30 PM"));
     }
 
+    // Every request a rule waits on keeps the dispatcher awake while the
+    // voice and alarm mode of that rule are in force, and only then.
     void pendingSeesEveryReason_data()
     {
         QTest::addColumn<QString>("raised");
+        QTest::addColumn<bool>("tts");
+        QTest::addColumn<int>("alarm");
         QTest::addColumn<bool>("busy");
         QTest::addColumn<bool>("playing");
-        for (const char *flag : {"TimeCheckPending", "AlarmCheckPending", "ClipTimeRequest",
-                                 "TTSBleepTimeRequest", "TTSBleepAlarmRequest", "DeferredTimeClip",
-                                 "ClipAlarmDue", "DeferredAlarmClip", "TTSAlarmDue"})
-            QTest::newRow(flag) << flag << false << false;
-        QTest::newRow("engine busy") << "" << true << false;
-        QTest::newRow("player busy") << "" << false << true;
+        QTest::addColumn<bool>("pending");
+        const struct { const char *flag; bool tts; int alarm; } served[] = {
+            {"TimeCheckPending", true, 0},    {"TTSBleepTimeRequest", true, 0},
+            {"ClipTimeRequest", false, 0},    {"DeferredTimeClip", false, 0},
+            {"ClipAlarmDue", false, 1},       {"DeferredAlarmClip", false, 1},
+            {"TTSAlarmDue", true, 1},         {"AlarmCheckPending", true, 1},
+            {"TTSBleepAlarmRequest", true, 1},
+        };
+        for (const auto &f : served) {
+            QTest::newRow(f.flag) << f.flag << f.tts << f.alarm << false << false << true;
+            QTest::newRow(qPrintable(QStringLiteral("%1, other voice").arg(QLatin1String(f.flag))))
+                << f.flag << !f.tts << f.alarm << false << false << false;
+            QTest::newRow(qPrintable(QStringLiteral("%1, other alarm mode").arg(QLatin1String(f.flag))))
+                << f.flag << f.tts << 1 - f.alarm << false << false << false;
+        }
+        QTest::newRow("engine busy") << "" << true << 0 << true << false << true;
+        QTest::newRow("player busy") << "" << false << 1 << false << true << true;
+        QTest::newRow("nothing") << "" << false << 0 << false << false << false;
     }
     void pendingSeesEveryReason()
     {
         QFETCH(QString, raised);
+        QFETCH(bool, tts);
+        QFETCH(int, alarm);
         QFETCH(bool, busy);
         QFETCH(bool, playing);
+        QFETCH(bool, pending);
         SchedulerRig r;
         QVERIFY(!r.dispatcher.pending());
+        r.settings.tts = tts;
+        r.settings.alarm = alarm;
         raise(r, raised);
         r.engine.busy = busy;
         r.state.WaveModeText = playing ? "playing" : "stopped";
-        QVERIFY(r.dispatcher.pending());
+        QCOMPARE(r.dispatcher.pending(), pending);
     }
 
     // Running only on changes and while pending must do what a 100-a-second

@@ -1,6 +1,7 @@
 #include "core/time_texts.h"
 #include "main_window/scheduler/clock_face.h"
 #include "scheduler_rig.h"
+#include "settings/minute_trigger.h"
 #include "test_main.h"
 
 #include <QFile>
@@ -92,8 +93,12 @@ private Q_SLOTS:
         };
         const int sentencesBefore = r.engine.speakCount;
 
+        // The program's own trigger, handed the minute it starts in first.
         MinuteTrigger trigger;
-        trigger.prime(shortTimeText(r.clock.now().time()));
+        trigger.changed(shortTimeText(r.clock.now().time()), r.clock.now());
+        const QDate wednesday = monday.addDays(2);
+        bool steppedBack = false;
+        bool steppedForward = false;
         const qint64 endMono = r.clock.monotonicMs() + start.msecsTo(end);
         qint64 nextSecond = r.clock.monotonicMs() + msUntilNextSecond(r.clock.now());
         int days = 0;
@@ -107,7 +112,18 @@ private Q_SLOTS:
             const qint64 toTick = qMax<qint64>(0, nextSecond - r.clock.monotonicMs());
             r.clock.advanceMs(r.dispatcher.pending() ? qMin<qint64>(10, toTick) : toTick);
             if (r.clock.monotonicMs() >= nextSecond) {
-                const QDateTime now = r.clock.now();
+                QDateTime now = r.clock.now();
+                // On Wednesday someone sets the wall clock back ten minutes
+                // inside the speaking window, past 10:15 (which must not be
+                // said twice), and forward again in the evening, outside it.
+                if (now.date() == wednesday && !steppedBack && now.time() >= QTime(10, 20)) {
+                    r.clock.setWall(now.addSecs(-600));
+                    steppedBack = true;
+                } else if (now.date() == wednesday && !steppedForward && now.time() >= QTime(20, 0)) {
+                    r.clock.setWall(now.addSecs(600));
+                    steppedForward = true;
+                }
+                now = r.clock.now();
                 if (now.date() != today) {
                     if (tts) {
                         QStringList sentences;
@@ -129,7 +145,7 @@ private Q_SLOTS:
                 const ClockFace face = clockFaceAt(now.time());
                 QVERIFY(face.suffix == QLatin1String("AM") || face.suffix == QLatin1String("PM"));
                 r.state.ShortTimeText = shortTimeText(now.time());
-                if (trigger.changed(r.state.ShortTimeText) && r.state.AnnounceInterval != 0
+                if (trigger.changed(r.state.ShortTimeText, now) && r.state.AnnounceInterval != 0
                     && inWindow(now.time())) {
                     ++checks;
                     r.tts.TTScheckTime();
@@ -140,6 +156,7 @@ private Q_SLOTS:
             r.dispatcher.tick();
         }
         QCOMPARE(days, 7);
+        QVERIFY(steppedBack && steppedForward);
         // The week ends at midnight, after the last day was checked.
         QVERIFY(spokenToday.isEmpty() && r.engine.log.isEmpty());
         const int weekly = 7 * oneDay.size();
