@@ -74,16 +74,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("shows");
-        // From the laid-out positions: start hour 1, start minute 0, end hour
-        // 13, end minute -1.
-        QTest::newRow("start hour up") << "StartHrVscroll" << 0 << "Start hour up" << "StartHrText" << "2";
-        QTest::newRow("start hour down wraps") << "StartHrVscroll" << 1 << "Start hour down" << "StartHrText" << "12";
+        // The arrows step from what the boxes show: the default file's
+        // 12 : 00 AM to 12 : 00 AM.
+        QTest::newRow("start hour up") << "StartHrVscroll" << 0 << "Start hour up" << "StartHrText" << "1";
+        QTest::newRow("start hour down") << "StartHrVscroll" << 1 << "Start hour down" << "StartHrText" << "11";
         QTest::newRow("start minute up") << "StartMinVscroll" << 0 << "Start minute up" << "StartMinText" << "01";
-        QTest::newRow("end hour up at its top") << "EndHrVscroll" << 0 << "End hour up" << "EndHrText" << "12";
-        QTest::newRow("end hour down") << "EndHrVscroll" << 1 << "End hour down" << "EndHrText" << "12";
-        QTest::newRow("end minute up") << "EndMinVscroll" << 0 << "End minute up" << "EndMinText" << "00";
-        QTest::newRow("end minute down at its bottom") << "EndMinVscroll" << 1 << "End minute down" << "EndMinText"
-                                                       << "00";
+        QTest::newRow("end hour up wraps") << "EndHrVscroll" << 0 << "End hour up" << "EndHrText" << "1";
+        QTest::newRow("end hour down") << "EndHrVscroll" << 1 << "End hour down" << "EndHrText" << "11";
+        QTest::newRow("end minute up") << "EndMinVscroll" << 0 << "End minute up" << "EndMinText" << "01";
+        QTest::newRow("end minute down wraps") << "EndMinVscroll" << 1 << "End minute down" << "EndMinText" << "59";
     }
     // Each arrow is a push button whose press steps the spinner exactly as a
     // click on that arrow does.

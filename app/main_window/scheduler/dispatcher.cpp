@@ -51,7 +51,7 @@ const std::array<Dispatcher::Rule, 14> Dispatcher::kRules = {{
          d.m_clipAlarmDue = false;
          d.m_host.SpeakElapsedClips();
      }},
-    {"F", &Dispatcher::clipsAlarm, [](const Dispatcher &d) { return d.m_clipAlarmDue; },
+    {"F", &Dispatcher::clipsAlarm, [](const Dispatcher &d) { return d.m_clipAlarmDue && !d.alarmHeld(); },
      &Dispatcher::playerBusy,
      [](Dispatcher &d) {
          d.m_clipAlarmDue = false;
