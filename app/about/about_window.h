@@ -1,4 +1,6 @@
 #pragma once
+#include "core/surface_drag.h"
+
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
@@ -94,8 +96,7 @@ private:
     qint16 m_step = 0;
     UrlOpener m_openUrl;
 
-    bool m_manualDrag = false;
-    QPoint m_dragOffset;
+    SurfaceDrag m_drag;
 };
 
 } // namespace horavox

@@ -59,6 +59,7 @@ MainForm::MainForm(const MainFormServices &services, QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
     , m_services(services)
     , m_ui(std::make_unique<Ui::MainForm>())
+    , m_drag(this)
 {
     m_ui->setupUi(this);
     setFixedSize(302, 97);
@@ -497,22 +498,17 @@ void MainForm::paintEvent(QPaintEvent *)
 void MainForm::mousePressEvent(QMouseEvent *e)
 {
     // Any button drags the window by its surface.
-    m_manualDrag = false;
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    m_manualDrag = true;
-    m_dragOffset = e->globalPosition().toPoint() - frameGeometry().topLeft();
+    m_drag.press(e);
 }
 
 void MainForm::mouseMoveEvent(QMouseEvent *e)
 {
-    if (m_manualDrag && e->buttons() != Qt::NoButton)
-        move(e->globalPosition().toPoint() - m_dragOffset);
+    m_drag.move(e);
 }
 
-void MainForm::mouseReleaseEvent(QMouseEvent *)
+void MainForm::mouseReleaseEvent(QMouseEvent *e)
 {
-    m_manualDrag = false;
+    m_drag.release(e);
 }
 
 } // namespace horavox

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/program_state.h"
+#include "core/surface_drag.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -134,8 +135,7 @@ private:
     QTimer m_timer3;      // the alarm period
     bool m_dispatchQueued = false;
     bool m_closing = false;
-    bool m_manualDrag = false;
-    QPoint m_dragOffset;
+    SurfaceDrag m_drag;
 };
 
 } // namespace horavox
