@@ -3,6 +3,7 @@
 #include "core/surface_drag.h"
 
 #include <QPixmap>
+#include <QPolygon>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -129,6 +130,7 @@ private:
     QPointer<QWidget> m_about; // deletes itself when closed
 
     QPixmap m_skin;
+    QPolygon m_outline; // the five corners the window is cut to
     QPixmap m_speakHolder, m_settingsHolder, m_minHolder, m_closeHolder, m_tempHolder;
 
     QTimer m_timer1;      // the clock tick, aligned to the wall clock's second

@@ -179,6 +179,55 @@ private Q_SLOTS:
         QCOMPARE(rig.form->state().WaveModeText, QStringLiteral("stopped"));
     }
 
+    // Outside the outline nothing is painted: on Wayland the mask only
+    // limits where clicks land, so the picture itself must keep the shape.
+    void skinStaysInsideTheOutline_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("alpha");
+        QTest::newRow("top left corner") << QPoint(10, 5) << 0;
+        QTest::newRow("top right corner") << QPoint(295, 5) << 0;
+        QTest::newRow("right of the slant") << QPoint(290, 40) << 0;
+        // A picture control that reaches past the left slant.
+        QTest::newRow("beside the left slant, under a picture") << QPoint(20, 45) << 0;
+        QTest::newRow("centre") << QPoint(150, 50) << 255;
+        QTest::newRow("just inside the top edge") << QPoint(100, 0) << 255;
+    }
+    void skinStaysInsideTheOutline()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, alpha);
+        Rig rig;
+        const QImage shown = rig.form->grab().toImage();
+        QCOMPARE(qAlpha(shown.pixel(point)), alpha);
+    }
+
+    void edgesAreSmoothOutsideAndOpaqueInside()
+    {
+        Rig rig;
+        const QImage shown = rig.form->grab().toImage();
+        // Without a compositor X11 shows what the mask keeps as it is, so a
+        // half-covered pixel there would be a dark one.
+        const QRegion mask = rig.form->mask();
+        for (const QRect &r : mask) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x)
+                    QVERIFY2(qAlpha(shown.pixel(x, y)) == 255, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+        // Where only the picture keeps the shape, each slant is smoothed by
+        // pixels of partial cover.
+        for (int y : {20, 50, 80}) {
+            int leftSmooth = 0, rightSmooth = 0;
+            for (int x = 0; x < shown.width(); ++x) {
+                const int a = qAlpha(shown.pixel(x, y));
+                if (a > 0 && a < 255)
+                    ++(x < 150 ? leftSmooth : rightSmooth);
+            }
+            QVERIFY2(leftSmooth > 0 && rightSmooth > 0, qPrintable(QStringLiteral("row %1").arg(y)));
+        }
+    }
+
     void skinButtonActsWhereverItIsReleased_data()
     {
         QTest::addColumn<Qt::MouseButton>("button");
