@@ -9,48 +9,35 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace horavox {
 
 namespace {
 // A client that connects and never finishes its line must not hold a
 // socket open for ever.
 constexpr int kClientPatienceMs = 3000;
-// Nobody sends more than a word; anything longer is not a client of ours.
-constexpr qint64 kMaxLine = 64;
-} // namespace
+// Tokens seen in the wild are a few dozen characters; the limit only keeps
+// a stranger from making the clock hold on to an endless line.
+constexpr qsizetype kMaxToken = 255;
+// Nobody sends more than a word and a token; anything longer is not a
+// client of ours.
+constexpr qint64 kMaxLine = 512;
 
-QByteArray commandLine(InstanceCommand command)
+QByteArray commandWord(InstanceCommand command)
 {
     switch (command) {
     case InstanceCommand::Raise:
-        return QByteArrayLiteral("raise\n");
+        return QByteArrayLiteral("raise");
     case InstanceCommand::SayTime:
-        return QByteArrayLiteral("say-time\n");
+        return QByteArrayLiteral("say-time");
     }
     return QByteArray();
 }
 
-bool parseCommand(const QByteArray &line, InstanceCommand *command)
-{
-    const QByteArray word = line.trimmed();
-    if (word == "raise")
-        *command = InstanceCommand::Raise;
-    else if (word == "say-time")
-        *command = InstanceCommand::SayTime;
-    else
-        return false;
-    return true;
-}
+enum class Answer { Ok, Unknown, NoInstance, Failed };
 
-QString instanceSocketPath()
-{
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    return joinPath(runtime, QStringLiteral("horavox.socket"));
-}
-
-HandOver sendToRunningInstance(const QString &socketPath, InstanceCommand command, int timeoutMs)
+Answer exchange(const QString &socketPath, const QByteArray &line, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(socketPath);
@@ -61,18 +48,88 @@ HandOver sendToRunningInstance(const QString &socketPath, InstanceCommand comman
             // that crashed left it behind.
             if (error == QLocalSocket::ConnectionRefusedError)
                 QLocalServer::removeServer(socketPath);
-            return HandOver::NoInstance;
+            return Answer::NoInstance;
         }
-        return HandOver::Failed;
+        return Answer::Failed;
     }
-    socket.write(commandLine(command));
+    socket.write(line);
     if (!socket.waitForBytesWritten(timeoutMs))
-        return HandOver::Failed;
+        return Answer::Failed;
     while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(timeoutMs))
-            return HandOver::Failed;
+            return Answer::Failed;
     }
-    return socket.readLine().trimmed() == "ok" ? HandOver::Delivered : HandOver::Failed;
+    const QByteArray reply = socket.readLine().trimmed();
+    if (reply == "ok")
+        return Answer::Ok;
+    return reply == "unknown" ? Answer::Unknown : Answer::Failed;
+}
+} // namespace
+
+QByteArray commandLine(InstanceCommand command, const QByteArray &argument)
+{
+    QByteArray line = commandWord(command);
+    if (!argument.isEmpty())
+        line += ' ' + argument;
+    return line + '\n';
+}
+
+bool parseCommand(const QByteArray &line, InstanceCommand *command, QByteArray *argument)
+{
+    const QByteArray text = line.trimmed();
+    const qsizetype blank = text.indexOf(' ');
+    const QByteArray word = blank < 0 ? text : text.left(blank);
+    const QByteArray rest = blank < 0 ? QByteArray() : text.mid(blank + 1);
+    InstanceCommand found;
+    if (word == "raise" && (rest.isEmpty() || isActivationToken(rest)))
+        found = InstanceCommand::Raise;
+    else if (word == "say-time" && blank < 0)
+        found = InstanceCommand::SayTime;
+    else
+        return false;
+    *command = found;
+    if (argument)
+        *argument = rest;
+    return true;
+}
+
+bool isActivationToken(const QByteArray &token)
+{
+    if (token.isEmpty() || token.size() > kMaxToken)
+        return false;
+    return std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 127; });
+}
+
+QByteArray activationTokenFromEnvironment()
+{
+    const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    return isActivationToken(token) ? token : QByteArray();
+}
+
+QString instanceSocketPath()
+{
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QDir::tempPath();
+    return joinPath(runtime, QStringLiteral("horavox.socket"));
+}
+
+HandOver sendToRunningInstance(const QString &socketPath, InstanceCommand command, int timeoutMs,
+                               const QByteArray &argument)
+{
+    Answer answer = exchange(socketPath, commandLine(command, argument), timeoutMs);
+    if (answer == Answer::Unknown && command == InstanceCommand::Raise && !argument.isEmpty())
+        answer = exchange(socketPath, commandLine(command), timeoutMs);
+    switch (answer) {
+    case Answer::Ok:
+        return HandOver::Delivered;
+    case Answer::NoInstance:
+        return HandOver::NoInstance;
+    case Answer::Unknown:
+    case Answer::Failed:
+        break;
+    }
+    return HandOver::Failed;
 }
 
 InstanceServer::InstanceServer(QObject *parent)
@@ -137,7 +194,8 @@ void InstanceServer::readFrom(QLocalSocket *socket)
     }
     const QByteArray line = socket->readLine(kMaxLine + 1);
     InstanceCommand command;
-    if (!parseCommand(line, &command)) {
+    QByteArray argument;
+    if (!parseCommand(line, &command, &argument)) {
         socket->write("unknown\n");
         socket->disconnectFromServer();
         return;
@@ -147,7 +205,7 @@ void InstanceServer::readFrom(QLocalSocket *socket)
     socket->write("ok\n");
     socket->flush();
     socket->disconnectFromServer();
-    Q_EMIT commandReceived(command);
+    Q_EMIT commandReceived(command, argument);
 }
 
 } // namespace horavox
