@@ -22,6 +22,16 @@ bool compositorPlacesWindows()
     return compositorPlacesWindows(QGuiApplication::platformName());
 }
 
+bool titleBarIgnoresWindowFlags(const QString &platformName)
+{
+    return platformName.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive);
+}
+
+bool titleBarIgnoresWindowFlags()
+{
+    return titleBarIgnoresWindowFlags(QGuiApplication::platformName());
+}
+
 Qt::MouseButtons windowManagerMoveButtons(const QString &platformName)
 {
     if (platformName == QLatin1String("xcb"))

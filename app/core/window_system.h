@@ -14,6 +14,13 @@ bool compositorPlacesWindows(const QString &platformName);
 // The same, for the platform this program runs on.
 bool compositorPlacesWindows();
 
+// Whether the title bar a dialog gets may offer buttons its window flags
+// leave out. On a Wayland compositor that leaves the title bar to the
+// program, Qt draws one with minimise and maximise buttons whatever the
+// flags ask for.
+bool titleBarIgnoresWindowFlags(const QString &platformName);
+bool titleBarIgnoresWindowFlags();
+
 // The buttons whose release ends a move the window system runs for the
 // program. Qt asks an X11 window manager for a move by button 1, so the
 // manager waits for that button alone; a Wayland compositor ends its move

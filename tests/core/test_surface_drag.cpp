@@ -139,17 +139,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("platform");
         QTest::addColumn<bool>("compositorPlaces");
         QTest::addColumn<bool>("rightButtonHandedOver");
-        QTest::newRow("X11") << "xcb" << false << false;
-        QTest::newRow("Wayland") << "wayland" << true << true;
-        QTest::newRow("Wayland with EGL") << "wayland-egl" << true << true;
-        QTest::newRow("headless") << "offscreen" << false << true;
+        QTest::addColumn<bool>("titleBarOwnButtons");
+        QTest::newRow("X11") << "xcb" << false << false << false;
+        QTest::newRow("Wayland") << "wayland" << true << true << true;
+        QTest::newRow("Wayland with EGL") << "wayland-egl" << true << true << true;
+        QTest::newRow("headless") << "offscreen" << false << true << false;
     }
     void platforms()
     {
         QFETCH(QString, platform);
         QFETCH(bool, compositorPlaces);
         QFETCH(bool, rightButtonHandedOver);
+        QFETCH(bool, titleBarOwnButtons);
         QCOMPARE(compositorPlacesWindows(platform), compositorPlaces);
+        QCOMPARE(titleBarIgnoresWindowFlags(platform), titleBarOwnButtons);
         QVERIFY(windowManagerMoveButtons(platform).testFlag(Qt::LeftButton));
         QCOMPARE(windowManagerMoveButtons(platform).testFlag(Qt::RightButton), rightButtonHandedOver);
     }
