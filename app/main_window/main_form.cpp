@@ -401,9 +401,19 @@ void MainForm::openSettings()
 
 void MainForm::openAbout()
 {
-    if (m_about)
-        m_about->close();
-    m_about = new Form3(height(), screen());
+    // The window lasts until its own close button is released: while it is
+    // open, another press brings it forward as it is, animation and place
+    // kept.
+    if (m_about) {
+        m_about->setWindowState(m_about->windowState() & ~Qt::WindowMinimized);
+        m_about->show();
+        m_about->raise();
+        m_about->activateWindow();
+        return;
+    }
+    // A window of its own, but the clock's child, so that compositors
+    // place it beside the clock and keep it above it.
+    m_about = new Form3(height(), screen(), this);
     m_about->show();
 }
 

@@ -1,5 +1,6 @@
 #include "main_window/main_form.h"
 
+#include "about/about_window.h"
 #include "core/message_sink.h"
 #include "core/paths.h"
 #include "fake_clock.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
 
@@ -226,6 +228,41 @@ private Q_SLOTS:
             }
             QVERIFY2(leftSmooth > 0 && rightSmooth > 0, qPrintable(QStringLiteral("row %1").arg(y)));
         }
+    }
+
+    void secondAboutPressBringsTheOpenWindowForward()
+    {
+        Rig rig;
+        rig.form->show();
+        QTest::mouseClick(rig.ui().QuesB, Qt::LeftButton);
+        QList<Form3 *> abouts = rig.form->findChildren<Form3 *>();
+        QCOMPARE(abouts.size(), 1);
+        QPointer<Form3> about = abouts.first();
+        // The clock's child, in a window of its own, so that compositors
+        // place it beside the clock.
+        QVERIFY(about->isWindow());
+        QCOMPARE(about->parentWidget(), rig.form.get());
+        about->Timer1_Timer();
+        about->Timer1_Timer();
+        about->move(about->pos() + QPoint(40, 30));
+        const QPoint place = about->pos();
+        about->showMinimized();
+
+        QTest::mouseClick(rig.ui().QuesB, Qt::LeftButton);
+        QCOMPARE(rig.form->findChildren<Form3 *>(), QList<Form3 *>{about.data()});
+        QVERIFY(about->isVisible());
+        QVERIFY(!(about->windowState() & Qt::WindowMinimized));
+        QCOMPARE(about->step(), qint16(2));
+        QCOMPARE(about->pos(), place);
+
+        // Once closed, the next press opens it afresh.
+        about->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!about);
+        QTest::mouseClick(rig.ui().QuesB, Qt::LeftButton);
+        abouts = rig.form->findChildren<Form3 *>();
+        QCOMPARE(abouts.size(), 1);
+        QCOMPARE(abouts.first()->step(), qint16(0));
     }
 
     void skinButtonActsWhereverItIsReleased_data()
