@@ -157,8 +157,8 @@ private Q_SLOTS:
         env.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), QStringLiteral("launcher-token-1"));
         second.setProcessEnvironment(env);
         second.start(kProgram, {});
-        QVERIFY(second.waitForFinished(20000));
-        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(second.waitForFinished(30000));
+        QVERIFY2(second.exitCode() == 0, second.readAllStandardError().constData());
         QCOMPARE(clock.process.state(), QProcess::Running);
 
         // The end of the session saves what the clock saves...
@@ -201,11 +201,17 @@ private Q_SLOTS:
             const QString why = m_x11->start();
             QVERIFY2(why.isEmpty(), qPrintable(why));
             m_x11Clock = std::make_unique<Clock>(m_x11->environment());
-            m_x11Window = m_x11->xdotool({"search", "--sync", "--onlyvisible", "--classname", "^horavox$"})
+            // A sanitizer build on a busy machine takes a while to start.
+            m_x11Window = m_x11->xdotool({"search", "--sync", "--onlyvisible", "--classname", "^horavox$"}, 60000)
                               .split('\n')
                               .value(0);
         }
-        QVERIFY2(!m_x11Window.isEmpty(), "the clock's window never showed");
+        QVERIFY2(!m_x11Window.isEmpty(),
+                 qPrintable(QStringLiteral("the clock's window never showed (state %1, exit %2): ")
+                                .arg(m_x11Clock->process.state())
+                                .arg(m_x11Clock->process.exitCode())
+                            + QString::fromLocal8Bit(m_x11Clock->process.readAllStandardError()
+                                                     + m_x11Clock->process.readAllStandardOutput())));
         const X11Session &x = *m_x11;
         const QString w = QString::fromLatin1(m_x11Window);
         auto where = [&] {
