@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 namespace horavox {
 
