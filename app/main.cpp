@@ -6,6 +6,7 @@
 #include "quiet/quiet_controller.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
+#include "shell/bring_forward.h"
 #include "shell/command_line.h"
 #include "shell/instance_channel.h"
 #include "shell/quiet_wiring.h"
@@ -36,14 +37,6 @@ QStringList argumentsOf(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     return args;
-}
-
-void bringForward(QWidget &window)
-{
-    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    window.show();
-    window.raise();
-    window.activateWindow();
 }
 
 // `--say-time` with no clock running: the window is loaded but never shown,
@@ -112,8 +105,12 @@ int main(int argc, char **argv)
     const QString socketPath = horavox::instanceSocketPath();
     const horavox::InstanceCommand request =
         sayTime ? horavox::InstanceCommand::SayTime : horavox::InstanceCommand::Raise;
-    const horavox::HandOver handOver =
-        benchRun ? horavox::HandOver::NoInstance : horavox::sendToRunningInstance(socketPath, request);
+    // The token from our launcher lets the running clock come forward on
+    // Wayland; it is of no use to a clock that only speaks.
+    const QByteArray token = sayTime ? QByteArray() : horavox::activationTokenFromEnvironment();
+    const horavox::HandOver handOver = benchRun
+        ? horavox::HandOver::NoInstance
+        : horavox::sendToRunningInstance(socketPath, request, 2000, token);
     if (handOver == horavox::HandOver::Delivered)
         return 0;
     if (sayTime)
@@ -123,7 +120,7 @@ int main(int argc, char **argv)
     if (!benchRun) {
         if (handOver == horavox::HandOver::NoInstance && !server.listen(socketPath)) {
             // Another clock started in the same moment and won the socket.
-            if (horavox::sendToRunningInstance(socketPath, request) == horavox::HandOver::Delivered)
+            if (horavox::sendToRunningInstance(socketPath, request, 2000, token) == horavox::HandOver::Delivered)
                 return 0;
         }
         if (!server.isListening())
@@ -152,9 +149,9 @@ int main(int argc, char **argv)
     });
     QObject::connect(&window, &horavox::MainForm::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&server, &horavox::InstanceServer::commandReceived, &window,
-                     [&window](horavox::InstanceCommand c) {
+                     [&window](horavox::InstanceCommand c, const QByteArray &argument) {
                          if (c == horavox::InstanceCommand::Raise)
-                             bringForward(window);
+                             horavox::bringForward(window, argument);
                          else
                              horavox::requestTimeAnnouncement(window);
                      });

@@ -18,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 namespace horavox {
 
@@ -145,6 +144,7 @@ QString buildWelcomeText()
 
 Form3::Form3(int mainWindowHeight, QScreen *screen, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_drag(this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Horavox"));
@@ -368,25 +368,19 @@ void Form3::paintEvent(QPaintEvent *)
 void Form3::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    m_manualDrag = false;
-    if (QWindow *w = windowHandle(); w && w->startSystemMove())
-        return;
-    // The window system would not move the window (no compositor support,
-    // or a platform without it): follow the pointer ourselves.
-    m_manualDrag = true;
-    m_dragOffset = event->globalPosition().toPoint() - pos();
+    m_drag.press(event);
 }
 
 void Form3::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_manualDrag && event->buttons() != Qt::NoButton)
-        move(event->globalPosition().toPoint() - m_dragOffset);
+    event->accept();
+    m_drag.move(event);
 }
 
 void Form3::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->buttons() == Qt::NoButton)
-        m_manualDrag = false;
+    event->accept();
+    m_drag.release(event);
 }
 
 void Form3::keyPressEvent(QKeyEvent *event)

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/surface_drag.h"
+
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
@@ -96,8 +98,7 @@ private:
     qint16 m_step = 0;
     UrlOpener m_openUrl;
 
-    bool m_manualDrag = false;
-    QPoint m_dragOffset;
+    SurfaceDrag m_drag;
 };
 
 } // namespace horavox

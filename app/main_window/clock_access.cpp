@@ -10,6 +10,7 @@
 #include "main_window/main_form.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <mutex>
@@ -156,15 +157,49 @@ bool ClockAccess::eventFilter(QObject *watched, QEvent *event)
         QCoreApplication::sendEvent(m_form.ui()->Spanbar1, &forwarded);
         return forwarded.isAccepted();
     }
-    case QEvent::MouseButtonPress:
-        // The right button opens the menu instead of dragging the window.
-        return static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;
+    case QEvent::MouseButtonPress: {
+        auto *e = static_cast<QMouseEvent *>(event);
+        if (e->button() == Qt::RightButton) {
+            m_menuAtRelease = false;
+            m_rightPressOnSurface = true;
+            m_rightPressAt = e->globalPosition().toPoint();
+        }
+        return false; // the window's own handler arms the drag
+    }
+    case QEvent::MouseMove: {
+        // Moved far enough to be a drag of the window, not a click.
+        auto *e = static_cast<QMouseEvent *>(event);
+        if (m_menuAtRelease
+            && (e->globalPosition().toPoint() - m_rightPressAt).manhattanLength()
+                   >= QApplication::startDragDistance())
+            m_menuAtRelease = false;
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto *e = static_cast<QMouseEvent *>(event);
+        if (e->button() == Qt::RightButton)
+            m_rightPressOnSurface = false;
+        if (e->button() == Qt::RightButton && m_menuAtRelease) {
+            m_menuAtRelease = false;
+            // After the window's own handler has ended the drag.
+            QMetaObject::invokeMethod(
+                this, [this, at = e->globalPosition().toPoint()] { m_actions->popup(at); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
     case QEvent::ContextMenu: {
         auto *e = static_cast<QContextMenuEvent *>(event);
         QPoint at = e->globalPos();
         if (e->reason() == QContextMenuEvent::Mouse) {
             if (ownsRightClick(e->pos()))
                 return true;
+            // Where the window system asks for the menu at the press, wait
+            // for the release: a press on the surface may still become a
+            // drag. (A lamp or a label keeps its press; no drag starts there.)
+            if (m_rightPressOnSurface && (QGuiApplication::mouseButtons() & Qt::RightButton)) {
+                m_menuAtRelease = true;
+                return true;
+            }
         } else if (QWidget *focused = m_form.focusWidget()) {
             at = focused->mapToGlobal(focused->rect().center());
         }

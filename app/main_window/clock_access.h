@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 class QWidget;
@@ -49,6 +50,11 @@ private:
     MainForm &m_form;
     ClockActions *m_actions = nullptr;
     FocusGlow *m_glow = nullptr;
+    // A right press on the surface may still become a drag (every button
+    // drags the clock); its menu opens at the release if it did not.
+    bool m_menuAtRelease = false;
+    bool m_rightPressOnSurface = false; // a control of its own took none of it
+    QPoint m_rightPressAt;              // global
 };
 
 } // namespace horavox

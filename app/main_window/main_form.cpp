@@ -31,7 +31,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 namespace horavox {
 
@@ -62,11 +61,15 @@ MainForm::MainForm(const MainFormServices &services, QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
     , m_services(services)
     , m_ui(std::make_unique<Ui::MainForm>())
+    , m_drag(this)
 {
     ClockAccess::installAccessibility();
     m_ui->setupUi(this);
     setFixedSize(302, 97);
-    setAttribute(Qt::WA_TranslucentBackground, false);
+    // See-through outside the outline, for the platforms where the mask
+    // only limits where clicks land (Wayland) or where a compositor shows
+    // what is painted there.
+    setAttribute(Qt::WA_TranslucentBackground);
 
     // Design values of the digit display.
     m_ui->Numeron1->setDigitDisplay(QStringLiteral("543"));
@@ -156,7 +159,15 @@ void MainForm::Form_Load()
     // 8. The five-cornered shape.
     const qreal dpiX = screen() ? screen()->logicalDotsPerInchX() : 96.0;
     const qreal dpiY = screen() ? screen()->logicalDotsPerInchY() : 96.0;
-    setMask(BuildWindowRegion(1.0f, 1.0f, 0, 0, 1440.0 / dpiX, 1440.0 / dpiY));
+    m_outline = windowOutline(1.0f, 1.0f, 0, 0, 1440.0 / dpiX, 1440.0 / dpiY);
+    const QRegion shape = BuildWindowRegion(1.0f, 1.0f, 0, 0, 1440.0 / dpiX, 1440.0 / dpiY);
+    setMask(shape);
+    // Where the mask does not cut what is shown, a picture that reaches
+    // past the outline would show a square corner; cut each to the shape.
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && !QRegion(child->geometry()).subtracted(shape).isEmpty())
+            child->setMask(shape.translated(-child->pos()));
+    }
 
     // 9. The clock face.
     ShowClockFace();
@@ -420,9 +431,19 @@ void MainForm::openSettings()
 
 void MainForm::openAbout()
 {
-    if (m_about)
-        m_about->close();
-    m_about = new Form3(height(), screen());
+    // The window lasts until its own close button is released: while it is
+    // open, another press brings it forward as it is, animation and place
+    // kept.
+    if (m_about) {
+        m_about->setWindowState(m_about->windowState() & ~Qt::WindowMinimized);
+        m_about->show();
+        m_about->raise();
+        m_about->activateWindow();
+        return;
+    }
+    // A window of its own, but the clock's child, so that compositors
+    // place it beside the clock and keep it above it.
+    m_about = new Form3(height(), screen(), this);
     m_about->show();
 }
 
@@ -527,31 +548,38 @@ void MainForm::sliderMouseUp()
 void MainForm::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (!m_skin.isNull())
-        p.drawPixmap(0, 0, m_skin);
-    else
-        p.fillRect(rect(), QColor(40, 44, 48));
+    const QBrush skin = m_skin.isNull() ? QBrush(QColor(40, 44, 48)) : QBrush(m_skin);
+    if (m_outline.isEmpty()) {
+        p.fillRect(rect(), skin);
+        return;
+    }
+    // The slanted edges are smoothed by pixels of partial cover just
+    // outside the mask; the mask cuts them away where it also cuts what is
+    // shown (X11), so there the edge stays as sharp as the mask alone.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(skin);
+    p.drawPolygon(m_outline);
+    // Inside the mask every pixel is opaque: without a compositor, X11
+    // shows a half-covered pixel as a dark one.
+    p.setClipRegion(mask());
+    p.fillRect(rect(), skin);
 }
 
 void MainForm::mousePressEvent(QMouseEvent *e)
 {
     // Any button drags the window by its surface.
-    m_manualDrag = false;
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    m_manualDrag = true;
-    m_dragOffset = e->globalPosition().toPoint() - frameGeometry().topLeft();
+    m_drag.press(e);
 }
 
 void MainForm::mouseMoveEvent(QMouseEvent *e)
 {
-    if (m_manualDrag && e->buttons() != Qt::NoButton)
-        move(e->globalPosition().toPoint() - m_dragOffset);
+    m_drag.move(e);
 }
 
-void MainForm::mouseReleaseEvent(QMouseEvent *)
+void MainForm::mouseReleaseEvent(QMouseEvent *e)
 {
-    m_manualDrag = false;
+    m_drag.release(e);
 }
 
 } // namespace horavox

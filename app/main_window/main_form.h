@@ -1,7 +1,9 @@
 #pragma once
 #include "core/program_state.h"
+#include "core/surface_drag.h"
 
 #include <QPixmap>
+#include <QPolygon>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -141,6 +143,7 @@ private:
     ClockAccess *m_access = nullptr; // a child: keys, menu, names for screen readers
 
     QPixmap m_skin;
+    QPolygon m_outline; // the five corners the window is cut to
     QPixmap m_speakHolder, m_settingsHolder, m_minHolder, m_closeHolder, m_tempHolder;
 
     QTimer m_timer1;      // the clock tick, aligned to the wall clock's second
@@ -150,8 +153,7 @@ private:
     bool m_sliderHeld = false;       // between the slider's MouseDown and MouseUp
     bool m_noDeviceReported = false; // until a device is found again
     bool m_soundMessageOpen = false;
-    bool m_manualDrag = false;
-    QPoint m_dragOffset;
+    SurfaceDrag m_drag;
 };
 
 } // namespace horavox

@@ -5,10 +5,12 @@
 #include "core/paths.h"
 #include "core/program_state.h"
 #include "core/time_texts.h"
+#include "core/window_system.h"
 #include "components/speech_engine.h"
 #include "settings/announcer.h"
 #include "settings/leading_number.h"
 #include "settings/settings_file.h"
+#include "settings/title_strip.h"
 #include "settings/wrap_check_box.h"
 #include "ui_settings_window.h"
 
@@ -38,10 +40,13 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
     , m_messages(messages)
 {
     m_ui->setupUi(this);
+    // A title and a close button, nothing to minimise or maximise a dialog.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(374, 228);
     setSizeGripEnabled(false);
+    if (titleBarIgnoresWindowFlags())
+        TitleStrip::install(this);
 
     applyFormFont();
     nameFieldsForScreenReaders();

@@ -9,39 +9,128 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace horavox {
 
 namespace {
 // A client that connects and never finishes its line must not hold a
 // socket open for ever.
 constexpr int kClientPatienceMs = 3000;
-// Nobody sends more than a word; anything longer is not a client of ours.
-constexpr qint64 kMaxLine = 64;
+// Tokens seen in the wild are a few dozen characters; the limit only keeps
+// a stranger from making the clock hold on to an endless line.
+constexpr qsizetype kMaxToken = 255;
+// Nobody sends more than a word and a token; anything longer is not a
+// client of ours.
+constexpr qint64 kMaxLine = 512;
 // A status line is one sentence.
 constexpr qint64 kMaxReply = 1024;
-} // namespace
 
-QByteArray commandLine(InstanceCommand command)
+QByteArray commandWord(InstanceCommand command)
 {
     switch (command) {
     case InstanceCommand::Raise:
-        return QByteArrayLiteral("raise\n");
+        return QByteArrayLiteral("raise");
     case InstanceCommand::SayTime:
-        return QByteArrayLiteral("say-time\n");
+        return QByteArrayLiteral("say-time");
     }
     return QByteArray();
 }
 
-bool parseCommand(const QByteArray &line, InstanceCommand *command)
+// The reply line to one request line; `handOver` is Delivered whenever a
+// line came back, whatever it says.
+struct Reply
 {
-    const QByteArray word = line.trimmed();
-    if (word == "raise")
-        *command = InstanceCommand::Raise;
-    else if (word == "say-time")
-        *command = InstanceCommand::SayTime;
+    HandOver handOver = HandOver::Failed;
+    QByteArray line;
+};
+
+Reply exchange(const QString &socketPath, const QByteArray &line, int timeoutMs)
+{
+    Reply result;
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(timeoutMs)) {
+        const QLocalSocket::LocalSocketError error = socket.error();
+        if (error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError) {
+            // Refused means the file is there but nobody listens: a clock
+            // that crashed left it behind.
+            if (error == QLocalSocket::ConnectionRefusedError)
+                QLocalServer::removeServer(socketPath);
+            result.handOver = HandOver::NoInstance;
+        }
+        return result;
+    }
+    socket.write(line);
+    if (!socket.waitForBytesWritten(timeoutMs))
+        return result;
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(timeoutMs))
+            return result;
+    }
+    result.line = socket.readLine(kMaxReply).trimmed();
+    result.handOver = HandOver::Delivered;
+    return result;
+}
+} // namespace
+
+QByteArray commandLine(InstanceCommand command, const QByteArray &argument)
+{
+    QByteArray line = commandWord(command);
+    if (!argument.isEmpty())
+        line += ' ' + argument;
+    return line + '\n';
+}
+
+bool parseCommand(const QByteArray &line, InstanceCommand *command, QByteArray *argument)
+{
+    const QByteArray text = line.trimmed();
+    const qsizetype blank = text.indexOf(' ');
+    const QByteArray word = blank < 0 ? text : text.left(blank);
+    const QByteArray rest = blank < 0 ? QByteArray() : text.mid(blank + 1);
+    InstanceCommand found;
+    if (word == "raise" && (rest.isEmpty() || isActivationToken(rest)))
+        found = InstanceCommand::Raise;
+    else if (word == "say-time" && blank < 0)
+        found = InstanceCommand::SayTime;
     else
         return false;
+    *command = found;
+    if (argument)
+        *argument = rest;
     return true;
+}
+
+bool isActivationToken(const QByteArray &token)
+{
+    if (token.isEmpty() || token.size() > kMaxToken)
+        return false;
+    return std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 127; });
+}
+
+QByteArray activationTokenFromEnvironment()
+{
+    const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    return isActivationToken(token) ? token : QByteArray();
+}
+
+QString instanceSocketPath()
+{
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QDir::tempPath();
+    return joinPath(runtime, QStringLiteral("horavox.socket"));
+}
+
+HandOver sendToRunningInstance(const QString &socketPath, InstanceCommand command, int timeoutMs,
+                               const QByteArray &argument)
+{
+    Reply reply = exchange(socketPath, commandLine(command, argument), timeoutMs);
+    if (reply.line == "unknown" && command == InstanceCommand::Raise && !argument.isEmpty())
+        reply = exchange(socketPath, commandLine(command), timeoutMs);
+    if (reply.handOver == HandOver::Delivered && reply.line != "ok")
+        return HandOver::Failed;
+    return reply.handOver;
 }
 
 QByteArray quietRequestLine(const QuietRequest &request)
@@ -84,61 +173,15 @@ bool parseQuietRequest(const QByteArray &line, QuietRequest *request)
 
 QuietReply sendQuietRequest(const QString &socketPath, const QuietRequest &request, int timeoutMs)
 {
+    const Reply reply = exchange(socketPath, quietRequestLine(request), timeoutMs);
     QuietReply result;
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs)) {
-        const QLocalSocket::LocalSocketError error = socket.error();
-        if (error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError)
-            result.handOver = HandOver::NoInstance;
-        return result;
-    }
-    socket.write(quietRequestLine(request));
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return result;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            return result;
-    }
-    const QByteArray reply = socket.readLine(kMaxReply).trimmed();
-    if (reply.startsWith("ok ")) {
+    if (reply.handOver != HandOver::Delivered) {
+        result.handOver = reply.handOver;
+    } else if (reply.line.startsWith("ok ")) {
         result.handOver = HandOver::Delivered;
-        result.status = QString::fromUtf8(reply.mid(3));
+        result.status = QString::fromUtf8(reply.line.mid(3));
     }
     return result;
-}
-
-QString instanceSocketPath()
-{
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    return joinPath(runtime, QStringLiteral("horavox.socket"));
-}
-
-HandOver sendToRunningInstance(const QString &socketPath, InstanceCommand command, int timeoutMs)
-{
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs)) {
-        const QLocalSocket::LocalSocketError error = socket.error();
-        if (error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError) {
-            // Refused means the file is there but nobody listens: a clock
-            // that crashed left it behind.
-            if (error == QLocalSocket::ConnectionRefusedError)
-                QLocalServer::removeServer(socketPath);
-            return HandOver::NoInstance;
-        }
-        return HandOver::Failed;
-    }
-    socket.write(commandLine(command));
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return HandOver::Failed;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            return HandOver::Failed;
-    }
-    return socket.readLine().trimmed() == "ok" ? HandOver::Delivered : HandOver::Failed;
 }
 
 InstanceServer::InstanceServer(QObject *parent)
@@ -210,7 +253,8 @@ void InstanceServer::readFrom(QLocalSocket *socket)
         return;
     }
     InstanceCommand command;
-    if (!parseCommand(line, &command)) {
+    QByteArray argument;
+    if (!parseCommand(line, &command, &argument)) {
         socket->write("unknown\n");
         socket->disconnectFromServer();
         return;
@@ -220,7 +264,7 @@ void InstanceServer::readFrom(QLocalSocket *socket)
     socket->write("ok\n");
     socket->flush();
     socket->disconnectFromServer();
-    Q_EMIT commandReceived(command);
+    Q_EMIT commandReceived(command, argument);
 }
 
 } // namespace horavox

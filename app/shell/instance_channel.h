@@ -8,15 +8,28 @@ class QLocalSocket;
 
 namespace horavox {
 
-// What a second start asks of the running clock, one line each on the socket.
+// What a second start asks of the running clock, one line each on the
+// socket: a word, and for some words one argument after a single space.
 enum class InstanceCommand {
-    Raise,   // "raise\n": bring the window forward, un-minimised
+    Raise,   // "raise\n" or "raise TOKEN\n": bring the window forward, un-minimised
     SayTime, // "say-time\n": speak the time now, in the running clock's voice
 };
 
-QByteArray commandLine(InstanceCommand command);
-// The command of one received line (without its newline); false if unknown.
-bool parseCommand(const QByteArray &line, InstanceCommand *command);
+// The line for a command; the argument, if any, follows the word.
+QByteArray commandLine(InstanceCommand command, const QByteArray &argument = {});
+// The command of one received line (without its newline) and its argument
+// (empty when there is none); false if the word is unknown or the argument
+// is not one the word takes.
+bool parseCommand(const QByteArray &line, InstanceCommand *command, QByteArray *argument = nullptr);
+
+// An activation token, as a launcher hands one to the program it starts
+// (XDG_ACTIVATION_TOKEN): only with it may a Wayland compositor bring
+// another program's window forward. Opaque to us; it must be printable,
+// without blanks, and not unreasonably long.
+bool isActivationToken(const QByteArray &token);
+// This process's token from its launcher, or nothing if it has none that
+// could be one.
+QByteArray activationTokenFromEnvironment();
 
 // The socket of the current user's running clock, in the user's runtime
 // folder, so two users on one machine each get their own clock.
@@ -28,8 +41,12 @@ enum class HandOver {
     Failed,     // something listens but did not answer in time
 };
 
-// Hands a command to the running clock and waits for its answer.
-HandOver sendToRunningInstance(const QString &socketPath, InstanceCommand command, int timeoutMs = 2000);
+// Hands a command to the running clock and waits for its answer. A clock
+// from before raise took a token refuses "raise TOKEN"; it is then asked
+// again without the token, which still brings it forward where the desktop
+// allows.
+HandOver sendToRunningInstance(const QString &socketPath, InstanceCommand command, int timeoutMs = 2000,
+                               const QByteArray &argument = {});
 
 // Quiet-time requests from the command line. Each is answered with the
 // status line after it, as "ok <status>\n".
@@ -77,7 +94,7 @@ public:
     }
 
 Q_SIGNALS:
-    void commandReceived(horavox::InstanceCommand command);
+    void commandReceived(horavox::InstanceCommand command, const QByteArray &argument);
 
 private:
     void accept();

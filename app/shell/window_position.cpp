@@ -1,6 +1,7 @@
 #include "window_position.h"
 
 #include "core/paths.h"
+#include "core/window_system.h"
 
 #include <QEvent>
 #include <QFile>
@@ -85,8 +86,19 @@ std::optional<QPoint> placeWindow(const std::optional<QPoint> &saved, const QSiz
                   primary.top() + (primary.height() - size.height()) / 2);
 }
 
+WindowPositionKeeper::Placement WindowPositionKeeper::platformPlacement()
+{
+    return compositorPlacesWindows() ? Placement::ByWindowSystem : Placement::ByProgram;
+}
+
 WindowPositionKeeper::WindowPositionKeeper(QWidget *window, const QString &path, QObject *parent)
-    : QObject(parent), m_window(window), m_store(path)
+    : WindowPositionKeeper(window, path, platformPlacement(), parent)
+{
+}
+
+WindowPositionKeeper::WindowPositionKeeper(QWidget *window, const QString &path, Placement placement,
+                                           QObject *parent)
+    : QObject(parent), m_window(window), m_store(path), m_placement(placement)
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
@@ -96,6 +108,8 @@ WindowPositionKeeper::WindowPositionKeeper(QWidget *window, const QString &path,
 
 void WindowPositionKeeper::restore()
 {
+    if (m_placement == Placement::ByWindowSystem)
+        return;
     QList<QRect> screens;
     if (QScreen *primary = QGuiApplication::primaryScreen())
         screens.append(primary->availableGeometry());
@@ -115,6 +129,9 @@ void WindowPositionKeeper::restore()
 void WindowPositionKeeper::flush()
 {
     m_settle.stop();
+    // The position read back there is not where the window is.
+    if (m_placement == Placement::ByWindowSystem)
+        return;
     const QPoint now = m_window->pos();
     if (m_written && *m_written == now)
         return;

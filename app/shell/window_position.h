@@ -44,11 +44,21 @@ std::optional<QPoint> placeWindow(const std::optional<QPoint> &saved, const QSiz
 
 // Puts the window where it was last left, and writes down where the user
 // drags it (a moment after the last move, and once more at the end).
+//
+// Where the window system keeps the placing of windows to itself (Wayland),
+// the program can neither put the window anywhere nor learn where it is, so
+// the keeper does neither: the file keeps the place from a session where it
+// could, byte for byte, for the next such session.
 class WindowPositionKeeper : public QObject
 {
     Q_OBJECT
 public:
+    enum class Placement { ByProgram, ByWindowSystem };
+    // The placement the running platform allows.
+    static Placement platformPlacement();
+
     WindowPositionKeeper(QWidget *window, const QString &path, QObject *parent = nullptr);
+    WindowPositionKeeper(QWidget *window, const QString &path, Placement placement, QObject *parent = nullptr);
 
     // Moves the window to its remembered place; call before it is shown.
     void restore();
@@ -64,6 +74,7 @@ private:
     QWidget *m_window;
     WindowPositionStore m_store;
     QTimer m_settle;
+    Placement m_placement;
     std::optional<QPoint> m_written;
     bool m_restoring = false;
 };

@@ -280,29 +280,46 @@ private Q_SLOTS:
     void rightClickMenu_data()
     {
         QTest::addColumn<QString>("where");
+        QTest::addColumn<QPoint>("dragBy");
         QTest::addColumn<bool>("menu");
-        QTest::newRow("digits") << "Numeron1" << true;
-        QTest::newRow("lamp") << "SheerPicture2" << true;
-        QTest::newRow("half of the day") << "Label1" << true;
-        QTest::newRow("speak button acts instead") << "SpeakB" << false;
-        QTest::newRow("about button acts instead") << "QuesB" << false;
-        QTest::newRow("slider keeps its pointer") << "Spanbar1" << false;
+        QTest::newRow("digits") << "Numeron1" << QPoint() << true;
+        QTest::newRow("lamp") << "SheerPicture2" << QPoint() << true;
+        QTest::newRow("half of the day") << "Label1" << QPoint() << true;
+        QTest::newRow("a twitch is still a click") << "Numeron1" << QPoint(1, 1) << true;
+        QTest::newRow("a right drag moves the clock") << "Numeron1" << QPoint(30, 12) << false;
+        QTest::newRow("speak button acts instead") << "SpeakB" << QPoint() << false;
+        QTest::newRow("about button acts instead") << "QuesB" << QPoint() << false;
+        QTest::newRow("slider keeps its pointer") << "Spanbar1" << QPoint() << false;
     }
     void rightClickMenu()
     {
         QFETCH(QString, where);
+        QFETCH(QPoint, dragBy);
         QFETCH(bool, menu);
         Rig rig;
         QVERIFY(rig.active());
         QWidget *target = rig.part(where);
+        const QPoint placed = rig.form->pos();
         // As the window system delivers a right click: the press, then the
-        // request for a menu at the same place, then the release.
+        // request for a menu at the same place, then the release; a drag
+        // moves in between.
         const QPoint at(3, 3);
         QTest::mousePress(target, Qt::RightButton, {}, at);
         QContextMenuEvent request(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
         QCoreApplication::sendEvent(target, &request);
-        QTest::mouseRelease(target, Qt::RightButton, {}, at);
+        if (!dragBy.isNull()) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(at + dragBy), QPointF(target->mapToGlobal(at + dragBy)),
+                             Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &move);
+        }
+        QTest::mouseRelease(target, Qt::RightButton, {}, at + dragBy);
+        if (menu)
+            QTRY_VERIFY(QApplication::activePopupWidget());
+        else
+            QTest::qWait(50);
         QMenu *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (dragBy.manhattanLength() > QApplication::startDragDistance())
+            QCOMPARE(rig.form->pos(), placed + dragBy);
         QCOMPARE(popup != nullptr, menu);
         if (!popup) {
             // The skin buttons act on every mouse button; the slider keeps

@@ -1,5 +1,6 @@
 #include "main_window/main_form.h"
 
+#include "about/about_window.h"
 #include "core/message_sink.h"
 #include "core/paths.h"
 #include "fake_clock.h"
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -235,6 +237,90 @@ private Q_SLOTS:
         QVERIFY(rig.ui().SheerPicture2->isVisibleTo(rig.form.get()));
         QVERIFY(rig.media.commands.contains(QStringLiteral("open c:\\tmpSnd9.$$$ type waveaudio alias voice1")));
         QCOMPARE(rig.form->state().WaveModeText, QStringLiteral("stopped"));
+    }
+
+    // Outside the outline nothing is painted: on Wayland the mask only
+    // limits where clicks land, so the picture itself must keep the shape.
+    void skinStaysInsideTheOutline_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("alpha");
+        QTest::newRow("top left corner") << QPoint(10, 5) << 0;
+        QTest::newRow("top right corner") << QPoint(295, 5) << 0;
+        QTest::newRow("right of the slant") << QPoint(290, 40) << 0;
+        // A picture control that reaches past the left slant.
+        QTest::newRow("beside the left slant, under a picture") << QPoint(20, 45) << 0;
+        QTest::newRow("centre") << QPoint(150, 50) << 255;
+        QTest::newRow("just inside the top edge") << QPoint(100, 0) << 255;
+    }
+    void skinStaysInsideTheOutline()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, alpha);
+        Rig rig;
+        const QImage shown = rig.form->grab().toImage();
+        QCOMPARE(qAlpha(shown.pixel(point)), alpha);
+    }
+
+    void edgesAreSmoothOutsideAndOpaqueInside()
+    {
+        Rig rig;
+        const QImage shown = rig.form->grab().toImage();
+        // Without a compositor X11 shows what the mask keeps as it is, so a
+        // half-covered pixel there would be a dark one.
+        const QRegion mask = rig.form->mask();
+        for (const QRect &r : mask) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x)
+                    QVERIFY2(qAlpha(shown.pixel(x, y)) == 255, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+        // Where only the picture keeps the shape, each slant is smoothed by
+        // pixels of partial cover.
+        for (int y : {20, 50, 80}) {
+            int leftSmooth = 0, rightSmooth = 0;
+            for (int x = 0; x < shown.width(); ++x) {
+                const int a = qAlpha(shown.pixel(x, y));
+                if (a > 0 && a < 255)
+                    ++(x < 150 ? leftSmooth : rightSmooth);
+            }
+            QVERIFY2(leftSmooth > 0 && rightSmooth > 0, qPrintable(QStringLiteral("row %1").arg(y)));
+        }
+    }
+
+    void secondAboutPressBringsTheOpenWindowForward()
+    {
+        Rig rig;
+        rig.form->show();
+        QTest::mouseClick(rig.ui().QuesB, Qt::LeftButton);
+        QList<Form3 *> abouts = rig.form->findChildren<Form3 *>();
+        QCOMPARE(abouts.size(), 1);
+        QPointer<Form3> about = abouts.first();
+        // The clock's child, in a window of its own, so that compositors
+        // place it beside the clock.
+        QVERIFY(about->isWindow());
+        QCOMPARE(about->parentWidget(), rig.form.get());
+        about->Timer1_Timer();
+        about->Timer1_Timer();
+        about->move(about->pos() + QPoint(40, 30));
+        const QPoint place = about->pos();
+        about->showMinimized();
+
+        QTest::mouseClick(rig.ui().QuesB, Qt::LeftButton);
+        QCOMPARE(rig.form->findChildren<Form3 *>(), QList<Form3 *>{about.data()});
+        QVERIFY(about->isVisible());
+        QVERIFY(!(about->windowState() & Qt::WindowMinimized));
+        QCOMPARE(about->step(), qint16(2));
+        QCOMPARE(about->pos(), place);
+
+        // Once closed, the next press opens it afresh.
+        about->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!about);
+        QTest::mouseClick(rig.ui().QuesB, Qt::LeftButton);
+        abouts = rig.form->findChildren<Form3 *>();
+        QCOMPARE(abouts.size(), 1);
+        QCOMPARE(abouts.first()->step(), qint16(0));
     }
 
     void skinButtonActsWhereverItIsReleased_data()

@@ -5,6 +5,7 @@
 #include "fake_speech_engine.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_window.h"
+#include "settings/title_strip.h"
 #include "settings/time_box.h"
 #include "settings/v_spinner.h"
 #include "settings_test_support.h"
@@ -22,6 +23,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace horavox;
 using horavox_test::FakeClock;
@@ -181,6 +183,39 @@ private Q_SLOTS:
         QVERIFY(!(f & Qt::WindowMaximizeButtonHint));
         QVERIFY(f & Qt::WindowCloseButtonHint);
         QCOMPARE(rig.window.windowType(), Qt::Dialog);
+    }
+
+    // Where the desktop's own title bar would offer minimise and maximise
+    // anyway (Qt's on Wayland), the window carries a strip of its own above
+    // the same controls, and that strip closes and drags it.
+    void ownTitleStrip()
+    {
+        Rig rig;
+        QHash<QWidget *, QRect> before;
+        for (QWidget *w : rig.window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            before.insert(w, w->geometry());
+        TitleStrip *strip = TitleStrip::install(&rig.window);
+        constexpr int h = TitleStrip::kHeight;
+
+        QVERIFY(rig.window.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(rig.window.windowType(), Qt::Dialog);
+        QCOMPARE(rig.window.size(), QSize(374, 228 + h));
+        QCOMPARE(rig.window.minimumSize(), rig.window.maximumSize());
+        QCOMPARE(strip->geometry(), QRect(0, 0, 374, h));
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(it.key()->geometry(), it.value().translated(0, h));
+
+        rig.showAndActivate();
+        const QPoint start = rig.window.pos();
+        QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(60, 10));
+        QTest::mouseMove(strip, QPoint(90, 30));
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(90, 30));
+        QTRY_COMPARE(rig.window.pos(), start + QPoint(30, 20));
+
+        // Closing only hides it: its controls are the settings.
+        QTest::mouseClick(strip->closeButton(), Qt::LeftButton);
+        QTRY_VERIFY(!rig.window.isVisible());
+        QCOMPARE(rig.window.result(), int(QDialog::Rejected));
     }
 
     void spinnerStartPositionsAndRanges_data()

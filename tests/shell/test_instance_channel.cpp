@@ -31,10 +31,12 @@ QString socketIn(const char *name)
 
 // The client blocks while it waits for the answer, so it runs on a thread of
 // its own while this one serves.
-HandOver sendFromThread(const QString &path, InstanceCommand command, int timeoutMs = 2000)
+HandOver sendFromThread(const QString &path, InstanceCommand command, int timeoutMs = 2000,
+                        const QByteArray &argument = {})
 {
     HandOver result = HandOver::Failed;
-    std::unique_ptr<QThread> t(QThread::create([&] { result = sendToRunningInstance(path, command, timeoutMs); }));
+    std::unique_ptr<QThread> t(
+        QThread::create([&] { result = sendToRunningInstance(path, command, timeoutMs, argument); }));
     t->start();
     while (!t->wait(5))
         QCoreApplication::processEvents();
@@ -78,24 +80,45 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<bool>("known");
         QTest::addColumn<InstanceCommand>("command");
-        QTest::newRow("raise") << QByteArray("raise\n") << true << InstanceCommand::Raise;
-        QTest::newRow("raise, no newline") << QByteArray("raise") << true << InstanceCommand::Raise;
-        QTest::newRow("say-time") << QByteArray("say-time\n") << true << InstanceCommand::SayTime;
-        QTest::newRow("say-time, CR LF") << QByteArray("say-time\r\n") << true << InstanceCommand::SayTime;
-        QTest::newRow("capitals") << QByteArray("RAISE\n") << false << InstanceCommand::Raise;
-        QTest::newRow("empty") << QByteArray("\n") << false << InstanceCommand::Raise;
-        QTest::newRow("two words") << QByteArray("say-time now\n") << false << InstanceCommand::Raise;
-        QTest::newRow("prefix only") << QByteArray("say\n") << false << InstanceCommand::Raise;
+        QTest::addColumn<QByteArray>("argument");
+        QTest::newRow("raise") << QByteArray("raise\n") << true << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("raise, no newline") << QByteArray("raise") << true << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("say-time") << QByteArray("say-time\n") << true << InstanceCommand::SayTime << QByteArray();
+        QTest::newRow("say-time, CR LF") << QByteArray("say-time\r\n") << true << InstanceCommand::SayTime
+                                         << QByteArray();
+        QTest::newRow("capitals") << QByteArray("RAISE\n") << false << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("empty") << QByteArray("\n") << false << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("two words") << QByteArray("say-time now\n") << false << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("prefix only") << QByteArray("say\n") << false << InstanceCommand::Raise << QByteArray();
+        // A launcher's activation token rides along with raise.
+        QTest::newRow("raise with a token") << QByteArray("raise kwin-1f3a/9\n") << true << InstanceCommand::Raise
+                                            << QByteArray("kwin-1f3a/9");
+        QTest::newRow("raise with the longest token") << QByteArray("raise " + QByteArray(255, 'k') + "\n") << true
+                                                      << InstanceCommand::Raise << QByteArray(255, 'k');
+        QTest::newRow("raise with a token too long") << QByteArray("raise " + QByteArray(256, 'k') + "\n") << false
+                                                     << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("raise with two words") << QByteArray("raise a b\n") << false << InstanceCommand::Raise
+                                              << QByteArray();
+        QTest::newRow("raise with a control character") << QByteArray("raise a\x01b\n") << false
+                                                        << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("raise with a byte past ASCII") << QByteArray("raise \xc3\xa9\n") << false
+                                                      << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("raise, two blanks") << QByteArray("raise  tok\n") << false << InstanceCommand::Raise
+                                           << QByteArray();
     }
     void parsing()
     {
         QFETCH(QByteArray, line);
         QFETCH(bool, known);
         QFETCH(InstanceCommand, command);
+        QFETCH(QByteArray, argument);
         InstanceCommand got = InstanceCommand::Raise;
-        QCOMPARE(parseCommand(line, &got), known);
-        if (known)
+        QByteArray gotArgument("untouched");
+        QCOMPARE(parseCommand(line, &got, &gotArgument), known);
+        if (known) {
             QCOMPARE(got, command);
+            QCOMPARE(gotArgument, argument);
+        }
     }
 
     void commandsTravelAsTheirLines()
@@ -110,6 +133,7 @@ private Q_SLOTS:
         }
         QCOMPARE(commandLine(InstanceCommand::Raise), QByteArray("raise\n"));
         QCOMPARE(commandLine(InstanceCommand::SayTime), QByteArray("say-time\n"));
+        QCOMPARE(commandLine(InstanceCommand::Raise, "t-1"), QByteArray("raise t-1\n"));
     }
 
     void socketLivesInTheRuntimeFolder()
@@ -122,18 +146,44 @@ private Q_SLOTS:
     void handOver_data()
     {
         QTest::addColumn<InstanceCommand>("command");
-        QTest::newRow("raise") << InstanceCommand::Raise;
-        QTest::newRow("say-time") << InstanceCommand::SayTime;
+        QTest::addColumn<QByteArray>("argument");
+        QTest::newRow("raise") << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("say-time") << InstanceCommand::SayTime << QByteArray();
+        QTest::newRow("raise with a token") << InstanceCommand::Raise << QByteArray("0b5e2d41-token");
     }
     void handOver()
     {
         QFETCH(InstanceCommand, command);
+        QFETCH(QByteArray, argument);
         InstanceServer server;
         QVERIFY(server.listen(socketIn("a.socket")));
         QSignalSpy received(&server, &InstanceServer::commandReceived);
-        QCOMPARE(sendFromThread(socketIn("a.socket"), command), HandOver::Delivered);
+        QCOMPARE(sendFromThread(socketIn("a.socket"), command, 2000, argument), HandOver::Delivered);
         QTRY_COMPARE(received.count(), 1);
-        QCOMPARE(received.first().first().value<InstanceCommand>(), command);
+        QCOMPARE(received.first().at(0).value<InstanceCommand>(), command);
+        QCOMPARE(received.first().at(1).toByteArray(), argument);
+    }
+
+    // A clock from before raise took a token answers "unknown" to one; it
+    // is asked again without, rather than a second clock being started.
+    void olderClockIsRaisedWithoutTheToken()
+    {
+        QLocalServer older;
+        QVERIFY(older.listen(socketIn("b.socket")));
+        QByteArrayList lines;
+        connect(&older, &QLocalServer::newConnection, this, [&] {
+            QLocalSocket *s = older.nextPendingConnection();
+            connect(s, &QLocalSocket::readyRead, s, [&lines, s] {
+                if (!s->canReadLine())
+                    return;
+                const QByteArray line = s->readLine();
+                lines << line;
+                s->write(line == "raise\n" ? "ok\n" : "unknown\n");
+                s->disconnectFromServer();
+            });
+        });
+        QCOMPARE(sendFromThread(socketIn("b.socket"), InstanceCommand::Raise, 2000, "tok-7"), HandOver::Delivered);
+        QCOMPARE(lines, QByteArrayList({"raise tok-7\n", "raise\n"}));
     }
 
     void serverKeepsServingOneClientAfterAnother()
@@ -245,7 +295,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("unknown word") << QByteArray("quit\n");
-        QTest::newRow("endless line") << QByteArray(200, 'x');
+        QTest::newRow("endless line") << QByteArray(600, 'x');
     }
     void unknownCommandIsRefused()
     {

@@ -35,9 +35,11 @@ struct Result
 
 // Runs the program to its end while this thread keeps serving events, so
 // that a server in this process can answer it.
-Result runProgram(const QStringList &args, int timeoutMs = 20000)
+Result runProgram(const QStringList &args, int timeoutMs = 20000,
+                  const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(kProgram, args);
     Result r;
     if (!p.waitForStarted(5000))
@@ -145,22 +147,39 @@ private Q_SLOTS:
     void secondStartHandsOver_data()
     {
         QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("launcherToken");
         QTest::addColumn<InstanceCommand>("command");
-        QTest::newRow("say-time") << QStringList{"--say-time"} << InstanceCommand::SayTime;
-        QTest::newRow("plain start") << QStringList{} << InstanceCommand::Raise;
+        QTest::addColumn<QByteArray>("argument");
+        QTest::newRow("say-time") << QStringList{"--say-time"} << QByteArray() << InstanceCommand::SayTime
+                                  << QByteArray();
+        QTest::newRow("plain start") << QStringList{} << QByteArray() << InstanceCommand::Raise << QByteArray();
+        // What lets a Wayland compositor bring the running clock forward.
+        QTest::newRow("plain start with a token") << QStringList{} << QByteArray("launch-42") << InstanceCommand::Raise
+                                                  << QByteArray("launch-42");
+        QTest::newRow("plain start with a damaged token") << QStringList{} << QByteArray("two words")
+                                                          << InstanceCommand::Raise << QByteArray();
+        QTest::newRow("say-time keeps its token") << QStringList{"--say-time"} << QByteArray("launch-43")
+                                                  << InstanceCommand::SayTime << QByteArray();
     }
     void secondStartHandsOver()
     {
         QFETCH(QStringList, args);
+        QFETCH(QByteArray, launcherToken);
         QFETCH(InstanceCommand, command);
+        QFETCH(QByteArray, argument);
         InstanceServer server;
         QVERIFY(server.listen(instanceSocketPath()));
         QSignalSpy received(&server, &InstanceServer::commandReceived);
-        const Result r = runProgram(args);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+        if (!launcherToken.isEmpty())
+            env.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), QString::fromLatin1(launcherToken));
+        const Result r = runProgram(args, 20000, env);
         QVERIFY(r.finished);
         QCOMPARE(r.code, 0);
         QCOMPARE(received.count(), 1);
-        QCOMPARE(received.first().first().value<InstanceCommand>(), command);
+        QCOMPARE(received.first().at(0).value<InstanceCommand>(), command);
+        QCOMPARE(received.first().at(1).toByteArray(), argument);
         // It asked; it did not load a clock of its own.
         QVERIFY(!QFile::exists(settingsFilePath()));
     }

@@ -204,6 +204,33 @@ private Q_SLOTS:
                                                          (screen.height() - kClock.height()) / 2));
     }
 
+    // Where the compositor places windows the program neither moves its
+    // window nor writes the position it reads back (0,0 on Wayland).
+    void keeperLeavesThePlaceToTheWindowSystem_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("a place from another session") << QByteArray("40 30\n");
+        QTest::newRow("a damaged file") << QByteArray("40 30 20");
+        QTest::newRow("no file") << QByteArray();
+    }
+    void keeperLeavesThePlaceToTheWindowSystem()
+    {
+        QFETCH(QByteArray, file);
+        if (!file.isNull())
+            writeFile(windowPositionPath(), file);
+        QWidget window(nullptr, Qt::FramelessWindowHint);
+        window.setFixedSize(kClock);
+        window.move(7, 9);
+        WindowPositionKeeper keeper(&window, windowPositionPath(), WindowPositionKeeper::Placement::ByWindowSystem);
+        keeper.restore();
+        QCOMPARE(window.pos(), QPoint(7, 9));
+        window.move(0, 0);
+        keeper.flush();
+        QCOMPARE(QFile::exists(windowPositionPath()), !file.isNull());
+        if (!file.isNull())
+            QCOMPARE(readAll(windowPositionPath()), file);
+    }
+
     void keeperWritesThePlaceAtTheEndEvenWithoutAMove()
     {
         QWidget window(nullptr, Qt::FramelessWindowHint);
