@@ -123,13 +123,15 @@ public:
     struct Options
     {
         int sampleRate = 44100;
-        // About 46 ms: a thread held up for a few tens of milliseconds by
-        // other work does not make the sound server run dry.
-        int bufferFrames = 2048;
+        // About 93 ms: a thread held up for tens of milliseconds by other
+        // work (the sound server's and this program's helper threads run at
+        // normal priority on most desktops) does not make the server run dry.
+        int bufferFrames = 4096;
         int idleCloseMs = 2000;
-        // How long before a voice's last sample its end is announced: the
-        // time the owner has to start the next clip for a seamless join.
-        int endNoticeMs = 150;
+        // How long before a voice's last sample is mixed its end is
+        // announced: more than one buffer, so that the owner has at least a
+        // buffer's time to start the next clip for a seamless join.
+        int endNoticeMs = 250;
         // Silence sent first when the device opens.
         int leadInMs = 100;
         // Sound a stream must hold before it starts (or starts again after

@@ -168,28 +168,34 @@ void TestAudioOutput::endAnnouncedAhead_data()
 {
     QTest::addColumn<int>("frames");
     QTest::addColumn<int>("noticeMs");
-    QTest::addColumn<qint64>("earliest"); // the notice's lead over the last sample
-    QTest::addColumn<qint64>("latest");
-    const qint64 buffer = 2048;
-    QTest::newRow("long clip") << 88200 << 150 << 6615 - buffer << qint64(6615);
-    QTest::newRow("clip shorter than the notice") << 1000 << 150 << qint64(1000) << qint64(1000 + 4410);
-    QTest::newRow("no notice: at the last sample") << 30000 << 0 << -buffer << qint64(0);
+    QTest::addColumn<int>("earliest"); // the notice's lead over the last sample,
+    QTest::addColumn<int>("latest");   // in buffers after the notice frames
+    // At the first buffer boundary within the notice; a clip shorter than the
+    // notice is announced at once; with no notice, when it is all mixed.
+    QTest::newRow("long clip") << 88200 << 250 << -1 << 0;
+    QTest::newRow("clip shorter than the notice") << 1000 << 250 << -3 << 0;
+    QTest::newRow("no notice: at the last sample") << 30000 << 0 << -1 << 0;
 }
 
 void TestAudioOutput::endAnnouncedAhead()
 {
     QFETCH(int, frames);
     QFETCH(int, noticeMs);
+    QFETCH(int, earliest);
+    QFETCH(int, latest);
     AudioOutput::Options o;
     o.endNoticeMs = noticeMs;
     AudioOutput out(o);
     auto v = out.createClipVoice(constant(frames, 7));
     QVERIFY(out.start(v));
     QTRY_VERIFY_WITH_TIMEOUT(v->endFrame() >= 0, 5000);
-    QFETCH(qint64, earliest);
-    QFETCH(qint64, latest);
+    const qint64 buffer = out.options().bufferFrames;
+    const qint64 notice = qint64(noticeMs) * out.sampleRate() / 1000;
     const qint64 lead = v->endFrame() - v->noticeFrame();
-    QVERIFY2(lead >= earliest && lead <= latest, qPrintable(QStringLiteral("announced %1 frames ahead").arg(lead)));
+    QVERIFY2(lead > notice + earliest * buffer && lead <= notice + latest * buffer,
+             qPrintable(QStringLiteral("announced %1 frames ahead").arg(lead)));
+    if (frames < notice)
+        QCOMPARE(v->noticeFrame(), buffer); // after the first buffer
 }
 
 void TestAudioOutput::leadInBeforeFirstSound_data()
