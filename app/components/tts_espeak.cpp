@@ -3,7 +3,11 @@
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
+#include <atomic>
 
 namespace horavox {
 
@@ -12,11 +16,17 @@ namespace {
 // The voices offered, as the library names them; these are also their
 // display names.
 const char *const kVoices[] = {"en-us", "en"};
+// The library's output rate, the same for every voice.
+constexpr int kRate = 22050;
 
 // The sink of the synthesis in progress; only ever touched under the
 // engine's lock, which the library's single global state demands anyway.
 const TtsEngine::Sink *g_sink = nullptr;
 bool g_stopped = false;
+// The library starts once per process, and what it found then holds for the
+// rest of it, whatever the data folder says later.
+enum class Start { NotYet, Ready, Failed };
+std::atomic<Start> g_start{Start::NotYet};
 
 int synthCallback(short *wav, int frames, espeak_EVENT * /*events*/)
 {
@@ -38,6 +48,7 @@ EspeakEngine::EspeakEngine(const QString &dataPath)
     espeak_ng_ERROR_CONTEXT context = nullptr;
     // The plain espeak_Initialize() ends the whole process when its data is
     // missing; the lower-level calls report it instead.
+    g_start = Start::Failed;
     if (espeak_ng_Initialize(&context) != ENS_OK) {
         espeak_ng_ClearErrorContext(&context);
         return;
@@ -47,6 +58,7 @@ EspeakEngine::EspeakEngine(const QString &dataPath)
     espeak_SetSynthCallback(&synthCallback);
     m_rate = espeak_ng_GetSampleRate();
     m_ready = m_rate > 0 && espeak_ng_SetVoiceByName(kVoices[0]) == ENS_OK;
+    g_start = m_ready ? Start::Ready : Start::Failed;
 }
 
 QStringList EspeakEngine::voiceNames() const
@@ -83,6 +95,28 @@ bool EspeakEngine::synthesize(const QString &text, int voice, int speed, const S
     const bool stopped = g_stopped;
     g_sink = nullptr;
     return status == ENS_OK && !stopped;
+}
+
+std::optional<TtsEngineInfo> espeakInfo(const QString &dataPath)
+{
+    if (g_start == Start::Failed)
+        return std::nullopt;
+    TtsEngineInfo info{QStringLiteral("espeak"), {}, {}};
+    for (const char *v : kVoices) {
+        info.voices << QString::fromLatin1(v);
+        info.rates << kRate;
+    }
+    if (g_start == Start::Ready)
+        return info;
+    // Setting the folder is all the library does here; the phoneme table is
+    // the one file it cannot start without.
+    const QByteArray path = dataPath.toLocal8Bit();
+    espeak_ng_InitializePath(path.isEmpty() ? nullptr : path.constData());
+    const char *folder = nullptr;
+    espeak_Info(&folder);
+    if (!folder || !QFileInfo(QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("phontab"))).isFile())
+        return std::nullopt;
+    return info;
 }
 
 TtsEngine &espeakEngine(const QString &dataPath)

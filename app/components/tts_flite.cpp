@@ -86,6 +86,12 @@ bool FliteEngine::synthesize(const QString &text, int voice, int speed, const Si
     return ok && !ctx.stopped;
 }
 
+TtsEngineInfo fliteInfo()
+{
+    // As the voices registered below; a test holds the two lists together.
+    return {QStringLiteral("flite"), {QStringLiteral("slt"), QStringLiteral("kal")}, {16000, 8000}};
+}
+
 TtsEngine &fliteEngine()
 {
     static FliteEngine engine;
