@@ -197,9 +197,6 @@ AudioOutput::AudioOutput(const Options &options, QObject *parent)
     m_options.endNoticeMs = std::clamp(m_options.endNoticeMs, 0, 2000);
     m_options.leadInMs = std::clamp(m_options.leadInMs, 0, 2000);
     m_options.streamStartMs = std::clamp(m_options.streamStartMs, 0, 5000);
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    introduceStream();
-    m_sdlReady = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(std::max(0, m_options.idleCloseMs));
     connect(&m_idleTimer, &QTimer::timeout, this, [this] {
@@ -224,8 +221,20 @@ AudioOutput::~AudioOutput()
     drain(m_options.endNoticeMs + 1000);
     stopAll();
     closeDevice();
-    if (m_sdlReady)
+    if (m_sdl == SdlState::Ready)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool AudioOutput::sdlReady() const
+{
+    // SDL's audio (and the sound server connection it makes) starts with the
+    // first sound or the first question about devices, not with the program.
+    if (m_sdl == SdlState::NotStarted) {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        introduceStream();
+        m_sdl = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 ? SdlState::Ready : SdlState::Failed;
+    }
+    return m_sdl == SdlState::Ready;
 }
 
 void AudioOutput::drain(int timeoutMs)
@@ -245,7 +254,7 @@ void AudioOutput::drain(int timeoutMs)
 
 int AudioOutput::deviceCount() const
 {
-    if (!m_sdlReady)
+    if (!sdlReady())
         return 0;
     const int listed = SDL_GetNumAudioDevices(0);
     if (listed > 0)
@@ -290,7 +299,7 @@ bool AudioOutput::openDevice()
 {
     if (m_device != 0)
         return true;
-    if (!m_sdlReady)
+    if (!sdlReady())
         return false;
     SDL_AudioSpec want{};
     want.freq = m_options.sampleRate;

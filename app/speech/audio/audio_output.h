@@ -159,6 +159,8 @@ public:
     int sampleRate() const { return m_options.sampleRate; }
     const Options &options() const { return m_options; }
     bool isDeviceOpen() const;
+    // True once SDL's audio has been started (by a sound or a device count).
+    bool isStarted() const { return m_sdl != SdlState::NotStarted; }
 
     std::shared_ptr<AudioVoice> createStreamVoice(const PcmFormat &input);
     std::shared_ptr<AudioVoice> createClipVoice(std::shared_ptr<const std::vector<int16_t>> samples);
@@ -202,8 +204,11 @@ private:
     // Waits until the voices still sounding have reached the device.
     void drain(int timeoutMs);
 
+    bool sdlReady() const;
+
     Options m_options;
-    bool m_sdlReady = false;
+    enum class SdlState { NotStarted, Ready, Failed };
+    mutable SdlState m_sdl = SdlState::NotStarted;
     mutable int m_probedCount = -1;
     uint32_t m_device = 0;
     mutable std::mutex m_lock;

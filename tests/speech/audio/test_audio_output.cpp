@@ -50,6 +50,8 @@ class TestAudioOutput : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void dummyDriverCountsAsOneDevice();
+    void sdlStartsWhenSoundIsNear_data();
+    void sdlStartsWhenSoundIsNear();
     void clipReachesDeviceWhole();
     void finishRunsOnceOnOwnerThread();
     void nextVoiceFollows_data();
@@ -75,6 +77,29 @@ void TestAudioOutput::dummyDriverCountsAsOneDevice()
     AudioOutput out;
     QCOMPARE(out.deviceCount(), 1);
     QVERIFY(!out.isDeviceOpen()); // counting does not leave the device open
+}
+
+void TestAudioOutput::sdlStartsWhenSoundIsNear_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("device count") << "count";
+    QTest::newRow("sound expected") << "prepare";
+    QTest::newRow("sound started") << "start";
+}
+
+void TestAudioOutput::sdlStartsWhenSoundIsNear()
+{
+    QFETCH(QString, action);
+    AudioOutput out;
+    auto voice = out.createClipVoice(constant(100, 1));
+    QVERIFY(!out.isStarted()); // a program that never speaks never starts it
+    if (action == QLatin1String("count"))
+        QCOMPARE(out.deviceCount(), 1);
+    else if (action == QLatin1String("prepare"))
+        QVERIFY(out.prepare());
+    else
+        QVERIFY(out.start(voice));
+    QVERIFY(out.isStarted());
 }
 
 void TestAudioOutput::clipReachesDeviceWhole()
