@@ -7,6 +7,7 @@
 // dropped inside a clip fails the run. Measured once on a quiet machine and
 // once with two busy processes, in the same run.
 //   bench_heard [presses, default 2] [due minutes, default 2]
+//   bench_heard first-press clips|speech   (one press of a fresh program)
 #include "bench_common.h"
 #include "components/direct_ss.h"
 #include "core/clock.h"
@@ -489,6 +490,63 @@ Figures measure(PulseServer &pulse, int presses, int minutes)
     return fig;
 }
 
+void writeSettings(bool speech)
+{
+    // Every 15 minutes, all day, no bleep, nothing at start; the recorded
+    // voice or text-to-speech at the natural speed with the built-in phrase.
+    QDir().mkpath(configDir());
+    const QByteArray settings = speech ? QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n")
+                                       : QByteArray("R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+    for (const auto &[path, bytes] : {std::pair{settingsFilePath(), settings}, std::pair{sliderFilePath(), QByteArray("450\r\n")}}) {
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(bytes);
+    }
+}
+
+// The very first Speak press of a fresh program in one voice mode: the
+// speech engine, if any, starts with it.
+int firstPress(bool speech)
+{
+    writeSettings(speech);
+    ShiftedClock clock;
+    clock.setTime(QTime(7, 45, 5));
+    AudioOutput audio;
+    SdlMediaControl media(&audio);
+    DirectSS engine(&audio, DirectSS::Options{});
+    NoMessages messages;
+    FirstSound first;
+    audio.setTap([&](const int16_t *s, int n) {
+        const qint64 at = audio.framesRendered();
+        std::lock_guard lk(first.lock);
+        if (at == 0)
+            first.openWallMs = nowMs();
+        if (!first.armed || first.wallMs >= 0)
+            return;
+        for (int i = 0; i < n; ++i) {
+            if (s[i] != 0) {
+                first.wallMs = first.openWallMs + 1000.0 * double(at + i) / kRate;
+                return;
+            }
+        }
+    });
+    MainForm window({clock, media, engine, messages});
+    window.Form_Load();
+    window.show();
+    window.startTimers();
+    idleFor(500);
+    const double lead = speech ? 0 : 1000.0 * leadingSilence(clipAtDeviceRate("TIME")) / kRate;
+    first.arm();
+    const double t0 = nowMs();
+    pressSpeak(window, kClickMs);
+    waitUntil([&] { return first.at() >= 0; }, 10000, 1);
+    std::printf("first Speak press to first sample (%s)  %.1f ms\n", speech ? "speech" : "clips",
+                first.at() < 0 ? -1.0 : first.at() - t0 - lead);
+    waitUntil([&] { return engine.TtsBusy() == 0 && window.state().WaveModeText != QLatin1String("playing"); }, 20000, 5);
+    window.saveForExit();
+    return first.at() < 0 ? 1 : 0;
+}
+
 void printRow(const char *what, const QString &quiet, const QString &busy)
 {
     std::printf("%-60s %14s %14s\n", what, qPrintable(quiet), qPrintable(busy));
@@ -503,8 +561,9 @@ QString ms(const Stats &s)
 
 int main(int argc, char **argv)
 {
-    const int presses = argc > 1 ? std::max(1, atoi(argv[1])) : 2;
-    const int minutes = argc > 2 ? std::max(1, atoi(argv[2])) : 2;
+    const bool first = argc > 2 && qstrcmp(argv[1], "first-press") == 0;
+    const int presses = !first && argc > 1 ? std::max(1, atoi(argv[1])) : 2;
+    const int minutes = !first && argc > 2 ? std::max(1, atoi(argv[2])) : 2;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
@@ -519,15 +578,9 @@ int main(int argc, char **argv)
         return 2;
     }
     pulse.pointProcessAtIt();
-
-    // Recorded voice, every 15 minutes, all day, no bleep, nothing at start.
-    QDir().mkpath(configDir());
-    for (const auto &[path, bytes] : {std::pair{settingsFilePath(), QByteArray("R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n")},
-                                      std::pair{sliderFilePath(), QByteArray("450\r\n")}}) {
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-    }
+    if (first)
+        return firstPress(qstrcmp(argv[2], "speech") == 0);
+    writeSettings(false);
 
     const Figures quiet = measure(pulse, presses, minutes);
     Figures busy;
