@@ -3,9 +3,6 @@
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <algorithm>
 #include <atomic>
 
@@ -16,17 +13,20 @@ namespace {
 // The voices offered, as the library names them; these are also their
 // display names.
 const char *const kVoices[] = {"en-us", "en"};
-// The library's output rate, the same for every voice.
-constexpr int kRate = 22050;
 
 // The sink of the synthesis in progress; only ever touched under the
 // engine's lock, which the library's single global state demands anyway.
 const TtsEngine::Sink *g_sink = nullptr;
 bool g_stopped = false;
+
+} // namespace
+
 // The library starts once per process, and what it found then holds for the
 // rest of it, whatever the data folder says later.
 enum class Start { NotYet, Ready, Failed };
 std::atomic<Start> g_start{Start::NotYet};
+
+namespace {
 
 int synthCallback(short *wav, int frames, espeak_EVENT * /*events*/)
 {
@@ -97,32 +97,17 @@ bool EspeakEngine::synthesize(const QString &text, int voice, int speed, const S
     return status == ENS_OK && !stopped;
 }
 
-std::optional<TtsEngineInfo> espeakInfo(const QString &dataPath)
-{
-    if (g_start == Start::Failed)
-        return std::nullopt;
-    TtsEngineInfo info{QStringLiteral("espeak"), {}, {}};
-    for (const char *v : kVoices) {
-        info.voices << QString::fromLatin1(v);
-        info.rates << kRate;
-    }
-    if (g_start == Start::Ready)
-        return info;
-    // Setting the folder is all the library does here; the phoneme table is
-    // the one file it cannot start without.
-    const QByteArray path = dataPath.toLocal8Bit();
-    espeak_ng_InitializePath(path.isEmpty() ? nullptr : path.constData());
-    const char *folder = nullptr;
-    espeak_Info(&folder);
-    if (!folder || !QFileInfo(QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("phontab"))).isFile())
-        return std::nullopt;
-    return info;
-}
-
-TtsEngine &espeakEngine(const QString &dataPath)
-{
-    static EspeakEngine engine(dataPath);
-    return engine;
-}
-
 } // namespace horavox
+
+// The voices module's entries. The data folder is only looked at by the first
+// call; empty means the library's own default.
+extern "C" Q_DECL_EXPORT horavox::TtsEngine *horavox_espeak_engine(const char *dataPath)
+{
+    static horavox::EspeakEngine engine(QString::fromLocal8Bit(dataPath ? dataPath : ""));
+    return &engine;
+}
+
+extern "C" Q_DECL_EXPORT bool horavox_espeak_failed()
+{
+    return horavox::g_start == horavox::Start::Failed;
+}
