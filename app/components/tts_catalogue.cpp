@@ -1,5 +1,6 @@
 #include "components/tts_engine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -22,7 +23,12 @@ QLibrary &voicesModule()
     static std::once_flag once;
     std::call_once(once, [] {
         g_moduleTried = true;
-        const QStringList candidates{QStringLiteral(HORAVOX_VOICES_INSTALLED), QStringLiteral(HORAVOX_VOICES_BUILT)};
+        // Installed beside the program (found from where the program is, so
+        // that a package staged under any prefix works), else where it was
+        // built, for a program run from its build folder.
+        const QStringList candidates{
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../" HORAVOX_VOICES_INSTALLED)),
+            QStringLiteral(HORAVOX_VOICES_BUILT)};
         for (const QString &file : candidates) {
             if (!QFileInfo::exists(file))
                 continue;
