@@ -1,8 +1,8 @@
 #include "audio_output.h"
 
 #include "speech/audio/pcm_convert.h"
+#include "speech/audio/sdl_audio.h"
 
-#include <SDL.h>
 
 #include <algorithm>
 #include <chrono>
@@ -168,11 +168,11 @@ void toDevice(const int32_t *acc, int16_t *out, int frames)
 
 // Set before SDL starts its audio: the sound server reads them when the
 // program connects. What the user has set in the environment wins.
-void introduceStream()
+void introduceStream(const SdlAudio &sdl)
 {
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, AudioOutput::kApplicationName);
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, AudioOutput::kStreamName);
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, AudioOutput::kMediaRole);
+    sdl.SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, AudioOutput::kApplicationName);
+    sdl.SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, AudioOutput::kStreamName);
+    sdl.SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, AudioOutput::kMediaRole);
     // SDL's pulseaudio driver names neither an icon nor a role; libpulse
     // adds these properties to every stream the program opens.
     if (qEnvironmentVariableIsEmpty("PULSE_PROP_application.icon_name"))
@@ -182,7 +182,7 @@ void introduceStream()
     // The device thread asks for real-time scheduling where the system
     // grants it (rtkit, or the rights to); without it the buffer alone has
     // to carry the sound through a busy spell.
-    SDL_SetHint(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL, "1");
+    sdl.SetHint(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL, "1");
 }
 
 } // namespace
@@ -222,7 +222,7 @@ AudioOutput::~AudioOutput()
     stopAll();
     closeDevice();
     if (m_sdl == SdlState::Ready)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdlAudio()->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool AudioOutput::sdlReady() const
@@ -230,9 +230,14 @@ bool AudioOutput::sdlReady() const
     // SDL's audio (and the sound server connection it makes) starts with the
     // first sound or the first question about devices, not with the program.
     if (m_sdl == SdlState::NotStarted) {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        introduceStream();
-        m_sdl = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 ? SdlState::Ready : SdlState::Failed;
+        const SdlAudio *sdl = sdlAudio();
+        if (!sdl) {
+            m_sdl = SdlState::Failed;
+            return false;
+        }
+        sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        introduceStream(*sdl);
+        m_sdl = sdl->InitSubSystem(SDL_INIT_AUDIO) == 0 ? SdlState::Ready : SdlState::Failed;
     }
     return m_sdl == SdlState::Ready;
 }
@@ -256,7 +261,7 @@ int AudioOutput::deviceCount() const
 {
     if (!sdlReady())
         return 0;
-    const int listed = SDL_GetNumAudioDevices(0);
+    const int listed = sdlAudio()->GetNumAudioDevices(0);
     if (listed > 0)
         return listed;
     if (m_device != 0)
@@ -271,10 +276,10 @@ int AudioOutput::deviceCount() const
         want.channels = 1;
         want.samples = Uint16(m_options.bufferFrames);
         SDL_AudioSpec have{};
-        const SDL_AudioDeviceID probe = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        const SDL_AudioDeviceID probe = sdlAudio()->OpenAudioDevice(nullptr, 0, &want, &have, 0);
         m_probedCount = probe != 0 ? 1 : 0;
         if (probe != 0)
-            SDL_CloseAudioDevice(probe);
+            sdlAudio()->CloseAudioDevice(probe);
     }
     return m_probedCount;
 }
@@ -311,7 +316,7 @@ bool AudioOutput::openDevice()
     SDL_AudioSpec have{};
     // No format changes allowed: SDL converts behind the callback, so the
     // callback (and the tap) always sees the device format asked for.
-    const SDL_AudioDeviceID dev = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    const SDL_AudioDeviceID dev = sdlAudio()->OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (dev == 0)
         return false;
     {
@@ -323,7 +328,7 @@ bool AudioOutput::openDevice()
     }
     m_framesRendered = 0;
     m_device = dev;
-    SDL_PauseAudioDevice(dev, 0);
+    sdlAudio()->PauseAudioDevice(dev, 0);
     Q_EMIT deviceOpened();
     return true;
 }
@@ -335,7 +340,7 @@ void AudioOutput::closeDevice()
     m_idleTimer.stop();
     // Joins the device thread; the output lock must not be held here or the
     // callback could wait on it forever.
-    SDL_CloseAudioDevice(m_device);
+    sdlAudio()->CloseAudioDevice(m_device);
     m_device = 0;
     Q_EMIT deviceClosed();
 }
