@@ -81,7 +81,7 @@ struct Stats
             return -1;
         std::vector<double> s = v;
         std::sort(s.begin(), s.end());
-        return s[std::min(s.size() - 1, size_t(q * double(s.size() - 1) + 0.5))];
+        return s[std::min(s.size() - 1, size_t(q * double(s.size() - 1)))];
     }
     double max() const { return v.empty() ? -1 : *std::max_element(v.begin(), v.end()); }
 };
