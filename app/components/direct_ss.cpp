@@ -12,23 +12,26 @@ namespace horavox {
 DirectSS::DirectSS(QObject *parent) : DirectSS(nullptr, Options{}, parent) {}
 
 DirectSS::DirectSS(AudioOutput *output, const Options &options, QObject *parent)
-    : SpeechEngine(parent), m_output(output ? output : new AudioOutput(this))
+    : SpeechEngine(parent), m_output(output ? output : new AudioOutput(this)), m_espeakDataPath(options.espeakDataPath)
 {
-    if (options.engines & Flite) {
-        if (TtsEngine &e = fliteEngine(); e.isReady())
-            m_engines.push_back(&e);
-    }
+    auto add = [this](const TtsEngineInfo &info, int flag) {
+        auto e = std::make_unique<Engine>();
+        e->info = info;
+        e->flag = flag;
+        m_engines.push_back(std::move(e));
+    };
+    if (options.engines & Flite)
+        add(fliteInfo(), Flite);
     if (options.engines & Espeak) {
-        if (TtsEngine &e = espeakEngine(options.espeakDataPath); e.isReady())
-            m_engines.push_back(&e);
+        if (const auto info = espeakInfo(options.espeakDataPath))
+            add(*info, Espeak);
     }
     for (int i = 0; i < int(m_engines.size()); ++i) {
-        const QStringList names = m_engines[size_t(i)]->voiceNames();
-        for (int v = 0; v < names.size(); ++v)
-            m_voices.push_back({i, v, names.at(v)});
+        const TtsEngineInfo &info = m_engines[size_t(i)]->info;
+        for (int v = 0; v < info.voices.size(); ++v)
+            m_voices.push_back({i, v, info.voices.at(v), info.rates.value(v)});
     }
     setCurrentEngine(0);
-    m_worker = std::thread([this] { run(); });
 }
 
 DirectSS::~DirectSS()
@@ -43,15 +46,47 @@ DirectSS::~DirectSS()
         voice = std::move(m_voice);
     }
     m_wake.notify_all();
-    m_worker.join();
+    if (m_worker.joinable())
+        m_worker.join();
     m_output->stop(voice);
+}
+
+bool DirectSS::usable(int engine) const
+{
+    return engine >= 0 && engine < int(m_engines.size()) && !m_engines[size_t(engine)]->failed;
+}
+
+bool DirectSS::engineStarted() const
+{
+    std::lock_guard lk(m_lock);
+    return std::any_of(m_engines.begin(), m_engines.end(), [](const auto &e) { return e->started != nullptr; });
+}
+
+TtsEngine *DirectSS::startEngine(int engine)
+{
+    Engine &e = *m_engines[size_t(engine)];
+    {
+        std::lock_guard lk(m_lock);
+        if (e.started || e.failed)
+            return e.started;
+    }
+    TtsEngine &started = e.flag == Flite ? fliteEngine() : espeakEngine(m_espeakDataPath);
+    const bool ready = started.isReady() && started.voiceNames() == e.info.voices;
+    std::lock_guard lk(m_lock);
+    if (ready)
+        e.started = &started;
+    else
+        e.failed = true;
+    return e.started;
 }
 
 QStringList DirectSS::engineNames() const
 {
     QStringList names;
-    for (const TtsEngine *e : m_engines)
-        names << e->engineName();
+    for (int i = 0; i < int(m_engines.size()); ++i) {
+        if (usable(i))
+            names << m_engines[size_t(i)]->info.name;
+    }
     return names;
 }
 
@@ -64,9 +99,8 @@ bool DirectSS::setCurrentEngine(int engine)
 {
     if (engine < 0 || engine >= int(m_engines.size()))
         return false;
-    const int wanted = m_engines[size_t(engine)]->defaultVoice();
     for (int i = 0; i < int(m_voices.size()); ++i) {
-        if (m_voices[size_t(i)].engine == engine && m_voices[size_t(i)].voice == wanted) {
+        if (m_voices[size_t(i)].engine == engine && m_voices[size_t(i)].voice == 0) {
             m_currentVoice = i;
             return true;
         }
@@ -89,7 +123,10 @@ void DirectSS::TtsSetSpeed(qint32 speed)
 
 qint16 DirectSS::TtsEngineCount() const
 {
-    return qint16(m_engines.size());
+    qint16 n = 0;
+    for (int i = 0; i < int(m_engines.size()); ++i)
+        n += usable(i) ? 1 : 0;
+    return n;
 }
 
 qint32 DirectSS::TtsCurrentVoice() const
@@ -115,8 +152,9 @@ void DirectSS::TtsSpeak(const QString &sentence)
     if (m_voices.empty())
         return;
     const VoiceRef &ref = m_voices[size_t(m_currentVoice)];
-    TtsEngine *engine = m_engines[size_t(ref.engine)];
-    const int rate = engine->sampleRate(ref.voice);
+    if (!usable(ref.engine))
+        return;
+    const int rate = ref.rate;
     std::shared_ptr<AudioVoice> fresh;
     {
         std::lock_guard lk(m_lock);
@@ -128,8 +166,10 @@ void DirectSS::TtsSpeak(const QString &sentence)
             m_voiceRate = rate;
             m_cancel = std::make_shared<std::atomic<bool>>(false);
         }
-        m_jobs.push_back({engine, sentence, ref.voice, m_speed, m_voice, m_cancel});
+        m_jobs.push_back({ref.engine, sentence, ref.voice, m_speed, m_voice, m_cancel});
         ++m_pending;
+        if (!m_worker.joinable())
+            m_worker = std::thread([this] { run(); });
     }
     if (fresh) {
         QPointer<DirectSS> self(this);
@@ -137,8 +177,8 @@ void DirectSS::TtsSpeak(const QString &sentence)
             if (self)
                 self->refreshBusy();
         });
-        // Started before any sample exists: the device then plays each piece
-        // the moment the worker hands it over.
+        // Started before any sample exists: the device opens (and its
+        // lead-in passes) while the worker makes the first samples.
         m_output->start(fresh);
     }
     m_wake.notify_one();
@@ -172,10 +212,13 @@ void DirectSS::run()
             job = std::move(m_jobs.front());
             m_jobs.pop_front();
         }
-        if (!*job.cancel) {
+        // The engine starts with the first sentence that needs it, here and
+        // not on the owner's thread, which goes on showing the time.
+        TtsEngine *engine = *job.cancel ? nullptr : startEngine(job.engine);
+        if (engine) {
             const auto &cancel = job.cancel;
             const auto &out = job.out;
-            job.engine->synthesize(job.text, job.voice, job.speed,
+            engine->synthesize(job.text, job.voice, job.speed,
                                    [&](const int16_t *samples, int frames) {
                                        if (*cancel)
                                            return false;

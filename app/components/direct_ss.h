@@ -1,5 +1,6 @@
 #pragma once
 #include "components/speech_engine.h"
+#include "components/tts_engine.h"
 
 #include <QStringList>
 
@@ -17,10 +18,16 @@ class AudioOutput;
 class AudioVoice;
 class TtsEngine;
 
-// The speech engine of the program: the engines that could be started
-// (flite, eSpeak NG), one current voice, synthesis on a worker thread and the
-// sound through the shared AudioOutput. A sentence handed over while another
-// is being spoken follows it without a pause.
+// The speech engine of the program: the engines that can be started (flite,
+// eSpeak NG), one current voice, synthesis on a worker thread and the sound
+// through the shared AudioOutput. A sentence handed over while another is
+// being spoken follows it without a pause.
+//
+// Starting an engine costs time and memory, so at construction the engines
+// are only looked for (built in, data present); the engine of a voice starts
+// on the worker thread when that voice first speaks. The count, names and
+// voices come from that look. An engine that then fails to start is left out
+// from that moment on.
 class DirectSS : public SpeechEngine
 {
     Q_OBJECT
@@ -48,6 +55,8 @@ public:
 
     // Engine names in index order ("flite", "espeak").
     QStringList engineNames() const;
+    // True once the engine of some voice has been started.
+    bool engineStarted() const;
     int currentEngine() const;
     // Makes the engine's default voice current; false for a bad index.
     bool setCurrentEngine(int engine);
@@ -56,15 +65,23 @@ public:
     AudioOutput *output() const { return m_output; }
 
 private:
+    struct Engine
+    {
+        TtsEngineInfo info;
+        int flag;
+        TtsEngine *started = nullptr; // set by the worker
+        std::atomic<bool> failed{false};
+    };
     struct VoiceRef
     {
         int engine;
         int voice; // index within the engine
         QString name;
+        int rate;
     };
     struct Job
     {
-        TtsEngine *engine;
+        int engine;
         QString text;
         int voice;
         int speed;
@@ -72,12 +89,15 @@ private:
         std::shared_ptr<std::atomic<bool>> cancel;
     };
 
+    bool usable(int engine) const;
+    TtsEngine *startEngine(int engine); // on the worker thread
     void run();
     void refreshBusyLater();
     void refreshBusy();
 
     AudioOutput *m_output = nullptr;
-    std::vector<TtsEngine *> m_engines;
+    QString m_espeakDataPath;
+    std::vector<std::unique_ptr<Engine>> m_engines;
     std::vector<VoiceRef> m_voices;
     int m_currentVoice = 0;
     qint32 m_speed = 135;
@@ -91,7 +111,7 @@ private:
     int m_voiceRate = 0;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     bool m_quit = false;
-    std::thread m_worker;
+    std::thread m_worker; // started with the first sentence
 };
 
 } // namespace horavox

@@ -1,9 +1,11 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace horavox {
 
@@ -30,6 +32,21 @@ public:
     // failed or was stopped by the sink.
     virtual bool synthesize(const QString &text, int voice, int speed, const Sink &sink) = 0;
 };
+
+// What is known of an engine without starting it: enough to show it, count
+// it and open a sound stream for it, for a fraction of what starting costs.
+struct TtsEngineInfo
+{
+    QString name;
+    QStringList voices; // display names, in the engine's voice order
+    QVector<int> rates; // samples per second, one per voice
+};
+
+// flite and its voices are built into the program.
+TtsEngineInfo fliteInfo();
+// eSpeak NG needs its data folder; none is returned when the data is not
+// there. An empty folder name means the library's own default.
+std::optional<TtsEngineInfo> espeakInfo(const QString &dataPath = QString());
 
 // The process-wide engines; never null, but possibly not ready.
 TtsEngine &fliteEngine();

@@ -4,6 +4,7 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
+#include <atomic>
 
 namespace horavox {
 
@@ -17,6 +18,15 @@ const char *const kVoices[] = {"en-us", "en"};
 // engine's lock, which the library's single global state demands anyway.
 const TtsEngine::Sink *g_sink = nullptr;
 bool g_stopped = false;
+
+} // namespace
+
+// The library starts once per process, and what it found then holds for the
+// rest of it, whatever the data folder says later.
+enum class Start { NotYet, Ready, Failed };
+std::atomic<Start> g_start{Start::NotYet};
+
+namespace {
 
 int synthCallback(short *wav, int frames, espeak_EVENT * /*events*/)
 {
@@ -38,6 +48,7 @@ EspeakEngine::EspeakEngine(const QString &dataPath)
     espeak_ng_ERROR_CONTEXT context = nullptr;
     // The plain espeak_Initialize() ends the whole process when its data is
     // missing; the lower-level calls report it instead.
+    g_start = Start::Failed;
     if (espeak_ng_Initialize(&context) != ENS_OK) {
         espeak_ng_ClearErrorContext(&context);
         return;
@@ -47,6 +58,7 @@ EspeakEngine::EspeakEngine(const QString &dataPath)
     espeak_SetSynthCallback(&synthCallback);
     m_rate = espeak_ng_GetSampleRate();
     m_ready = m_rate > 0 && espeak_ng_SetVoiceByName(kVoices[0]) == ENS_OK;
+    g_start = m_ready ? Start::Ready : Start::Failed;
 }
 
 QStringList EspeakEngine::voiceNames() const
@@ -85,10 +97,17 @@ bool EspeakEngine::synthesize(const QString &text, int voice, int speed, const S
     return status == ENS_OK && !stopped;
 }
 
-TtsEngine &espeakEngine(const QString &dataPath)
+} // namespace horavox
+
+// The voices module's entries. The data folder is only looked at by the first
+// call; empty means the library's own default.
+extern "C" Q_DECL_EXPORT horavox::TtsEngine *horavox_espeak_engine(const char *dataPath)
 {
-    static EspeakEngine engine(dataPath);
-    return engine;
+    static horavox::EspeakEngine engine(QString::fromLocal8Bit(dataPath ? dataPath : ""));
+    return &engine;
 }
 
-} // namespace horavox
+extern "C" Q_DECL_EXPORT bool horavox_espeak_failed()
+{
+    return horavox::g_start == horavox::Start::Failed;
+}

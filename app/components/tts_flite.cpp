@@ -86,10 +86,11 @@ bool FliteEngine::synthesize(const QString &text, int voice, int speed, const Si
     return ok && !ctx.stopped;
 }
 
-TtsEngine &fliteEngine()
-{
-    static FliteEngine engine;
-    return engine;
-}
-
 } // namespace horavox
+
+// The voices module's entry: one engine per process.
+extern "C" Q_DECL_EXPORT horavox::TtsEngine *horavox_flite_engine()
+{
+    static horavox::FliteEngine engine;
+    return &engine;
+}

@@ -137,6 +137,9 @@ void MainForm::Form_Load()
     m_ui->Image2->setPixmap(bitmapResource(QStringLiteral("IMAGE2")));
 
     connectSkinButton(m_ui->SpeakB, &m_speakHolder, &MainForm::speakNow);
+    // Pressed, the button is about to speak: the device wakes while the
+    // finger is still down.
+    connect(m_ui->SpeakB, &ImageControl::mouseDown, this, [this] { m_services.media.prepare(); });
     connectSkinButton(m_ui->SettingsB, &m_settingsHolder, &MainForm::openSettings);
     connectSkinButton(m_ui->Min, &m_minHolder, &MainForm::showMinimized);
     connectSkinButton(m_ui->CloseB, &m_closeHolder, &MainForm::closeSequence);
@@ -261,6 +264,7 @@ void MainForm::Timer1_Timer()
         m_ui->Numeron1->setDigitDisplay(face.digits);
         m_ui->Label1->setText(face.suffix);
     }
+    prepareForDueMinute(t);
     scheduleDispatch();
 }
 
@@ -284,6 +288,17 @@ void MainForm::setLamp(bool speaking)
 {
     m_ui->SheerPicture1->setVisible(speaking);
     m_ui->SheerPicture2->setVisible(!speaking);
+}
+
+void MainForm::prepareForDueMinute(const QDateTime &t)
+{
+    // The second before a due minute: the sound device wakes now, so that
+    // its lead-in and the sound server's wake-up are over when the minute
+    // comes and the announcement starts at once.
+    if (t.time().second() != 59 || !m_state.InTimeWindow)
+        return;
+    if (dueMinutes(m_state.AnnounceInterval).contains((t.time().minute() + 1) % 60))
+        m_services.media.prepare();
 }
 
 bool MainForm::IsWavePlaying(const QString &sAlias)
@@ -415,7 +430,9 @@ void MainForm::connectSkinButton(ImageControl *button, QPixmap *holder, void (Ma
 void MainForm::speakNow()
 {
     const QString t = mediumTimeText(now().time());
-    if (m_settings->ttsSelected() && m_state.WaveModeText != kPlaying) {
+    // A press while the engine still speaks is let go, as one during a clip
+    // is: cutting the sentence to start it again is heard as a stutter.
+    if (m_settings->ttsSelected() && m_state.WaveModeText != kPlaying && m_services.engine.TtsBusy() == 0) {
         m_services.engine.TtsStop();
         m_services.engine.TtsSetSpeed(m_settings->speed());
         m_services.engine.TtsSpeak(TimeSentence(m_settings->phrase(), t));

@@ -119,6 +119,7 @@ protected:
 
 private:
     void connectSkinButton(ImageControl *button, QPixmap *holder, void (MainForm::*action)());
+    void prepareForDueMinute(const QDateTime &t);
     void playClip(const QString &clipName);
     void playClips(const QStringList &clips);
     void scheduleDispatch();

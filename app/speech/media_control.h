@@ -21,6 +21,9 @@ public:
     virtual int waveOutDeviceCount() const = 0;
     // Length in milliseconds of the clip open under an alias, or -1.
     virtual qint64 lengthMs(const QString &alias) const = 0;
+    // A sound is likely within a second or two: a player that needs time to
+    // wake its device may start now.
+    virtual void prepare() {}
 
 Q_SIGNALS:
     // Emitted when a clip playing under an alias has been heard to its end (or

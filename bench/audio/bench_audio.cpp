@@ -173,6 +173,9 @@ int main(int argc, char **argv)
             probe.record(true);
             play(mc, clipA);
             play(mc, clipB);
+            // The end is announced ahead of the last sample: the rest of the
+            // second clip is still to come.
+            waitUntil([&] { return out.activeVoices() == 0; }, 5000);
             const std::vector<int16_t> s = probe.samples();
             probe.record(false);
             const auto aEnd = std::find(s.rbegin(), s.rend(), int16_t(1000)).base() - s.begin();

@@ -31,6 +31,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int seconds = argc > 1 ? qMax(5, atoi(argv[1])) : 60;
+    // "speech": the settings choose text-to-speech; otherwise the recorded voice.
+    const bool speech = argc > 2 && qstrcmp(argv[2], "speech") == 0;
     QTemporaryDir home;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
@@ -47,7 +49,8 @@ int main(int argc, char **argv)
     slider.close();
     QFile settings(home.path() + QStringLiteral("/config/horavox/SettingsSetup.txt"));
     if (settings.open(QIODevice::WriteOnly))
-        settings.write("R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+        settings.write(speech ? "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n"
+                              : "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
     settings.close();
 
     QProcess ref, hv;

@@ -1,7 +1,9 @@
 // Time from process start to the first shown window, and resident memory at
 // that moment: Horavox against a minimal Qt Widgets window, in the same run.
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -50,7 +52,15 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
+    // "speech": the settings choose text-to-speech; otherwise the recorded voice.
+    const bool speech = argc > 2 && qstrcmp(argv[2], "speech") == 0;
     QTemporaryDir home;
+    QDir().mkpath(home.path() + QStringLiteral("/config/horavox"));
+    QFile settings(home.path() + QStringLiteral("/config/horavox/SettingsSetup.txt"));
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write(speech ? "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n"
+                              : "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+    settings.close();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HORAVOX_BENCH_SHOWN"), QStringLiteral("quit"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
@@ -74,7 +84,8 @@ int main(int argc, char **argv)
         appKb.push_back(double(a.rssKb));
     }
     const double rm = median(refMs), am = median(appMs), rk = median(refKb), ak = median(appKb);
-    std::printf("%-34s %10s %10s %8s\n", "startup (median of runs)", "horavox", "reference", "ratio");
+    std::printf("%-34s %10s %10s %8s  (%s)\n", "startup (median of runs)", "horavox", "reference", "ratio",
+                speech ? "speech" : "clips");
     std::printf("%-34s %10.1f %10.1f %8.2f\n", "time to first shown window, ms", am, rm, am / rm);
     std::printf("%-34s %10.0f %10.0f %8.2f\n", "resident memory at that time, kB", ak, rk, ak / rk);
     return 0;

@@ -422,15 +422,61 @@ private Q_SLOTS:
         QCOMPARE(rig.media.played, QStringList({kTimeClip, clip("9"), clip("5"), clip("AM")}));
     }
 
+    void speakWithTextToSpeech_data()
+    {
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<QStringList>("spoken");
+        QTest::newRow("engine silent") << false << QStringList{QStringLiteral("The Time is Now 05:04 PM")};
+        // A second press while the first sentence is heard starts nothing.
+        QTest::newRow("engine speaking") << true << QStringList{};
+    }
+
     void speakWithTextToSpeech()
     {
+        QFETCH(bool, busy);
+        QFETCH(QStringList, spoken);
         Rig rig("T\r\n180\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
         rig.clock.setTime(QTime(17, 4, 30));
+        rig.engine.busy = busy;
         rig.form->speakNow();
-        QCOMPARE(rig.engine.spoken, QStringList({QStringLiteral("The Time is Now 05:04 PM")}));
-        QCOMPARE(rig.engine.speeds, QVector<qint32>({180}));
-        QVERIFY(rig.engine.stops >= 1);
+        QCOMPARE(rig.engine.spoken, spoken);
+        QCOMPARE(rig.engine.speeds, QVector<qint32>(spoken.size(), 180));
+        QCOMPARE(rig.engine.stops > 0, !busy);
         QVERIFY(rig.media.played.isEmpty());
+    }
+
+    void soundWokenAheadOfDueMinute_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QTime>("tick");
+        QTest::addColumn<int>("prepares");
+        QTest::newRow("second before a due minute") << kQuietSettings << QTime(9, 14, 59) << 1;
+        QTest::newRow("two seconds before") << kQuietSettings << QTime(9, 14, 58) << 0;
+        QTest::newRow("before a minute not due") << kQuietSettings << QTime(9, 15, 59) << 0;
+        QTest::newRow("before the hour") << kQuietSettings << QTime(9, 59, 59) << 1;
+        QTest::newRow("outside the speaking window")
+            << QByteArray("R\r\n0\r\n10\r\n00\r\nA\r\n11\r\n00\r\nA\r\n0\r\n") << QTime(9, 14, 59) << 0;
+    }
+
+    void soundWokenAheadOfDueMinute()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QTime, tick);
+        Rig rig(settings);
+        rig.tickAt(tick.addSecs(-tick.second())); // the minute's check has run
+        rig.media.prepares = 0;
+        rig.tickAt(tick);
+        QTEST(rig.media.prepares, "prepares");
+    }
+
+    void speakPressWakesTheSound()
+    {
+        Rig rig;
+        QTest::mousePress(rig.ui().SpeakB, Qt::LeftButton);
+        QCOMPARE(rig.media.prepares, 1);
+        QVERIFY(rig.media.played.isEmpty()); // the words come on release
+        QTest::mouseRelease(rig.ui().SpeakB, Qt::LeftButton);
+        QCOMPARE(rig.media.played.size(), 5);
     }
 
     void sliderShowsMinutesWhileDragged()

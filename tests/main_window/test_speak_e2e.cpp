@@ -1,7 +1,7 @@
 // The whole road of an on-demand announcement: the main window at a fake
 // 9:05 AM, the Speak button pressed, the real clip player rendering through
 // SDL's disk driver. What reaches the "device" must be the five clips in
-// order, each whole, one straight after the other.
+// order, each whole, each starting on the sample after the last one's end.
 #include "main_window/main_form.h"
 
 #include "core/message_sink.h"
@@ -72,7 +72,12 @@ private Q_SLOTS:
         FakeSpeechEngine engine;
         NoMessages messages;
         {
-            AudioOutput output(AudioOutput::Options{44100, 256, 200});
+            // A long end notice: the join must not depend on how soon this
+            // thread answers on a busy machine.
+            AudioOutput::Options options;
+            options.idleCloseMs = 200;
+            options.endNoticeMs = 1000;
+            AudioOutput output(options);
             SdlMediaControl media(&output);
             MainForm form(MainFormServices{clock, media, engine, messages});
             form.Form_Load();
@@ -109,8 +114,7 @@ private Q_SLOTS:
             previousEnd = start + qint64(clip.size());
             from = at + qint64(clip.size());
         }
-        qInfo("longest gap between clips: %.2f ms", worstGap * 1000.0 / 44100.0);
-        QVERIFY2(worstGap <= 441, qPrintable(QStringLiteral("gap of %1 samples").arg(worstGap)));
+        QVERIFY2(worstGap == 0, qPrintable(QStringLiteral("gap of %1 samples").arg(worstGap)));
     }
 };
 

@@ -7,7 +7,6 @@
 #include "speech/audio/sdl_media_control.h"
 #include "test_main.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 using namespace horavox;
@@ -65,10 +64,9 @@ private Q_SLOTS:
         RecordingSink sink;
         MainForm form(MainFormServices{clock, media, engine, sink});
         form.Form_Load();
-        QElapsedTimer wall;
-        wall.start();
         form.speakNow();
-        QVERIFY2(wall.elapsed() < 2000, qPrintable(QString::number(wall.elapsed())));
+        // The player's wait runs on the fake clock, which stands still here:
+        // a wait for this device would never end and hit the test's limit.
         QCOMPARE(sink.shown, QStringList{QStringLiteral("Sound Card Check|Your system cannot play WAV files")});
         QCOMPARE(media.waveOutDeviceCount(), 0);
         // The clock runs on: the next due minute tries its clips and returns,

@@ -7,7 +7,6 @@
 #include "test_main.h"
 #include "ui_main_form.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,11 +58,10 @@ private Q_SLOTS:
         RecordingSink sink;
         MainForm form(MainFormServices{clock, media, engine, sink});
         form.Form_Load();
-        QElapsedTimer wall;
-        wall.start();
         for (int i = 0; i < rounds; ++i)
             form.speakNow();
-        QVERIFY2(wall.elapsed() < 3000, qPrintable(QString::number(wall.elapsed())));
+        // The player's wait runs on the fake clock, which stands still here:
+        // a wait for this device would never end and hit the test's limit.
         QVERIFY(form.state().WaveModeText != QLatin1String("playing"));
         QVERIFY(!form.ui()->SheerPicture1->isVisibleTo(&form));
         // The device is listed, so the sound-card message is not the answer.

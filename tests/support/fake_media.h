@@ -18,6 +18,7 @@ public:
     int devices = 1;
     int queriesPerClip = 3;      // mode queries answered "playing" per clip
     std::function<void()> onQuery; // runs inside each "playing" wait
+    int prepares = 0;            // times a sound was announced as coming
 
     int sendString(const QString &command, QString *reply = nullptr) override
     {
@@ -72,6 +73,7 @@ public:
     }
     int waveOutDeviceCount() const override { return devices; }
     qint64 lengthMs(const QString &) const override { return m_open.isEmpty() ? -1 : 500; }
+    void prepare() override { ++prepares; }
 
 private:
     QString m_open;

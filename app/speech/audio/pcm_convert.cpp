@@ -1,6 +1,6 @@
 #include "pcm_convert.h"
 
-#include <SDL.h>
+#include "speech/audio/sdl_audio.h"
 
 #include <algorithm>
 
@@ -18,10 +18,10 @@ bool usable(const PcmFormat &f)
 
 PcmConverter::PcmConverter(const PcmFormat &input, int targetRate)
 {
-    if (!usable(input) || targetRate < 1000)
+    if (!usable(input) || targetRate < 1000 || !sdlAudio())
         return;
     const SDL_AudioFormat src = input.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    m_stream = SDL_NewAudioStream(src, Uint8(input.channels), input.sampleRate, AUDIO_S16SYS, 1,
+    m_stream = sdlAudio()->NewAudioStream(src, Uint8(input.channels), input.sampleRate, AUDIO_S16SYS, 1,
                                   targetRate);
     m_input = input;
     m_targetRate = targetRate;
@@ -30,7 +30,7 @@ PcmConverter::PcmConverter(const PcmFormat &input, int targetRate)
 PcmConverter::~PcmConverter()
 {
     if (m_stream)
-        SDL_FreeAudioStream(m_stream);
+        sdlAudio()->FreeAudioStream(m_stream);
 }
 
 void PcmConverter::put(const void *bytes, qsizetype size, std::vector<int16_t> &out)
@@ -43,7 +43,7 @@ void PcmConverter::put(const void *bytes, qsizetype size, std::vector<int16_t> &
     constexpr qsizetype kSlice = 4096;
     while (size > 0) {
         const qsizetype n = std::min(size, kSlice);
-        if (SDL_AudioStreamPut(m_stream, p, int(n)) != 0)
+        if (sdlAudio()->AudioStreamPut(m_stream, p, int(n)) != 0)
             return;
         m_inFrames += n / m_input.bytesPerFrame();
         drain(out);
@@ -64,7 +64,7 @@ void PcmConverter::flush(std::vector<int16_t> &out)
                          m_input.bitsPerSample == 8 ? char(0x80) : char(0));
     const qint64 inFrames = m_inFrames;
     put(pad.constData(), pad.size(), out);
-    SDL_AudioStreamFlush(m_stream);
+    sdlAudio()->AudioStreamFlush(m_stream);
     drain(out);
     const qint64 wanted = (inFrames * m_targetRate + m_input.sampleRate / 2) / m_input.sampleRate;
     if (m_outFrames > wanted) {
@@ -72,25 +72,25 @@ void PcmConverter::flush(std::vector<int16_t> &out)
         m_outFrames = wanted;
     }
     // Ready for more input as a fresh piece of sound.
-    SDL_AudioStreamClear(m_stream);
+    sdlAudio()->AudioStreamClear(m_stream);
     m_inFrames = 0;
     m_outFrames = 0;
 }
 
 void PcmConverter::drain(std::vector<int16_t> &out)
 {
-    int avail = SDL_AudioStreamAvailable(m_stream);
+    int avail = sdlAudio()->AudioStreamAvailable(m_stream);
     while (avail > 0) {
         const size_t old = out.size();
         out.resize(old + size_t(avail) / sizeof(int16_t));
-        const int got = SDL_AudioStreamGet(m_stream, out.data() + old, avail);
+        const int got = sdlAudio()->AudioStreamGet(m_stream, out.data() + old, avail);
         if (got <= 0) {
             out.resize(old);
             return;
         }
         out.resize(old + size_t(got) / sizeof(int16_t));
         m_outFrames += got / qint64(sizeof(int16_t));
-        avail = SDL_AudioStreamAvailable(m_stream);
+        avail = sdlAudio()->AudioStreamAvailable(m_stream);
     }
 }
 

@@ -70,6 +70,11 @@ qint64 SdlMediaControl::lengthMs(const QString &alias) const
     return it == m_entries.cend() ? -1 : it->lengthMs;
 }
 
+void SdlMediaControl::prepare()
+{
+    m_output->prepare();
+}
+
 int SdlMediaControl::sendString(const QString &command, QString *reply)
 {
     if (reply)

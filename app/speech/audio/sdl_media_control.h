@@ -40,6 +40,7 @@ public:
     int sendString(const QString &command, QString *reply = nullptr) override;
     int waveOutDeviceCount() const override;
     qint64 lengthMs(const QString &alias) const override;
+    void prepare() override;
 
     // The folder clip names are looked up in; the data folder by default.
     void setClipFolder(const QString &folder);

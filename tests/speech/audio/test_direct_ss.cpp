@@ -1,4 +1,5 @@
 #include "components/direct_ss.h"
+#include "components/tts_engine.h"
 #include "speech/audio/audio_output.h"
 #include "tap_recorder.h"
 #include "test_main.h"
@@ -54,6 +55,10 @@ private Q_SLOTS:
     void speakAfterStopSpeaksAgain_data();
     void speakAfterStopSpeaksAgain();
     void destroyWhileSpeaking();
+    void enginesStartWithTheFirstSentence_data();
+    void enginesStartWithTheFirstSentence();
+    void knownVoicesMatchTheEngines_data();
+    void knownVoicesMatchTheEngines();
 
 private:
     void addEngineRows();
@@ -153,13 +158,15 @@ void TestDirectSS::busyFromSpeakUntilHeard()
     ss.TtsSpeak(kSentence);
     QVERIFY(ss.TtsBusy() != 0);
     QTRY_VERIFY_WITH_TIMEOUT(ss.TtsBusy() == 0, 30000);
-    // Busy ends only when everything made has gone to the device.
+    // Busy ends when everything is made and what is left is no more than
+    // the output's end notice, so that a sound started now follows on.
+    const size_t loudAtEnd = tap.loudCount();
+    QTRY_COMPARE_WITH_TIMEOUT(out.activeVoices(), 0, 5000);
     const qint64 heard = spokenFrames(tap.samples());
     QVERIFY2(heard > out.sampleRate() / 2, qPrintable(QString::number(heard)));
     QVERIFY2(heard < out.sampleRate() * 6, qPrintable(QString::number(heard)));
-    const size_t loudAtEnd = tap.loudCount();
-    QTest::qWait(100);
-    QCOMPARE(tap.loudCount(), loudAtEnd);
+    const qint64 notice = qint64(out.options().endNoticeMs) * out.sampleRate() / 1000;
+    QVERIFY2(qint64(tap.loudCount() - loudAtEnd) <= notice, qPrintable(QString::number(tap.loudCount() - loudAtEnd)));
     QTRY_COMPARE(busy.count(), 2);
     QCOMPARE(busy.at(0).at(0).toBool(), true);
     QCOMPARE(busy.at(1).at(0).toBool(), false);
@@ -280,6 +287,57 @@ void TestDirectSS::destroyWhileSpeaking()
     QTest::qWait(200);
     QCOMPARE(tap.loudCount(atEnd), size_t(0));
     QCOMPARE(out.activeVoices(), 0);
+}
+
+void TestDirectSS::enginesStartWithTheFirstSentence_data()
+{
+    QTest::addColumn<int>("engines");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("voice");
+    QTest::newRow("both") << int(DirectSS::AllEngines) << QStringList{"flite", "espeak"} << "slt";
+    QTest::newRow("flite") << int(DirectSS::Flite) << QStringList{"flite"} << "slt";
+    QTest::newRow("espeak") << int(DirectSS::Espeak) << QStringList{"espeak"} << "en-us";
+}
+
+void TestDirectSS::enginesStartWithTheFirstSentence()
+{
+    QFETCH(int, engines);
+    QFETCH(QStringList, names);
+    AudioOutput out;
+    DirectSS ss(&out, only(engines));
+    // What the settings window shows comes without starting anything.
+    QCOMPARE(ss.TtsEngineCount(), qint16(names.size()));
+    QCOMPARE(ss.engineNames(), names);
+    QTEST(ss.TtsVoiceName(ss.TtsCurrentVoice()), "voice");
+    QVERIFY(!ss.engineStarted());
+    QVERIFY(!out.isStarted());
+    ss.TtsSpeak(QStringLiteral("One"));
+    QVERIFY(ss.TtsBusy() != 0);
+    QTRY_COMPARE_WITH_TIMEOUT(ss.TtsBusy(), qint16(0), 30000);
+    QVERIFY(ss.engineStarted());
+    QVERIFY(out.isStarted());
+    // Started, the engines are what the look found.
+    QCOMPARE(ss.TtsEngineCount(), qint16(names.size()));
+    QCOMPARE(ss.engineNames(), names);
+    QTEST(ss.TtsVoiceName(ss.TtsCurrentVoice()), "voice");
+}
+
+void TestDirectSS::knownVoicesMatchTheEngines_data()
+{
+    addEngineRows();
+}
+
+void TestDirectSS::knownVoicesMatchTheEngines()
+{
+    QFETCH(int, engine);
+    const std::optional<TtsEngineInfo> info = engine == DirectSS::Flite ? fliteInfo() : espeakInfo();
+    QVERIFY(info);
+    TtsEngine &started = engine == DirectSS::Flite ? fliteEngine() : espeakEngine();
+    QVERIFY(started.isReady());
+    QCOMPARE(info->name, started.engineName());
+    QCOMPARE(info->voices, started.voiceNames());
+    for (int v = 0; v < info->voices.size(); ++v)
+        QCOMPARE(info->rates.value(v), started.sampleRate(v));
 }
 
 HORAVOX_TEST_MAIN(TestDirectSS)

@@ -1,13 +1,14 @@
 #include "components/direct_ss.h"
 #include "test_main.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace horavox;
 
-// eSpeak NG is set up once per process, so a missing data folder needs a
-// process of its own.
+// eSpeak NG is set up once per process, so data that is missing or damaged
+// needs a process of its own.
 class TestDirectSSWithoutData : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,24 @@ private Q_SLOTS:
         ss.TtsSpeak(QStringLiteral("Nothing to hear"));
         QCOMPARE(ss.TtsBusy(), qint16(0));
         ss.TtsStop();
+        QVERIFY(!ss.engineStarted());
+    }
+    void damagedEspeakDataIsLeftOutOnceTried()
+    {
+        // The data looks present, so the engine is counted, but it cannot
+        // start: from the first sentence on it is no longer counted.
+        QTemporaryDir damaged;
+        QFile phontab(damaged.filePath(QStringLiteral("phontab")));
+        QVERIFY(phontab.open(QIODevice::WriteOnly));
+        phontab.close();
+        DirectSS::Options o;
+        o.engines = DirectSS::Espeak;
+        o.espeakDataPath = damaged.path();
+        DirectSS ss(nullptr, o);
+        QCOMPARE(ss.TtsEngineCount(), qint16(1));
+        ss.TtsSpeak(QStringLiteral("Nothing to hear"));
+        QTRY_COMPARE_WITH_TIMEOUT(ss.TtsBusy(), qint16(0), 10000);
+        QCOMPARE(ss.TtsEngineCount(), qint16(0));
     }
     void fliteStillWorksBesideIt()
     {

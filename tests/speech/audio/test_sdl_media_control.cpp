@@ -164,9 +164,10 @@ void TestSdlMediaControl::playingUntilHeardThenStopped()
     QTest::qWait(150); // well inside the half second
     QCOMPARE(mode(mc), QStringLiteral("playing"));
     QTRY_COMPARE_WITH_TIMEOUT(mode(mc), QStringLiteral("stopped"), 5000);
-    // "stopped" means heard: every sample of the clip went to the device.
-    QCOMPARE(tap.loudCount(), size_t(22050));
+    // "stopped" comes a moment before the last sample, so that the next clip
+    // can follow on; closing then does not cut what is left of it.
     QCOMPARE(mc.sendString(kClose), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(tap.loudCount(), size_t(22050), 5000);
 }
 
 void TestSdlMediaControl::endSignalledOnceOnOwnerThread()
@@ -240,47 +241,40 @@ void TestSdlMediaControl::playAgainStartsFromTheBeginning()
     QCOMPARE(mode(mc), QStringLiteral("playing"));
     QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, 5000);
     // Both plays at 11025 Hz reach the 44100 Hz device as 4 x 6615 frames.
-    QCOMPARE(tap.loudCount(), size_t(2 * 4 * 6615));
+    QTRY_COMPARE_WITH_TIMEOUT(tap.loudCount(), size_t(2 * 4 * 6615), 5000);
 }
 
 void TestSdlMediaControl::clipsPlayedOneAfterAnotherLeaveNoGap()
 {
     // The way the clock speaks a time: open, play, ask until stopped, close,
-    // and on to the next clip with nothing in between.
-    AudioOutput out;
+    // and on to the next clip with nothing in between. The second clip takes
+    // up on the sample after the first one's last. The long end notice
+    // leaves this thread time enough however busy the machine is.
+    AudioOutput::Options o;
+    o.endNoticeMs = 1000;
+    AudioOutput out(o);
     TapRecorder tap(out);
     SdlMediaControl mc(&out);
     mc.setClipFolder(m_dir->path());
     QVERIFY(writeFile(m_dir->filePath(QStringLiteral("tmpSnd9.$$$")),
                       constantMono16(44100, 8820, -1234)));
-    const QStringList clips{kOpenTime, QStringLiteral("open c:\\tmpSnd9.$$$ type waveaudio alias voice1")};
-    // A machine busy with other work can hold this thread back for a while;
-    // that is scheduling, not playback, so the best of three tries counts.
-    QStringList gaps;
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        tap.clear();
-        for (const QString &open : clips) {
-            QCOMPARE(mc.sendString(open), 0);
-            QCOMPARE(mc.sendString(kPlay), 0);
-            QString reply;
-            do {
-                mc.sendString(kStatus, &reply);
-                QCoreApplication::processEvents();
-            } while (reply == QLatin1String("playing"));
-            QCOMPARE(mc.sendString(kClose), 0);
-        }
-        const std::vector<int16_t> s = tap.samples();
-        const auto firstEnd = std::find(s.rbegin(), s.rend(), int16_t(3000)).base() - s.begin();
-        const auto secondStart = std::find(s.begin(), s.end(), int16_t(-1234)) - s.begin();
-        QVERIFY(firstEnd > 0);
-        QVERIFY(secondStart < qsizetype(s.size()));
-        const qsizetype gap = secondStart - firstEnd;
-        QVERIFY(gap >= 0);
-        if (gap < out.sampleRate() / 100)
-            return;
-        gaps << QString::number(gap);
+    for (const QString &open : {kOpenTime, QStringLiteral("open c:\\tmpSnd9.$$$ type waveaudio alias voice1")}) {
+        QCOMPARE(mc.sendString(open), 0);
+        QCOMPARE(mc.sendString(kPlay), 0);
+        QString reply;
+        do {
+            mc.sendString(kStatus, &reply);
+            QCoreApplication::processEvents();
+        } while (reply == QLatin1String("playing"));
+        QCOMPARE(mc.sendString(kClose), 0);
     }
-    QFAIL(qPrintable(QStringLiteral("gaps of %1 samples").arg(gaps.join(QLatin1String(", ")))));
+    QTRY_COMPARE_WITH_TIMEOUT(out.activeVoices(), 0, 5000);
+    const std::vector<int16_t> s = tap.samples();
+    const auto firstEnd = std::find(s.rbegin(), s.rend(), int16_t(3000)).base() - s.begin();
+    const auto secondStart = std::find(s.begin(), s.end(), int16_t(-1234)) - s.begin();
+    QCOMPARE(std::count(s.begin(), s.end(), int16_t(3000)), qsizetype(22050));
+    QCOMPARE(std::count(s.begin(), s.end(), int16_t(-1234)), qsizetype(8820));
+    QCOMPARE(secondStart, firstEnd);
 }
 
 void TestSdlMediaControl::absolutePathOpens()

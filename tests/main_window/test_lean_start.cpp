@@ -1,0 +1,96 @@
+// What starts with the program and what waits for the first sound: the real
+// main window, media layer, audio output and speech engine, loaded as the
+// program loads them with text-to-speech chosen.
+#include "main_window/main_form.h"
+
+#include "components/direct_ss.h"
+#include "core/message_sink.h"
+#include "core/paths.h"
+#include "fake_clock.h"
+#include "settings/settings_window.h"
+#include "speech/audio/audio_output.h"
+#include "speech/audio/sdl_audio.h"
+#include "speech/audio/sdl_media_control.h"
+#include "test_main.h"
+#include "ui_main_form.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+
+using namespace horavox;
+using namespace horavox_test;
+
+namespace {
+
+class NoMessages final : public MessageSink
+{
+public:
+    void information(QWidget *, const QString &, const QString &) override {}
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// True when a library whose file name holds `part` is mapped into this process.
+bool mapped(const char *part)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(part);
+}
+
+} // namespace
+
+class TestLeanStart : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void soundAndSpeechWaitForTheFirstSentence()
+    {
+        writeFile(settingsFilePath(), "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+        writeFile(sliderFilePath(), "0\r\n");
+        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0)));
+        AudioOutput audio;
+        SdlMediaControl media(&audio);
+        DirectSS engine(&audio, DirectSS::Options{});
+        NoMessages messages;
+        MainForm window({clock, media, engine, messages});
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.Timer1_Timer();
+
+        // Shown, ticking, with the settings window's engine count and voice,
+        // and nothing of the sound or the engines loaded.
+        Settings *settings = window.settingsWindow();
+        QCOMPARE(settings->findChild<QLabel *>(QStringLiteral("Label10"))->text(),
+                 QStringLiteral("There are 2 TTS engines installed"));
+        QCOMPARE(settings->findChild<QGroupBox *>(QStringLiteral("Frame2"))->title(),
+                 QStringLiteral("TTS Speed of voice \"slt\""));
+        QVERIFY(!sdlLoaded());
+        QVERIFY(!mapped("libSDL2"));
+        QVERIFY(!mapped("horavox_voices"));
+        QVERIFY(!engine.engineStarted());
+
+        // The first sentence brings them.
+        window.speakNow();
+        QVERIFY(engine.TtsBusy() != 0);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.TtsBusy(), qint16(0), 30000);
+        QVERIFY(sdlLoaded());
+        QVERIFY(mapped("libSDL2"));
+        QVERIFY(mapped("horavox_voices"));
+        QVERIFY(engine.engineStarted());
+        QCOMPARE(engine.TtsEngineCount(), qint16(2));
+        window.saveForExit();
+    }
+};
+
+HORAVOX_TEST_MAIN(TestLeanStart)
+#include "test_lean_start.moc"
