@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <chrono>
 
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+
 namespace horavox {
 
 // ---------------------------------------------------------------- AudioVoice
@@ -184,6 +188,25 @@ void introduceStream(const SdlAudio &sdl)
     // grants it (rtkit, or the rights to); without it the buffer alone has
     // to carry the sound through a busy spell.
     sdl.SetHint(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL, "1");
+}
+
+// SDL's own request for real-time scheduling goes through rtkit, which many
+// machines do not run; the device thread may still raise itself where the
+// system's limits allow it (a real-time limit granted to the user, or the
+// rights to). A modest priority, no higher than a sound server's own: the
+// callback's work is short and bounded.
+void raiseDeviceThread()
+{
+    constexpr int kWanted = 5; // PulseAudio's own default
+    sched_param param{};
+    param.sched_priority = kWanted;
+    if (pthread_setschedparam(pthread_self(), SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0)
+        return;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_RTPRIO, &limit) != 0 || limit.rlim_cur == 0)
+        return;
+    param.sched_priority = int(std::min<rlim_t>(limit.rlim_cur, kWanted));
+    pthread_setschedparam(pthread_self(), SCHED_RR | SCHED_RESET_ON_FORK, &param);
 }
 
 } // namespace
@@ -445,6 +468,9 @@ void AudioOutput::armIdleClose()
 
 void AudioOutput::callback(void *self, uint8_t *stream, int len)
 {
+    // Once per device thread: each open of the device starts a new one.
+    static thread_local const bool raised = (raiseDeviceThread(), true);
+    (void)raised;
     static_cast<AudioOutput *>(self)->render(reinterpret_cast<int16_t *>(stream),
                                              len / int(sizeof(int16_t)));
 }

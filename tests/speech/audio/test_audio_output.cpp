@@ -6,7 +6,12 @@
 #include <QTest>
 #include <QThread>
 
+#include <atomic>
 #include <thread>
+
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace horavox;
 using namespace horavox_test;
@@ -53,6 +58,7 @@ private Q_SLOTS:
     void sdlStartsWhenSoundIsNear_data();
     void sdlStartsWhenSoundIsNear();
     void clipReachesDeviceWhole();
+    void deviceThreadRunsAheadWhereAllowed();
     void finishRunsOnceOnOwnerThread();
     void nextVoiceFollows_data();
     void nextVoiceFollows();
@@ -121,6 +127,22 @@ void TestAudioOutput::clipReachesDeviceWhole()
     QVERIFY(got.end() - it >= 3000);
     QVERIFY(std::equal(clip.begin(), clip.end(), it));
     QCOMPARE(tap.loudCount(), size_t(3000));
+}
+
+void TestAudioOutput::deviceThreadRunsAheadWhereAllowed()
+{
+    // Where the process may ask for real-time scheduling (root, or a
+    // real-time limit), the thread that fills the device has it.
+    rlimit limit{};
+    getrlimit(RLIMIT_RTPRIO, &limit);
+    if (geteuid() != 0 && limit.rlim_cur == 0)
+        QSKIP("this process may not ask for real-time scheduling");
+    AudioOutput out;
+    std::atomic<int> policy{-1};
+    out.setTap([&](const int16_t *, int) { policy = sched_getscheduler(0) & ~SCHED_RESET_ON_FORK; });
+    QVERIFY(out.start(out.createClipVoice(constant(100, 100))));
+    QTRY_VERIFY_WITH_TIMEOUT(policy != -1, 5000);
+    QCOMPARE(policy.load(), SCHED_RR);
 }
 
 void TestAudioOutput::finishRunsOnceOnOwnerThread()
