@@ -2,7 +2,7 @@
 // whose null source is the microphone, parec recording from it as the call.
 #include "quiet/call_monitor.h"
 
-#include "private_pulse.h"
+#include "pulse_server.h"
 #include "quiet_clock_rig.h"
 #include "test_main.h"
 
@@ -13,6 +13,31 @@ using namespace horavox_test;
 
 namespace {
 const QString kParec = QStringLiteral("parec");
+
+// A program recording as the test tells it to, ended with the object.
+class Recorder
+{
+public:
+    Recorder(const QString &program, const QStringList &args)
+    {
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.start(program, args);
+        m_process.waitForStarted(5000);
+    }
+    ~Recorder() { end(); }
+    void end()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+    bool running() const { return m_process.state() == QProcess::Running; }
+
+private:
+    QProcess m_process;
+};
+
 Recorder call()
 {
     return Recorder(kParec, {QStringLiteral("-d"), QStringLiteral("mic")});
@@ -23,22 +48,31 @@ class TestCallMonitor : public QObject
 {
     Q_OBJECT
 private:
-    std::unique_ptr<PrivatePulse> m_pulse;
+    std::unique_ptr<PulseServer> m_pulse;
+
+    int recordingStreams() const
+    {
+        QString out;
+        m_pulse->pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("source-outputs")}, &out);
+        return int(out.count(QLatin1Char('\n')));
+    }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!PrivatePulse::installed())
+        if (!PulseServer::installed())
             QSKIP("pulseaudio and parec (packages pulseaudio, pulseaudio-utils) are not installed");
-        m_pulse = std::make_unique<PrivatePulse>();
-        QVERIFY(m_pulse->start());
+        m_pulse = std::make_unique<PulseServer>(PulseServer::Options{.microphone = true});
+        QVERIFY2(m_pulse->start(), qPrintable(m_pulse->error()));
+        // The monitor and the recorders it watches find the server here.
+        m_pulse->pointProcessAtIt();
     }
 
     void notACall_data()
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("recording what the speakers play") << kParec << QStringList{"-d", "speakers.monitor"};
+        QTest::newRow("recording what the speakers play") << kParec << QStringList{"-d", "test.monitor"};
         QTest::newRow("a level meter on the microphone") << QStringLiteral(LEVEL_METER) << QStringList{"mic"};
         QTest::newRow("a monitor stream, as PipeWire marks one")
             << kParec << QStringList{"-d", "mic", "--property=stream.monitor=true"};
@@ -51,7 +85,7 @@ private Q_SLOTS:
         monitor.start();
         QTRY_VERIFY(monitor.connected());
         Recorder other(program, args);
-        QTRY_COMPARE(PrivatePulse::recordingStreams(), 1);
+        QTRY_COMPARE(recordingStreams(), 1);
         // A real call beside it turns the monitor on; once it ends, the
         // recording that is still going on must leave it off.
         Recorder mic = call();
@@ -59,7 +93,7 @@ private Q_SLOTS:
         mic.end();
         QTRY_VERIFY(!monitor.inCall());
         QVERIFY(other.running());
-        QCOMPARE(PrivatePulse::recordingStreams(), 1);
+        QCOMPARE(recordingStreams(), 1);
     }
 
     void dueMinuteInACallIsDroppedAndTheNextSpoken()
@@ -89,7 +123,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!monitor.connected());
         QVERIFY2(!monitor.inCall(), "no server, no call");
         QCOMPARE(monitor.retryDelayMs(), 2 * CallMonitor::kFirstRetryMs);
-        QVERIFY(m_pulse->start());
+        QVERIFY2(m_pulse->start(), qPrintable(m_pulse->error()));
         QTRY_VERIFY_WITH_TIMEOUT(monitor.connected(), 8000);
         QCOMPARE(monitor.retryDelayMs(), CallMonitor::kFirstRetryMs);
     }
