@@ -2,6 +2,7 @@
 // server, a private D-Bus session and its own AT-SPI bus, read and used by a
 // small pyatspi client (atspi_probe.py), the library screen readers use.
 #include "core/paths.h"
+#include "test_files.h"
 #include "test_main.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+using horavox_test::writeFile;
 
 namespace {
 
@@ -23,14 +26,6 @@ QString firstExisting(const QStringList &candidates)
         if (QFileInfo(c).isExecutable())
             return c;
     return QString();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "main_window/clock_actions.h"
 #include "components/focus_glow.h"
 #include "settings/settings_window.h"
+#include "test_files.h"
 #include "test_main.h"
 #include "ui_main_form.h"
 
@@ -26,20 +27,6 @@ using namespace horavox;
 using namespace horavox_test;
 
 namespace {
-
-class SilentSink final : public MessageSink
-{
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-};
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
 
 // One loaded main window on fakes, shown and active, interval 15 minutes.
 struct Rig

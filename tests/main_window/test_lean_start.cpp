@@ -11,6 +11,7 @@
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_audio.h"
 #include "speech/audio/sdl_media_control.h"
+#include "test_files.h"
 #include "test_main.h"
 #include "ui_main_form.h"
 
@@ -24,20 +25,6 @@ using namespace horavox;
 using namespace horavox_test;
 
 namespace {
-
-class NoMessages final : public MessageSink
-{
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-};
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // True when a library whose file name holds `part` is mapped into this process.
 bool mapped(const char *part)
@@ -60,7 +47,7 @@ private Q_SLOTS:
         AudioOutput audio;
         SdlMediaControl media(&audio);
         DirectSS engine(&audio, DirectSS::Options{});
-        NoMessages messages;
+        SilentSink messages;
         MainForm window({clock, media, engine, messages});
         window.Form_Load();
         window.show();

@@ -10,6 +10,7 @@
 #include "resources/resources.h"
 #include "settings/settings_window.h"
 #include "speech/clip_table.h"
+#include "test_files.h"
 #include "test_main.h"
 #include "ui_main_form.h"
 
@@ -46,14 +47,6 @@ QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 const QByteArray kQuietSettings = "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";

@@ -13,6 +13,7 @@
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
 #include "speech/audio/wav_reader.h"
+#include "test_files.h"
 #include "test_main.h"
 #include "ui_main_form.h"
 
@@ -42,14 +43,6 @@ std::vector<int16_t> clipSamples(const char *resource)
     std::vector<int16_t> out(size_t(bytes.size()) / 2);
     std::memcpy(out.data(), bytes.constData(), out.size() * 2);
     return out;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
 }
 
 } // namespace

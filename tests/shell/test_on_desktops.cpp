@@ -2,6 +2,7 @@
 // server with a window manager. Each test starts its own and stops it.
 #include "desktop_session.h"
 #include "resources/resources.h"
+#include "test_files.h"
 #include "test_main.h"
 
 #include <QFile>
@@ -23,14 +24,6 @@ QString placeFile(const SessionBase &session)
 QString settingsFile(const SessionBase &session)
 {
     return session.configHome() + QStringLiteral("/horavox/SettingsSetup.txt");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 QByteArray readAll(const QString &path)

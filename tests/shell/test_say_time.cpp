@@ -8,6 +8,7 @@
 #include "main_window/main_form.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_window.h"
+#include "test_files.h"
 #include "test_main.h"
 
 #include <QCheckBox>
@@ -17,20 +18,6 @@ using namespace horavox;
 using namespace horavox_test;
 
 namespace {
-
-class SilentSink final : public MessageSink
-{
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-};
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
 
 QString clip(const char *key)
 {

@@ -7,6 +7,7 @@
 #include "fake_speech_engine.h"
 #include "main_window/main_form.h"
 #include "settings/settings_window.h"
+#include "test_files.h"
 #include "test_main.h"
 #include "ui_main_form.h"
 
@@ -20,24 +21,10 @@ using namespace horavox_test;
 
 namespace {
 
-class SilentSink final : public MessageSink
-{
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-};
-
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
 }
 
 const QByteArray kSettings = "R\r\n0\r\n9\r\n00\r\nA\r\n5\r\n00\r\nP\r\n0\r\n";

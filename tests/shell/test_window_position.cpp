@@ -1,6 +1,7 @@
 #include "shell/window_position.h"
 
 #include "core/paths.h"
+#include "test_files.h"
 #include "test_main.h"
 
 #include <QScreen>
@@ -12,20 +13,14 @@ using namespace horavox;
 
 Q_DECLARE_METATYPE(std::optional<QPoint>)
 
+using horavox_test::writeFile;
+
 namespace {
 
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
 }
 
 const QRect kPrimary(0, 0, 1920, 1080);
