@@ -169,41 +169,6 @@ private Q_SLOTS:
         QVERIFY(controller.flush());
         QCOMPARE(quiet_preferences::load(quiet_preferences::path()).voice, QStringLiteral("espeak-ng/en"));
     }
-
-    void storedVoice_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");  // the label the list shows on opening
-        QTest::addColumn<QString>("action"); // "volume", or the label the user picks
-        QTest::addColumn<QString>("kept");   // the stored voice afterwards
-        const QString own = QStringLiteral("The speech engine's own voice");
-        QTest::newRow("offered: shown, kept") << "flite/kal" << "male (flite)" << "volume" << "flite/kal";
-        QTest::newRow("no longer installed: the engine's own, kept")
-            << "espeak/en-gb-x-rp" << own << "volume" << "espeak/en-gb-x-rp";
-        QTest::newRow("no longer installed, another picked")
-            << "espeak/en-gb-x-rp" << own << "male (eSpeak NG)" << "espeak/en";
-        QTest::newRow("the engine's own picked") << "flite/kal" << "male (flite)" << own << "";
-    }
-    void storedVoice()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, action);
-        QuietPreferences p;
-        p.voice = stored;
-        QVERIFY(quiet_preferences::save(quiet_preferences::path(), p));
-        FakeClock clock(kNow);
-        QuietController controller(clock);
-        QuietDialog dialog(controller);
-        dialog.setVoiceChoices({{"flite/kal", "male (flite)"}, {"espeak/en", "male (eSpeak NG)"}});
-        dialog.show();
-        QTEST(dialog.voiceBox()->currentText(), "shown");
-        if (action == QLatin1String("volume"))
-            dialog.volumeSlider()->setValue(70);
-        else
-            dialog.voiceBox()->setCurrentIndex(dialog.voiceBox()->findText(action));
-        QVERIFY(controller.flush());
-        QTEST(quiet_preferences::load(quiet_preferences::path()).voice, "kept");
-    }
 };
 
 HORAVOX_TEST_MAIN(TestQuietUi)

@@ -400,8 +400,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");  // then chosen; empty: none
         QTest::addColumn<QString>("caption"); // a name ending in "…" is cut short there
         const QString tooLong = QStringLiteral("English (United States), female, unit selection (flite)");
-        QTest::newRow("readable name at load")
-            << 2 << "US female" << "" << "TTS Speed of voice \"US female\"";
         QTest::newRow("another voice chosen")
             << 2 << "US female" << "US male 2" << "TTS Speed of voice \"US male 2\"";
         QTest::newRow("a name too long for the frame")
@@ -419,8 +417,10 @@ private Q_SLOTS:
         rig.engine.engines = qint16(engines);
         rig.engine.readable = atLoad;
         rig.window.load();
-        if (!chosen.isEmpty())
-            rig.engine.chooseReadable(chosen);
+        if (!chosen.isEmpty()) {
+            rig.engine.readable = chosen;
+            Q_EMIT rig.engine.currentVoiceChanged();
+        }
         QGroupBox *frame = rig.get<QGroupBox>("Frame2");
         const QString title = frame->title();
         const qsizetype cut = caption.indexOf(QChar(0x2026));

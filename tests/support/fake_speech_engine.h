@@ -42,12 +42,6 @@ public:
     {
         return readable.isEmpty() ? SpeechEngine::readableVoiceName(v) : readable;
     }
-    // Another voice is chosen, as the engine tells it.
-    void chooseReadable(const QString &name)
-    {
-        readable = name;
-        Q_EMIT currentVoiceChanged();
-    }
 
     void setBusy(bool b)
     {

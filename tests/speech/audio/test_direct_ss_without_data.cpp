@@ -54,13 +54,11 @@ private Q_SLOTS:
         QSignalSpy changed(&chosen, &SpeechEngine::currentVoiceChanged);
         chosen.TtsSpeak(QStringLiteral("Nothing to hear"));
         QTRY_COMPARE_WITH_TIMEOUT(chosen.TtsBusy(), qint16(0), 10000);
-        QCOMPARE(chosen.voiceId(chosen.TtsCurrentVoice()), QStringLiteral("espeak/en"));
         chosen.TtsSpeak(QStringLiteral("One"));
         QCOMPARE(chosen.voiceId(chosen.TtsCurrentVoice()), QStringLiteral("flite/slt"));
         QCOMPARE(changed.count(), 1);
         QVERIFY(chosen.TtsBusy() != 0);
         QTRY_COMPARE_WITH_TIMEOUT(chosen.TtsBusy(), qint16(0), 10000);
-        QCOMPARE(chosen.voiceIndex(QStringLiteral("espeak/en")), -1);
         QVERIFY(!chosen.chooseVoice(QStringLiteral("espeak/en")));
     }
     void fliteStillWorksBesideIt()
