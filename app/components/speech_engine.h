@@ -27,7 +27,7 @@ public:
     virtual qint32 TtsCurrentVoice() const = 0;
     // A short display name of a voice, e.g. "slt".
     virtual QString TtsVoiceName(qint32 voice) const = 0;
-    // The name a person is shown for a voice, e.g. "US female (flite)";
+    // The name a person is shown for a voice, e.g. "US female";
     // an engine that knows no better shows its own short name.
     virtual QString readableVoiceName(qint32 voice) const { return TtsVoiceName(voice); }
     // The same in full, with the language first, for where there is room:
