@@ -44,10 +44,12 @@ QStringList argumentsOf(int argc, char **argv)
 int sayTimeAlone(QApplication &app)
 {
     horavox::AudioOutput audio;
-    // The own volume holds for the one sentence too.
-    audio.setVolume(horavox::quiet_preferences::load(horavox::quiet_preferences::path()).volume);
+    // The own volume and the chosen voice hold for the one sentence too.
+    const horavox::QuietPreferences quiet = horavox::quiet_preferences::load(horavox::quiet_preferences::path());
+    audio.setVolume(quiet.volume);
     horavox::SdlMediaControl media(&audio);
     horavox::DirectSS engine(&audio, horavox::DirectSS::Options{});
+    engine.chooseVoice(quiet.voice);
     horavox::StderrMessageSink messages;
 
     horavox::MainForm window({horavox::systemClock(), media, engine, messages});
@@ -134,6 +136,8 @@ int main(int argc, char **argv)
     horavox::DialogMessageSink messages;
 
     horavox::QuietController quiet(horavox::systemClock());
+    // Before the load, which may already speak and names the voice.
+    engine.chooseVoice(quiet.preferences().voice);
     horavox::MainForm window({horavox::systemClock(), media, engine, messages, &quiet.gate()});
     horavox::WindowPositionKeeper position(&window, horavox::windowPositionPath());
     horavox::SessionGuard session([&window, &position] {
@@ -159,7 +163,7 @@ int main(int argc, char **argv)
     window.Form_Load();
     // A benchmark measures the clock alone, without a tray or watches.
     horavox::QuietWiring quietWiring(quiet, window, audio, benchRun ? nullptr : &server,
-                                     {.tray = !benchRun, .monitors = !benchRun});
+                                     {.tray = !benchRun, .monitors = !benchRun, .engine = &engine});
     position.restore();
     window.show();
     benchReportShown(&window);

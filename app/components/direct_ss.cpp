@@ -29,7 +29,7 @@ DirectSS::DirectSS(AudioOutput *output, const Options &options, QObject *parent)
     for (int i = 0; i < int(m_engines.size()); ++i) {
         const TtsEngineInfo &info = m_engines[size_t(i)]->info;
         for (int v = 0; v < info.voices.size(); ++v)
-            m_voices.push_back({i, v, info.voices.at(v), info.rates.value(v)});
+            m_voices.push_back({i, v, info.voices.at(v), info.rates.value(v), info.speakers.value(v)});
     }
     setCurrentEngine(0);
 }
@@ -101,7 +101,7 @@ bool DirectSS::setCurrentEngine(int engine)
         return false;
     for (int i = 0; i < int(m_voices.size()); ++i) {
         if (m_voices[size_t(i)].engine == engine && m_voices[size_t(i)].voice == 0) {
-            m_currentVoice = i;
+            makeCurrent(i);
             return true;
         }
     }
@@ -112,8 +112,62 @@ bool DirectSS::setCurrentVoice(qint32 voice)
 {
     if (voice < 0 || voice >= qint32(m_voices.size()))
         return false;
-    m_currentVoice = voice;
+    makeCurrent(voice);
     return true;
+}
+
+void DirectSS::makeCurrent(qint32 voice)
+{
+    if (voice == m_currentVoice)
+        return;
+    m_currentVoice = voice;
+    Q_EMIT currentVoiceChanged();
+}
+
+QString DirectSS::voiceId(qint32 voice) const
+{
+    if (voice < 0 || voice >= qint32(m_voices.size()))
+        return {};
+    const VoiceRef &ref = m_voices[size_t(voice)];
+    return m_engines[size_t(ref.engine)]->info.name + QLatin1Char('/') + ref.name;
+}
+
+qint32 DirectSS::voiceIndex(const QString &id) const
+{
+    for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
+        if (usable(m_voices[size_t(i)].engine) && voiceId(i) == id)
+            return i;
+    }
+    return -1;
+}
+
+QString DirectSS::voiceLabel(qint32 voice) const
+{
+    if (voice < 0 || voice >= qint32(m_voices.size()))
+        return {};
+    const VoiceRef &ref = m_voices[size_t(voice)];
+    if (ref.speaker.language.isEmpty())
+        return readableVoiceName(voice);
+    return QStringLiteral("%1 \u2014 %2 (%3)")
+        .arg(ref.speaker.language, ref.speaker.kind, m_engines[size_t(ref.engine)]->info.title);
+}
+
+bool DirectSS::chooseVoice(const QString &id)
+{
+    const qint32 found = id.isEmpty() ? -1 : voiceIndex(id);
+    if (found >= 0) {
+        makeCurrent(found);
+        return true;
+    }
+    // The default is the first engine's own voice, of the first engine that
+    // still works.
+    for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
+        if (usable(m_voices[size_t(i)].engine)) {
+            makeCurrent(i);
+            break;
+        }
+    }
+    return id.isEmpty();
 }
 
 void DirectSS::TtsSetSpeed(qint32 speed)
@@ -141,6 +195,26 @@ QString DirectSS::TtsVoiceName(qint32 voice) const
     return m_voices[size_t(voice)].name;
 }
 
+QString DirectSS::readableVoiceName(qint32 voice) const
+{
+    if (voice < 0 || voice >= qint32(m_voices.size()))
+        return {};
+    const VoiceRef &ref = m_voices[size_t(voice)];
+    // A voice the catalogue says nothing about keeps its own name.
+    if (ref.speaker.accent.isEmpty())
+        return ref.name;
+    // Short enough for the speed frame's caption, so the engine is left to
+    // the full label; a voice that would read the same as one before it is
+    // numbered.
+    const QString plain = ref.speaker.accent + QLatin1Char(' ') + ref.speaker.kind;
+    int same = 1;
+    for (qint32 v = 0; v < voice; ++v) {
+        const TtsEngineInfo::Speaker &other = m_voices[size_t(v)].speaker;
+        same += other.accent == ref.speaker.accent && other.kind == ref.speaker.kind;
+    }
+    return same == 1 ? plain : plain + QLatin1Char(' ') + QString::number(same);
+}
+
 qint16 DirectSS::TtsBusy() const
 {
     std::lock_guard lk(m_lock);
@@ -151,6 +225,10 @@ void DirectSS::TtsSpeak(const QString &sentence)
 {
     if (m_voices.empty())
         return;
+    // The chosen voice's engine failed to start: it is as good as not
+    // installed, and the default voice speaks instead.
+    if (!usable(m_voices[size_t(m_currentVoice)].engine))
+        chooseVoice(QString());
     const VoiceRef &ref = m_voices[size_t(m_currentVoice)];
     if (!usable(ref.engine))
         return;

@@ -52,6 +52,22 @@ public:
     qint16 TtsEngineCount() const override;
     qint32 TtsCurrentVoice() const override;
     QString TtsVoiceName(qint32 voice) const override;
+    // "US female", "UK male"; "US male 2" for the second voice of a kind.
+    QString readableVoiceName(qint32 voice) const override;
+
+    // Voices are known by index for the engine operations, and by an id that
+    // stays the same from run to run for a stored choice: the engine's name
+    // and the voice's, as in "flite/slt" or "espeak/en-us".
+    qint32 voiceCount() const { return qint32(m_voices.size()); }
+    QString voiceId(qint32 voice) const;
+    // -1 when no voice of a usable engine has that id.
+    qint32 voiceIndex(const QString &id) const;
+    // The language, then who speaks, for a list to choose from.
+    QString voiceLabel(qint32 voice) const override;
+    // Makes the voice with this id current for the next sentence. An empty
+    // id, or one that is not (or no longer) installed, gives the default
+    // voice; false for the latter. Nothing is started.
+    bool chooseVoice(const QString &id);
 
     // Engine names in index order ("flite", "espeak").
     QStringList engineNames() const;
@@ -78,6 +94,7 @@ private:
         int voice; // index within the engine
         QString name;
         int rate;
+        TtsEngineInfo::Speaker speaker;
     };
     struct Job
     {
@@ -90,6 +107,7 @@ private:
     };
 
     bool usable(int engine) const;
+    void makeCurrent(qint32 voice);
     TtsEngine *startEngine(int engine); // on the worker thread
     void run();
     void refreshBusyLater();

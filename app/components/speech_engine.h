@@ -27,8 +27,16 @@ public:
     virtual qint32 TtsCurrentVoice() const = 0;
     // A short display name of a voice, e.g. "slt".
     virtual QString TtsVoiceName(qint32 voice) const = 0;
+    // The name a person is shown for a voice, e.g. "US female";
+    // an engine that knows no better shows its own short name.
+    virtual QString readableVoiceName(qint32 voice) const { return TtsVoiceName(voice); }
+    // The same in full, with the language first, for where there is room:
+    // "English (US) — female (flite)".
+    virtual QString voiceLabel(qint32 voice) const { return readableVoiceName(voice); }
 
 Q_SIGNALS:
+    // Another voice speaks the next sentence.
+    void currentVoiceChanged();
     // Emitted on the owner's thread whenever TtsBusy changes between 0 and not 0,
     // so that listeners need not poll.
     void busyChanged(bool busy);

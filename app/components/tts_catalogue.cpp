@@ -67,7 +67,12 @@ Fn resolve(const char *symbol)
 TtsEngineInfo fliteInfo()
 {
     // As the module registers them; a test holds the two lists together.
-    return {QStringLiteral("flite"), {QStringLiteral("slt"), QStringLiteral("kal")}, {16000, 8000}};
+    return {QStringLiteral("flite"),
+            {QStringLiteral("slt"), QStringLiteral("kal")},
+            {16000, 8000},
+            {{QStringLiteral("English (US)"), QStringLiteral("US"), QStringLiteral("female")},
+             {QStringLiteral("English (US)"), QStringLiteral("US"), QStringLiteral("male")}},
+            QStringLiteral("flite")};
 }
 
 std::optional<TtsEngineInfo> espeakInfo(const QString &dataPath)
@@ -87,7 +92,14 @@ std::optional<TtsEngineInfo> espeakInfo(const QString &dataPath)
         folder = QStringLiteral(HORAVOX_ESPEAK_DATA);
     if (!QFileInfo(QDir(folder).filePath(QStringLiteral("phontab"))).isFile())
         return std::nullopt;
-    return TtsEngineInfo{QStringLiteral("espeak"), {QStringLiteral("en-us"), QStringLiteral("en")}, {22050, 22050}};
+    // The library's "en" is its British English; both speak with its
+    // default, male, variant.
+    return TtsEngineInfo{QStringLiteral("espeak"),
+                         {QStringLiteral("en-us"), QStringLiteral("en")},
+                         {22050, 22050},
+                         {{QStringLiteral("English (US)"), QStringLiteral("US"), QStringLiteral("male")},
+                          {QStringLiteral("English (UK)"), QStringLiteral("UK"), QStringLiteral("male")}},
+                         QStringLiteral("eSpeak NG")};
 }
 
 TtsEngine &fliteEngine()

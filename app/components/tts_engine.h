@@ -37,9 +37,19 @@ public:
 // it and open a sound stream for it, for a fraction of what starting costs.
 struct TtsEngineInfo
 {
+    // Who a voice sounds like, in words a person choosing one understands.
+    struct Speaker
+    {
+        QString language; // as language menus name it: "English (US)"
+        QString accent;   // the same, in short: "US"
+        QString kind;     // "female", "male"
+    };
+
     QString name;
     QStringList voices; // display names, in the engine's voice order
     QVector<int> rates; // samples per second, one per voice
+    QVector<Speaker> speakers; // one per voice
+    QString title;             // the engine as its makers spell it: "eSpeak NG"
 };
 
 // flite and its voices are built into the program.

@@ -81,7 +81,12 @@ QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
         connect(box, &QCheckBox::toggled, this, &QuietDialog::store);
     for (QCheckBox *box : {m_calls, m_dnd, m_pauseMedia})
         connect(box, &QCheckBox::toggled, this, &QuietDialog::store);
-    connect(m_voice, &QComboBox::currentIndexChanged, this, &QuietDialog::store);
+    connect(m_voice, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_loading)
+            return;
+        m_voicePicked = true;
+        store();
+    });
     connect(m_volume, &QSlider::valueChanged, this, [this](int v) {
         m_volumeValue->setText(QStringLiteral("%1 %").arg(v));
         store();
@@ -146,7 +151,9 @@ void QuietDialog::store()
     p.quietDuringCalls = m_calls->isChecked();
     p.respectDoNotDisturb = m_dnd->isChecked();
     p.pauseMedia = m_pauseMedia->isChecked();
-    if (m_voice->isEnabled())
+    // A stored voice that is not installed now shows as the engine's own,
+    // which is what speaks; it is kept until the user picks another.
+    if (m_voicePicked)
         p.voice = m_voice->currentData().toString();
     m_controller.setPreferences(p);
 }

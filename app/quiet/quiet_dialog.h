@@ -16,7 +16,7 @@ struct QuietPreferences;
 struct VoiceChoice
 {
     QString id;    // as stored, e.g. "flite/slt"
-    QString label; // readable, e.g. "English (US), female"
+    QString label; // readable, e.g. "English (US) — female (flite)"
 };
 
 // "Quiet times and voice": the days with announcements, the voice and its
@@ -57,6 +57,7 @@ private:
     QCheckBox *m_dnd = nullptr;
     QCheckBox *m_pauseMedia = nullptr;
     bool m_loading = false;
+    bool m_voicePicked = false; // by the user, since the dialog was made
 };
 
 } // namespace horavox

@@ -106,6 +106,8 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
         connect(box, &QLineEdit::textChanged, this, &Settings::settingsChanged);
     }
 
+    connect(&m_engine, &SpeechEngine::currentVoiceChanged, this, &Settings::showVoiceName);
+
     // Connected after the handlers above, so that listeners see the settings
     // with the handlers' effects already in place.
     connect(m_voiceGroup, &QButtonGroup::buttonToggled, this, &Settings::settingsChanged);
@@ -208,8 +210,31 @@ void Settings::load()
         m_ui->Frame2->setTitle(QStringLiteral("TTS Speed"));
         return;
     }
+    showVoiceName();
+}
+
+void Settings::changeEvent(QEvent *e)
+{
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        showVoiceName();
+}
+
+void Settings::showVoiceName()
+{
+    // Until the load has counted the engines, and without any, the caption
+    // is the load's to set.
+    if (m_engineCount <= 0)
+        return;
     const qint32 voice = m_engine.TtsCurrentVoice();
-    m_ui->Frame2->setTitle(QStringLiteral("TTS Speed of voice \"%1\"").arg(m_engine.TtsVoiceName(voice)));
+    const QString name = m_engine.readableVoiceName(voice);
+    const QString shape = QStringLiteral("TTS Speed of voice \"%1\"");
+    // The frame is laid out to the pixel: a name too long for it is cut
+    // short; the tooltip says it in full.
+    const QFontMetrics fm(m_ui->Frame2->font());
+    const int room = m_ui->Frame2->width() - 2 * fm.averageCharWidth() - fm.horizontalAdvance(shape.arg(QString()));
+    m_ui->Frame2->setTitle(shape.arg(fm.elidedText(name, Qt::ElideRight, std::max(room, 0))));
+    m_ui->Frame2->setToolTip(m_engine.voiceLabel(voice));
 }
 
 void Settings::SettingsFileCheck()

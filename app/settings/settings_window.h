@@ -93,6 +93,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
+    void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 
@@ -114,6 +115,8 @@ private:
     void boxChanged(TimeBox *box, int limit);
     void spinnerFollowsBox(VSpinner *spinner, TimeBox *box, bool hour);
     void setLabel5(const QString &text);
+    // The speed frame names the voice that speaks next.
+    void showVoiceName();
 
     std::unique_ptr<Ui::Settings> m_ui;
     ProgramState &m_state;

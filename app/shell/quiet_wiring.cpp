@@ -1,6 +1,7 @@
 #include "quiet_wiring.h"
 
 #include "instance_channel.h"
+#include "components/direct_ss.h"
 #include "main_window/clock_actions.h"
 #include "main_window/main_form.h"
 #include "quiet/call_monitor.h"
@@ -20,6 +21,22 @@
 
 namespace horavox {
 
+QList<VoiceChoice> voiceChoices(const DirectSS &engine)
+{
+    QList<VoiceChoice> choices;
+    for (qint32 v = 0; v < engine.voiceCount(); ++v) {
+        const QString id = engine.voiceId(v);
+        // A voice whose engine failed to start cannot be chosen any more.
+        if (engine.voiceIndex(id) == v)
+            choices.append({id, engine.voiceLabel(v)});
+    }
+    // The labels begin with the language, so this groups the voices by it.
+    std::stable_sort(choices.begin(), choices.end(), [](const VoiceChoice &a, const VoiceChoice &b) {
+        return QString::localeAwareCompare(a.label, b.label) < 0;
+    });
+    return choices;
+}
+
 QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOutput &audio, InstanceServer *server,
                          const Parts &parts, QObject *parent)
     : QObject(parent), m_controller(controller), m_window(window)
@@ -37,6 +54,11 @@ QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOut
 
     audio.setVolume(controller.preferences().volume);
     connect(&controller, &QuietController::volumeChanged, &audio, &AudioOutput::setVolume);
+    // The stored voice was chosen before the window's load, which may speak;
+    // a new choice speaks from the next sentence on.
+    m_engine = parts.engine;
+    if (DirectSS *engine = m_engine)
+        connect(&controller, &QuietController::voiceChanged, engine, [engine](const QString &id) { engine->chooseVoice(id); });
 
     m_actions = std::make_unique<QuietActions>(controller);
     connect(m_actions.get(), &QuietActions::dialogRequested, this, &QuietWiring::openDialog);
@@ -111,6 +133,9 @@ QuietDialog *QuietWiring::openDialog()
 {
     if (!m_dialog)
         m_dialog = new QuietDialog(m_controller, &m_window);
+    // Again at every opening: an engine that failed since is left out.
+    if (m_engine)
+        m_dialog->setVoiceChoices(voiceChoices(*m_engine));
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();

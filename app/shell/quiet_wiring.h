@@ -7,6 +7,7 @@ namespace horavox {
 
 class AudioOutput;
 class CallMonitor;
+class DirectSS;
 class DndMonitor;
 class InstanceServer;
 class MainForm;
@@ -16,6 +17,12 @@ class QuietController;
 class QuietDialog;
 class QuietMark;
 class QuietTray;
+struct VoiceChoice;
+
+// The voices the window of choices offers, by language, each under its
+// stored id. They come from the engines' cheap look, so listing them starts
+// no engine.
+QList<VoiceChoice> voiceChoices(const DirectSS &engine);
 
 // Puts quiet times into the running program: the scheduler's settings into
 // the status line, the own volume into the mixer, the call and
@@ -30,6 +37,9 @@ public:
     {
         bool tray = true;     // an icon in the desktop's tray
         bool monitors = true; // watch calls, do-not-disturb and media players
+        // The voices to choose from, and what speaks the choice; without it
+        // the dialog offers none.
+        DirectSS *engine = nullptr;
     };
 
     QuietWiring(QuietController &controller, MainForm &window, AudioOutput &audio, InstanceServer *server,
@@ -54,6 +64,7 @@ private:
     CallMonitor *m_calls = nullptr;
     DndMonitor *m_dnd = nullptr;
     MediaPauser *m_pauser = nullptr;
+    DirectSS *m_engine = nullptr;
     QPointer<QuietDialog> m_dialog;
 };
 

@@ -60,7 +60,7 @@ private Q_SLOTS:
         QCOMPARE(settings->findChild<QLabel *>(QStringLiteral("Label10"))->text(),
                  QStringLiteral("There are 2 TTS engines installed"));
         QCOMPARE(settings->findChild<QGroupBox *>(QStringLiteral("Frame2"))->title(),
-                 QStringLiteral("TTS Speed of voice \"slt\""));
+                 QStringLiteral("TTS Speed of voice \"US female\""));
         QVERIFY(!sdlLoaded());
         QVERIFY(!mapped("libSDL2"));
         QVERIFY(!mapped("horavox_voices"));

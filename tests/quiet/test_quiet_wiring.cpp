@@ -2,15 +2,20 @@
 // the clock's socket and change what the real window announces; the mark on
 // the skin, the own volume and the preferences file follow.
 #include "quiet_clock_rig.h"
+#include "components/direct_ss.h"
 #include "main_window/clock_actions.h"
 #include "quiet/quiet_actions.h"
 #include "quiet/quiet_controller.h"
+#include "quiet/quiet_dialog.h"
 #include "quiet/quiet_mark.h"
 #include "shell/instance_channel.h"
+#include "settings/settings_window.h"
 #include "shell/quiet_wiring.h"
 #include "speech/audio/audio_output.h"
 #include "test_main.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QMenu>
 #include <QThread>
 
@@ -47,6 +52,35 @@ struct Wired
     AudioOutput audio;
     InstanceServer server;
     QuietWiring wiring;
+};
+
+// True when a library whose file name holds `part` is mapped into this process.
+bool mapped(const char *part)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(part);
+}
+
+// The program's own speech engine and window, loaded as the program loads
+// them: the stored voice chosen before the window's load.
+struct Voiced
+{
+    Voiced()
+    {
+        QuietClockRig::write(settingsFilePath(), "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+        engine.chooseVoice(controller.preferences().voice);
+        form.Form_Load();
+    }
+    QString caption() const { return form.settingsWindow()->findChild<QGroupBox *>(QStringLiteral("Frame2"))->title(); }
+
+    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30))};
+    FakeMedia media;
+    SilentMessages messages;
+    AudioOutput audio;
+    DirectSS engine{&audio, DirectSS::Options{}};
+    QuietController controller{clock};
+    MainForm form{MainFormServices{clock, media, engine, messages, &controller.gate()}};
+    QuietWiring wiring{controller, form, audio, nullptr, {.tray = false, .monitors = false, .engine = &engine}};
 };
 
 } // namespace
@@ -132,6 +166,56 @@ private Q_SLOTS:
         // Written a moment later, and read by the next start.
         QVERIFY(w.controller->flush());
         QCOMPARE(quiet_preferences::load(quiet_preferences::path()).volume, 40);
+    }
+
+    void voiceChoice_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("action"); // a voice picked in the dialog, "volume" moved, or nothing
+        QTest::addColumn<QString>("speaks");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("kept"); // stored afterwards
+        const QString gone = QStringLiteral("espeak/en-gb-x-rp");
+        QTest::newRow("nothing stored: the default") << "" << "" << "flite/slt" << "US female" << "";
+        QTest::newRow("stored, from the start") << "espeak/en" << "" << "espeak/en" << "UK male" << "espeak/en";
+        QTest::newRow("no longer installed, kept when another choice changes")
+            << gone << "volume" << "flite/slt" << "US female" << gone;
+        QTest::newRow("picked") << "" << "English (US) \u2014 male (eSpeak NG)" << "espeak/en-us" << "US male 2"
+                                << "espeak/en-us";
+        QTest::newRow("picked after one no longer installed")
+            << gone << "English (US) \u2014 male (flite)" << "flite/kal" << "US male" << "flite/kal";
+        QTest::newRow("the engine's own picked")
+            << "flite/kal" << "The speech engine's own voice" << "flite/slt" << "US female" << "";
+    }
+    void voiceChoice()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, action);
+        QuietPreferences p;
+        p.voice = stored;
+        QVERIFY(quiet_preferences::save(quiet_preferences::path(), p));
+        Voiced v;
+        QuietDialog *dialog = v.wiring.openDialog();
+        QComboBox *box = dialog->voiceBox();
+        QStringList offered;
+        for (int i = 0; i < box->count(); ++i)
+            offered << box->itemText(i);
+        // By language, then speaker and engine.
+        QCOMPARE(offered, QStringList({"The speech engine's own voice", "English (UK) \u2014 male (eSpeak NG)",
+                                       "English (US) \u2014 female (flite)", "English (US) \u2014 male (eSpeak NG)",
+                                       "English (US) \u2014 male (flite)"}));
+        if (action == QLatin1String("volume"))
+            dialog->volumeSlider()->setValue(60);
+        else if (!action.isEmpty())
+            box->setCurrentIndex(box->findText(action));
+        QTEST(v.engine.voiceId(v.engine.TtsCurrentVoice()), "speaks");
+        QFETCH(QString, caption);
+        QCOMPARE(v.caption(), QStringLiteral("TTS Speed of voice \"%1\"").arg(caption));
+        QVERIFY(v.controller.flush());
+        QTEST(quiet_preferences::load(quiet_preferences::path()).voice, "kept");
+        // Listing, naming and choosing the voices starts no engine.
+        QVERIFY(!v.engine.engineStarted());
+        QVERIFY(!mapped("horavox_voices"));
     }
 };
 

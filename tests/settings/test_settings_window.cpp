@@ -393,6 +393,48 @@ private Q_SLOTS:
         QCOMPARE(rig.option("Option1")->isEnabled(), engines > 0);
     }
 
+    void captionFollowsTheVoice_data()
+    {
+        QTest::addColumn<int>("engines");
+        QTest::addColumn<QString>("atLoad");  // the engine's readable name when the window loads
+        QTest::addColumn<QString>("chosen");  // then chosen; empty: none
+        QTest::addColumn<QString>("caption"); // a name ending in "…" is cut short there
+        const QString tooLong = QStringLiteral("English (United States), female, unit selection (flite)");
+        QTest::newRow("another voice chosen")
+            << 2 << "US female" << "US male 2" << "TTS Speed of voice \"US male 2\"";
+        QTest::newRow("a name too long for the frame")
+            << 2 << "US female" << tooLong << "TTS Speed of voice \"English (Unit\u2026\"";
+        QTest::newRow("without an engine the frame names none")
+            << 0 << "US female" << "UK male" << "TTS Speed";
+    }
+    void captionFollowsTheVoice()
+    {
+        QFETCH(int, engines);
+        QFETCH(QString, atLoad);
+        QFETCH(QString, chosen);
+        QFETCH(QString, caption);
+        Rig rig;
+        rig.engine.engines = qint16(engines);
+        rig.engine.readable = atLoad;
+        rig.window.load();
+        if (!chosen.isEmpty()) {
+            rig.engine.readable = chosen;
+            Q_EMIT rig.engine.currentVoiceChanged();
+        }
+        QGroupBox *frame = rig.get<QGroupBox>("Frame2");
+        const QString title = frame->title();
+        const qsizetype cut = caption.indexOf(QChar(0x2026));
+        if (cut < 0) {
+            QCOMPARE(title, caption);
+        } else {
+            // Cut where the frame ends, whatever the font.
+            QVERIFY2(title.startsWith(caption.left(cut)) && title.endsWith(QStringLiteral("\u2026\"")), qPrintable(title));
+            QVERIFY2(QFontMetrics(frame->font()).horizontalAdvance(title) < frame->width(), qPrintable(title));
+        }
+        // The tooltip names the voice in full.
+        QCOMPARE(frame->toolTip(), engines <= 0 ? QString() : chosen.isEmpty() ? atLoad : chosen);
+    }
+
     // With no engine the speech controls stay disabled, also after alarm
     // mode, which sets the phrase box's state, is switched on or off.
     void noEngineWithTextToSpeechFile_data()

@@ -19,6 +19,7 @@ public:
     bool busyWhileSpeaking = false; // TtsSpeak makes the engine busy
     qint16 engines = 1;
     QString voice = QStringLiteral("slt");
+    QString readable; // empty: the short name, as an engine that knows no better
 
     void TtsSpeak(const QString &sentence) override
     {
@@ -37,6 +38,10 @@ public:
     qint16 TtsEngineCount() const override { return engines; }
     qint32 TtsCurrentVoice() const override { return 0; }
     QString TtsVoiceName(qint32) const override { return voice; }
+    QString readableVoiceName(qint32 v) const override
+    {
+        return readable.isEmpty() ? SpeechEngine::readableVoiceName(v) : readable;
+    }
 
     void setBusy(bool b)
     {

@@ -59,6 +59,8 @@ private Q_SLOTS:
     void enginesStartWithTheFirstSentence();
     void knownVoicesMatchTheEngines_data();
     void knownVoicesMatchTheEngines();
+    void voicesByStoredId_data();
+    void voicesByStoredId();
 
 private:
     void addEngineRows();
@@ -338,6 +340,47 @@ void TestDirectSS::knownVoicesMatchTheEngines()
     QCOMPARE(info->voices, started.voiceNames());
     for (int v = 0; v < info->voices.size(); ++v)
         QCOMPARE(info->rates.value(v), started.sampleRate(v));
+    // Every voice is described to a person, none by its short name alone.
+    QCOMPARE(info->speakers.size(), info->voices.size());
+    for (const TtsEngineInfo::Speaker &who : info->speakers)
+        QVERIFY(!who.language.isEmpty() && !who.accent.isEmpty() && !who.kind.isEmpty());
+}
+
+// The program's own choices are read through the dialog and the window
+// elsewhere; here, what only a smaller set of engines shows.
+void TestDirectSS::voicesByStoredId_data()
+{
+    QTest::addColumn<int>("engines");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<QString>("speaks"); // the id of the current voice afterwards
+    QTest::addColumn<QString>("readable");
+    QTest::newRow("engine no longer installed") << int(DirectSS::Flite) << "espeak/en" << false << "flite/slt"
+                                                << "US female";
+    QTest::newRow("default of the only engine, numbered alone")
+        << int(DirectSS::Espeak) << "flite/kal" << false << "espeak/en-us" << "US male";
+    QTest::newRow("a voice's short name is no id") << int(DirectSS::AllEngines) << "en" << false << "flite/slt"
+                                                   << "US female";
+    QTest::newRow("none stored") << int(DirectSS::AllEngines) << "" << true << "flite/slt" << "US female";
+}
+
+void TestDirectSS::voicesByStoredId()
+{
+    QFETCH(int, engines);
+    QFETCH(QString, id);
+    QFETCH(QString, speaks);
+    AudioOutput out;
+    DirectSS ss(&out, only(engines));
+    // From another voice than the default, as a running clock may be.
+    ss.setCurrentVoice(ss.voiceCount() - 1);
+    QSignalSpy changed(&ss, &SpeechEngine::currentVoiceChanged);
+    QTEST(ss.chooseVoice(id), "known");
+    QCOMPARE(ss.voiceId(ss.TtsCurrentVoice()), speaks);
+    QCOMPARE(changed.count(), 1);
+    QTEST(ss.readableVoiceName(ss.TtsCurrentVoice()), "readable");
+    // Callers of the engine's short name are given what they always were.
+    QCOMPARE(ss.TtsVoiceName(ss.TtsCurrentVoice()), speaks.section(QLatin1Char('/'), 1));
+    QVERIFY(!ss.engineStarted());
 }
 
 HORAVOX_TEST_MAIN(TestDirectSS)

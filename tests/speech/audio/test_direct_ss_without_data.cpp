@@ -2,6 +2,7 @@
 #include "test_main.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,10 +39,27 @@ private Q_SLOTS:
         o.engines = DirectSS::Espeak;
         o.espeakDataPath = damaged.path();
         DirectSS ss(nullptr, o);
+        // A clock whose chosen voice is of that engine, chosen while it
+        // looked present.
+        o.engines = DirectSS::AllEngines;
+        DirectSS chosen(nullptr, o);
+        QVERIFY(chosen.chooseVoice(QStringLiteral("espeak/en")));
         QCOMPARE(ss.TtsEngineCount(), qint16(1));
         ss.TtsSpeak(QStringLiteral("Nothing to hear"));
         QTRY_COMPARE_WITH_TIMEOUT(ss.TtsBusy(), qint16(0), 10000);
         QCOMPARE(ss.TtsEngineCount(), qint16(0));
+
+        // Its first sentence finds the engine gone; from the next on the
+        // default voice speaks, and the choice can no longer be made.
+        QSignalSpy changed(&chosen, &SpeechEngine::currentVoiceChanged);
+        chosen.TtsSpeak(QStringLiteral("Nothing to hear"));
+        QTRY_COMPARE_WITH_TIMEOUT(chosen.TtsBusy(), qint16(0), 10000);
+        chosen.TtsSpeak(QStringLiteral("One"));
+        QCOMPARE(chosen.voiceId(chosen.TtsCurrentVoice()), QStringLiteral("flite/slt"));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(chosen.TtsBusy() != 0);
+        QTRY_COMPARE_WITH_TIMEOUT(chosen.TtsBusy(), qint16(0), 10000);
+        QVERIFY(!chosen.chooseVoice(QStringLiteral("espeak/en")));
     }
     void fliteStillWorksBesideIt()
     {
