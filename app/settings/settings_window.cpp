@@ -102,7 +102,7 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
         }
         // After the check above, so that a value it rejects is not followed.
         const bool hour = p.hour;
-        connect(box, &QLineEdit::textChanged, this, [=] { spinnerFollowsBox(spinner, box, hour); });
+        connect(box, &QLineEdit::textChanged, this, [=, this] { spinnerFollowsBox(spinner, box, hour); });
         connect(box, &QLineEdit::textChanged, this, &Settings::settingsChanged);
     }
 
