@@ -4,6 +4,7 @@
 #include "core/shown_report.h"
 #include "main_window/main_form.h"
 #include "quiet/quiet_controller.h"
+#include "resources/resources.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
 #include "shell/bring_forward.h"
@@ -99,7 +100,10 @@ int main(int argc, char **argv)
     const bool sayTime = command.action == horavox::CommandLine::Action::SayTime;
 
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QStringLiteral(":/ICON/horavox")));
+    // From the picture itself: a name without a suffix would have the icon
+    // look its type up in the system's whole MIME database first.
+    app.setWindowIcon(QIcon(QPixmap::fromImage(horavox::decodePicture(
+        horavox::resourceBytes(QStringLiteral("ICON"), QStringLiteral("horavox"))))));
 
     // One clock per user: a running one takes the request instead. A
     // benchmark run measures a start of its own and must not be handed over.

@@ -30,9 +30,8 @@ void ImageControl::mouseReleaseEvent(QMouseEvent *e)
 IndicatorLabel::IndicatorLabel(QWidget *parent)
     : QLabel(parent)
 {
-    QImage img;
-    img.loadFromData(resourceBytes(QStringLiteral("BITMAP"), QStringLiteral("HOURGLASS")));
-    m_glyph = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_glyph = decodePicture(resourceBytes(QStringLiteral("BITMAP"), QStringLiteral("HOURGLASS")))
+                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 void IndicatorLabel::paintEvent(QPaintEvent *e)

@@ -4,7 +4,8 @@
 #include "settings/settings_file.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace horavox {
 
@@ -28,10 +29,15 @@ bool readBool(const QString &text, bool fallback)
 
 // Voice names are the engines' own short identifiers; keeping them to these
 // characters keeps the INI line free of anything that would need quoting.
+// Checked by hand: a regular expression here, read at every start, would
+// bring the expression engine's code and its compiled pattern along.
 bool usableVoice(const QString &v)
 {
-    static const QRegularExpression ok(QStringLiteral("^[A-Za-z0-9._/+-]{0,64}$"));
-    return ok.match(v).hasMatch();
+    return v.size() <= 64 && std::all_of(v.cbegin(), v.cend(), [](QChar c) {
+               const char16_t u = c.unicode();
+               return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')
+                      || u == u'.' || u == u'_' || u == u'/' || u == u'+' || u == u'-';
+           });
 }
 } // namespace
 

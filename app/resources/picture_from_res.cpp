@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QRandomGenerator>
 #include <QSaveFile>
 
@@ -94,12 +93,7 @@ QImage PictureFromRes(qint16 number, const QString &type, const QString &workFil
         return {};
     }
 
-    QImage picture;
-    {
-        QImageReader reader(name);
-        reader.setDecideFormatFromContent(true);
-        picture = reader.read();
-    }
+    const QImage picture = decodePictureFile(name);
     QFile::remove(name);
     return picture;
 }

@@ -48,7 +48,6 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
     if (titleBarIgnoresWindowFlags())
         TitleStrip::install(this);
 
-    applyFormFont();
     nameFieldsForScreenReaders();
 
     Ui::Settings &ui = *m_ui;
@@ -127,6 +126,18 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
 }
 
 Settings::~Settings() = default;
+
+void Settings::setVisible(bool visible)
+{
+    // The font is fitted when the window is first shown, not when it is
+    // made at start: measuring every caption at several sizes loads a font
+    // of its own, and the window may never be opened at all.
+    if (visible && !m_formFontApplied) {
+        m_formFontApplied = true;
+        applyFormFont();
+    }
+    QDialog::setVisible(visible);
+}
 
 void Settings::applyFormFont()
 {

@@ -63,6 +63,7 @@ public:
 
     // The program is ending: the next close really closes.
     void closeForQuit();
+    void setVisible(bool visible) override;
 
     QString settingsFilePath() const { return m_settingsFilePath; }
     qint16 engineCount() const { return m_engineCount; }
@@ -132,6 +133,7 @@ private:
     qint16 m_engineCount = 0;
     bool m_noEngine = false; // the load found none: the speech controls stay disabled
     bool m_closingForQuit = false;
+    bool m_formFontApplied = false;
 };
 
 } // namespace horavox

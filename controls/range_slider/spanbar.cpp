@@ -4,12 +4,22 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
 namespace {
+
+// Named as BMP and with the guess from the content turned off: otherwise Qt
+// loads every image plugin it has to ask whether one of them reads BMP.
+QPixmap bitmap(const QString &path)
+{
+    QImageReader reader(path, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 // The right pointer's design width; its start position is derived from it
 // before the pointer gets its working width.
@@ -158,8 +168,8 @@ Spanbar::Spanbar(QWidget *parent)
     m_right = new SpanbarPart(m_track, this, SpanbarPart::RightPointer);
     m_right->setObjectName(QStringLiteral("PicRight"));
 
-    const QPixmap pointer(QStringLiteral(":/spanbar/SLIDERPOINTER"), "BMP");
-    const QPixmap backing(QStringLiteral(":/spanbar/SLIDERBACKING"), "BMP");
+    const QPixmap pointer = bitmap(QStringLiteral(":/spanbar/SLIDERPOINTER"));
+    const QPixmap backing = bitmap(QStringLiteral(":/spanbar/SLIDERBACKING"));
     m_left->setPicture(pointer);
     m_track->setPicture(backing);
     // The right pointer has no picture of its own; should it be shown, it

@@ -48,6 +48,14 @@ private Q_SLOTS:
         QTest::newRow("switch not a truth value") << QByteArray("PauseMedia=maybe\n") << QuietPreferences{};
         QTest::newRow("voice id") << QByteArray("Voice=flite/slt\n") << with([](QuietPreferences &p) { p.voice = "flite/slt"; });
         QTest::newRow("voice with blanks or quotes is refused") << QByteArray("Voice=\"a, b\"\n") << QuietPreferences{};
+        QTest::newRow("voice of every allowed sign") << QByteArray("Voice=Az09._/+-\n")
+                                                     << with([](QuietPreferences &p) { p.voice = "Az09._/+-"; });
+        QTest::newRow("voice of 64 signs") << "Voice=" + QByteArray(64, 'v') + '\n'
+                                           << with([](QuietPreferences &p) { p.voice = QString(64, u'v'); });
+        QTest::newRow("voice of 65 signs is refused") << "Voice=" + QByteArray(65, 'v') + '\n' << QuietPreferences{};
+        QTest::newRow("voice with a letter beyond ASCII is refused") << QByteArray("Voice=fr\xc3\xa9d\n")
+                                                                     << QuietPreferences{};
+        QTest::newRow("voice with a colon is refused") << QByteArray("Voice=a:b\n") << QuietPreferences{};
         QTest::newRow("mute time in UTC") << QByteArray("MutedUntil=2026-12-07T10:00:00Z\n")
                                           << with([](QuietPreferences &p) {
                                                  p.mutedUntil = QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC).toLocalTime();

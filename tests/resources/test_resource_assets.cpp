@@ -4,6 +4,7 @@
 #include "test_main.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QtEndian>
@@ -90,6 +91,71 @@ class TestResourceAssets : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // First, while no other test has asked Qt to guess a format: the
+    // program's own pictures need the GIF plugin at most, never the JPEG
+    // one and the library it brings.
+    void ownPicturesLoadNoOtherImagePlugin()
+    {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(!maps.readAll().contains("libqgif"), "a test ran before this one");
+        for (const char *name : {"TCSKIN", "SPEAKUP", "ABOUTBACK", "HOURGLASS"})
+            QVERIFY(!bitmapResource(QString::fromLatin1(name)).isNull());
+        for (int number = 101; number <= 107; ++number)
+            QVERIFY(!decodePicture(resourceBytes(QStringLiteral("CUSTOM"), QString::number(number))).isNull());
+        QVERIFY(!decodePicture(resourceBytes(QStringLiteral("ICON"), QStringLiteral("horavox"))).isNull());
+        maps.seek(0);
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(mapped.contains("libqgif"));
+        QVERIFY(!mapped.contains("libqjpeg"));
+        QVERIFY(!mapped.contains("libqico"));
+    }
+
+    void pictureFormat_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("GIF 89a") << QByteArray("GIF89a\x2a\0") << QByteArray("gif");
+        QTest::newRow("GIF 87a") << QByteArray("GIF87a") << QByteArray("gif");
+        QTest::newRow("GIF, other version") << QByteArray("GIF90a") << QByteArray();
+        QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n") << QByteArray("png");
+        QTest::newRow("PNG, line ends mangled") << QByteArray("\x89PNG\n\x1a\n\0") << QByteArray();
+        QTest::newRow("BMP") << QByteArray("BM6\xe4") << QByteArray("bmp");
+        QTest::newRow("JPEG") << QByteArray("\xff\xd8\xff\xe0") << QByteArray();
+        QTest::newRow("cut short") << QByteArray("GIF8") << QByteArray();
+        QTest::newRow("nothing") << QByteArray() << QByteArray();
+    }
+    void pictureFormat()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, format);
+        QCOMPARE(pictureFormatOf(head), format);
+    }
+
+    void decodesWhatItsHeadDoesNotName_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("size");
+        // Formats Qt reads by itself, found by looking at the content.
+        QTest::newRow("PPM") << QByteArray("P3\n2 1\n255\n255 0 0 0 0 255\n") << QSize(2, 1);
+        QTest::newRow("XPM") << QByteArray("/* XPM */\nstatic const char *x[] = {\"1 1 1 1\", \"a c #ff0000\", \"a\"};\n")
+                             << QSize(1, 1);
+        // A head that names a format, over bytes that are not that format.
+        QTest::newRow("GIF head, nothing after") << QByteArray("GIF89a\x01\0\x01\0") << QSize();
+        QTest::newRow("BMP head, text after") << QByteArray("BM is a bitmap, this is not") << QSize();
+        QTest::newRow("empty") << QByteArray() << QSize();
+    }
+    void decodesWhatItsHeadDoesNotName()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, size);
+        const QImage image = decodePicture(bytes);
+        if (size.isValid())
+            QCOMPARE(image.size(), size);
+        else
+            QVERIFY(image.isNull());
+    }
+
     void clipFormat_data()
     {
         QTest::addColumn<QString>("name");

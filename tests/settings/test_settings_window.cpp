@@ -8,6 +8,7 @@
 #include "settings/title_strip.h"
 #include "settings/time_box.h"
 #include "settings/v_spinner.h"
+#include "settings/wrap_check_box.h"
 #include "settings_test_support.h"
 #include "test_main.h"
 
@@ -22,6 +23,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
@@ -170,6 +172,43 @@ private Q_SLOTS:
         else if (auto *g = qobject_cast<QGroupBox *>(w))
             text = g->title();
         QCOMPARE(text, caption);
+    }
+
+    // The font is fitted when the window is first shown, not at start, and
+    // then no one-line caption (the engine count the load wrote among them)
+    // is wider than its control.
+    void captionsFitOnceShown()
+    {
+        Rig rig;
+        rig.engine.engines = 2;
+        rig.window.load();
+        QCOMPARE(rig.window.font(), QApplication::font());
+        rig.showAndActivate();
+        const QFont fitted = rig.window.font();
+        QVERIFY(fitted != QApplication::font());
+        const QFontMetrics fm(fitted);
+        const int indicator = rig.window.style()->pixelMetric(QStyle::PM_IndicatorWidth)
+                              + rig.window.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        int measured = 0;
+        for (QWidget *w : rig.window.findChildren<QWidget *>()) {
+            QString text;
+            int room = w->width();
+            if (auto *b = qobject_cast<QAbstractButton *>(w); b && !qobject_cast<WrapCheckBox *>(w)) {
+                text = b->text();
+                room -= indicator;
+            } else if (auto *l = qobject_cast<QLabel *>(w); l && !l->wordWrap()) {
+                text = l->text();
+            }
+            if (text.isEmpty())
+                continue;
+            ++measured;
+            QVERIFY2(fm.horizontalAdvance(text) <= room, qPrintable(w->objectName() + QLatin1String(": ") + text));
+        }
+        QVERIFY(measured > 10);
+        QCOMPARE(rig.get<QLabel>("Label10")->text(), QStringLiteral("There are 2 TTS engines installed"));
+        rig.window.hide();
+        rig.window.show();
+        QCOMPARE(rig.window.font(), fitted);
     }
 
     void windowFrame()

@@ -108,9 +108,17 @@ WavResult readWavFile(const QString &path, qint64 maxBytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(WavError::Missing);
-    // Read at most one byte past the cap: the file may have grown since the
-    // size was looked at.
-    const QByteArray bytes = file.read(maxBytes + 1);
+    // As much as the file holds, not as much as the cap allows: a buffer the
+    // size of the cap for every clip read would make the allocator keep
+    // megabytes it never gives back. The file may have grown since its size
+    // was looked at, so reading goes on to one byte past the cap.
+    QByteArray bytes = file.read(qMin(info.size(), maxBytes) + 1);
+    while (bytes.size() <= maxBytes) {
+        const QByteArray more = file.read(qMin<qint64>(64 * 1024, maxBytes + 1 - bytes.size()));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (bytes.size() > maxBytes)
         return failure(WavError::TooLarge);
     return parseWav(bytes);
