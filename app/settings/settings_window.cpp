@@ -135,6 +135,7 @@ void Settings::setVisible(bool visible)
     if (visible && !m_formFontApplied) {
         m_formFontApplied = true;
         applyFormFont();
+        showVoiceName();
     }
     QDialog::setVisible(visible);
 }
@@ -242,6 +243,13 @@ void Settings::showVoiceName()
     const QString shape = QStringLiteral("TTS Speed of voice \"%1\"");
     // The frame is laid out to the pixel: a name too long for it is cut
     // short; the tooltip says it in full.
+    // Until the window's font is fitted, its width says nothing of what
+    // fits: the whole name, cut short (if need be) on first show.
+    if (!m_formFontApplied) {
+        m_ui->Frame2->setTitle(shape.arg(name));
+        m_ui->Frame2->setToolTip(m_engine.voiceLabel(voice));
+        return;
+    }
     const QFontMetrics fm(m_ui->Frame2->font());
     const int room = m_ui->Frame2->width() - 2 * fm.averageCharWidth() - fm.horizontalAdvance(shape.arg(QString()));
     m_ui->Frame2->setTitle(shape.arg(fm.elidedText(name, Qt::ElideRight, std::max(room, 0))));

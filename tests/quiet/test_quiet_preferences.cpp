@@ -53,7 +53,7 @@ private Q_SLOTS:
         QTest::newRow("voice of 64 signs") << "Voice=" + QByteArray(64, 'v') + '\n'
                                            << with([](QuietPreferences &p) { p.voice = QString(64, u'v'); });
         QTest::newRow("voice of 65 signs is refused") << "Voice=" + QByteArray(65, 'v') + '\n' << QuietPreferences{};
-        QTest::newRow("voice with a letter beyond ASCII is refused") << QByteArray("Voice=fr\xc3\xa9d\n")
+        QTest::newRow("voice with a letter beyond ASCII is refused") << QByteArray("Voice=fr\xc3\xa9" "d\n")
                                                                      << QuietPreferences{};
         QTest::newRow("voice with a colon is refused") << QByteArray("Voice=a:b\n") << QuietPreferences{};
         QTest::newRow("mute time in UTC") << QByteArray("MutedUntil=2026-12-07T10:00:00Z\n")

@@ -456,6 +456,7 @@ private Q_SLOTS:
         rig.engine.engines = qint16(engines);
         rig.engine.readable = atLoad;
         rig.window.load();
+        rig.window.show(); // cut to the frame once its font is fitted
         if (!chosen.isEmpty()) {
             rig.engine.readable = chosen;
             Q_EMIT rig.engine.currentVoiceChanged();
