@@ -12,6 +12,7 @@
 #include "shell/instance_channel.h"
 #include "shell/quiet_wiring.h"
 #include "shell/say_time.h"
+#include "shell/start_sequence.h"
 #include "shell/session_guard.h"
 #include "shell/stderr_message_sink.h"
 #include "shell/window_position.h"
@@ -123,6 +124,8 @@ int main(int argc, char **argv)
         return sayTimeAlone(app);
 
     horavox::InstanceServer server;
+    // Requests wait until the clock has loaded what they act on.
+    server.setAccepting(false);
     if (!benchRun) {
         if (handOver == horavox::HandOver::NoInstance && !server.listen(socketPath)) {
             // Another clock started in the same moment and won the socket.
@@ -156,6 +159,18 @@ int main(int argc, char **argv)
         position.flush();
     });
     QObject::connect(&window, &horavox::MainForm::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+
+    // What the window does not need to show the time comes after its first
+    // paint: the rest of its load, quiet times (tray icon, the call and
+    // do-not-disturb watches, the media pauser) and the timers.
+    // A benchmark measures the clock alone, without a tray or watches.
+    horavox::QuietWiring quietWiring(quiet, window, audio, benchRun ? nullptr : &server,
+                                     {.tray = !benchRun, .monitors = !benchRun, .engine = &engine});
+    horavox::StartSequence start(window, [&] {
+        quietWiring.start();
+        window.startTimers();
+        server.setAccepting(true);
+    });
     QObject::connect(&server, &horavox::InstanceServer::commandReceived, &window,
                      [&window](horavox::InstanceCommand c, const QByteArray &argument) {
                          if (c == horavox::InstanceCommand::Raise)
@@ -164,13 +179,9 @@ int main(int argc, char **argv)
                              horavox::requestTimeAnnouncement(window);
                      });
 
-    window.Form_Load();
-    // A benchmark measures the clock alone, without a tray or watches.
-    horavox::QuietWiring quietWiring(quiet, window, audio, benchRun ? nullptr : &server,
-                                     {.tray = !benchRun, .monitors = !benchRun, .engine = &engine});
+    start.begin();
     position.restore();
     window.show();
     benchReportShown(&window);
-    window.startTimers();
     return app.exec();
 }

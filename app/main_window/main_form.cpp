@@ -111,14 +111,18 @@ QDateTime MainForm::now() const
 
 void MainForm::Form_Load()
 {
-    // 1. The settings window: its controls are the settings for the whole run.
-    m_settings = new Settings(m_state, m_services.clock, m_services.engine, m_services.messages, this);
-    m_announcer = std::make_unique<TtsAnnouncer>(*m_settings, m_state, m_services.clock);
-    m_settings->setAnnouncer(m_announcer.get());
-    m_settings->load();
+    loadFace();
+    finishLoad();
+}
 
-    // 2.-4. The lamps and the About button.
-    m_ui->SheerPicture1->setPicture(PictureFromRes(101, QStringLiteral("Custom")), 0, 0);
+void MainForm::loadFace()
+{
+    if (m_faceLoaded)
+        return;
+    m_faceLoaded = true;
+
+    // 2.-4. The lamps and the About button. The lit lamp is only seen once a
+    // voice speaks; its picture comes with the rest of the load.
     m_ui->SheerPicture2->setPicture(PictureFromRes(102, QStringLiteral("Custom")), 0, 0);
     m_ui->SheerPicture1->setVisible(false);
     m_ui->SheerPicture2->setVisible(true);
@@ -136,28 +140,10 @@ void MainForm::Form_Load()
     m_closeHolder = bitmapResource(QStringLiteral("XDOWN"));
     m_ui->Image2->setPixmap(bitmapResource(QStringLiteral("IMAGE2")));
 
-    connectSkinButton(m_ui->SpeakB, &m_speakHolder, &MainForm::speakNow);
-    // Pressed, the button is about to speak: the device wakes while the
-    // finger is still down.
-    connect(m_ui->SpeakB, &ImageControl::mouseDown, this, [this] { m_services.media.prepare(); });
-    connectSkinButton(m_ui->SettingsB, &m_settingsHolder, &MainForm::openSettings);
-    connectSkinButton(m_ui->Min, &m_minHolder, &MainForm::showMinimized);
-    connectSkinButton(m_ui->CloseB, &m_closeHolder, &MainForm::closeSequence);
-    connect(m_ui->QuesB, &SheerPicture::mouseDown, this, [this] {
-        m_ui->QuesB->setPicture(PictureFromRes(104, QStringLiteral("Custom")), 0, 0);
-    });
-    connect(m_ui->QuesB, &SheerPicture::mouseUp, this, [this] {
-        m_ui->QuesB->setPicture(PictureFromRes(103, QStringLiteral("Custom")), 0, 0);
-        openAbout();
-    });
-
-    // 7. The interval slider from its file.
-    connect(m_ui->Spanbar1, &Spanbar::Changed, this, [this](qint16, qint16) { sliderChanged(); });
-    connect(m_ui->Spanbar1, &Spanbar::MouseDown, this, [this](qint16, qint16, float, float) { sliderMouseDown(); });
-    connect(m_ui->Spanbar1, &Spanbar::MouseUp, this, [this](qint16, qint16, float, float) { sliderMouseUp(); });
+    // 7. The slider where its file left it; the interval it sets takes
+    // effect once the settings are in (see finishLoad()).
     SliderCheck(sliderFilePath());
     m_ui->Spanbar1->setInitial(qint16(readSliderPosition(sliderFilePath())));
-    m_state.AnnounceInterval = m_ui->Spanbar1->RangeLeft();
 
     // 8. The five-cornered shape.
     const qreal dpiX = screen() ? screen()->logicalDotsPerInchX() : 96.0;
@@ -175,15 +161,60 @@ void MainForm::Form_Load()
     // 9. The clock face.
     ShowClockFace();
 
+    // 11. Alarm mode is off at start.
+    m_ui->Label2->setText(QString());
+
+    // Names, keys and the menu before the first paint: a screen reader asks
+    // what a part is as soon as it is shown, and keeps the answer.
+    m_access = new ClockAccess(*this);
+}
+
+void MainForm::finishLoad()
+{
+    loadFace();
+    if (m_settings)
+        return;
+
+    // 1. The settings window: its controls are the settings for the whole
+    // run. Its load sees the interval still at 0, as at every start, so the
+    // minute the program starts in is never announced for having changed.
+    m_settings = new Settings(m_state, m_services.clock, m_services.engine, m_services.messages, this);
+    m_announcer = std::make_unique<TtsAnnouncer>(*m_settings, m_state, m_services.clock);
+    m_settings->setAnnouncer(m_announcer.get());
+    m_settings->load();
+
+    m_ui->SheerPicture1->setPicture(PictureFromRes(101, QStringLiteral("Custom")), 0, 0);
+
+    connectSkinButton(m_ui->SpeakB, &m_speakHolder, &MainForm::speakNow);
+    // Pressed, the button is about to speak: the device wakes while the
+    // finger is still down.
+    connect(m_ui->SpeakB, &ImageControl::mouseDown, this, [this] { m_services.media.prepare(); });
+    connectSkinButton(m_ui->SettingsB, &m_settingsHolder, &MainForm::openSettings);
+    connectSkinButton(m_ui->Min, &m_minHolder, &MainForm::showMinimized);
+    connectSkinButton(m_ui->CloseB, &m_closeHolder, &MainForm::closeSequence);
+    connect(m_ui->QuesB, &SheerPicture::mouseDown, this, [this] {
+        m_ui->QuesB->setPicture(PictureFromRes(104, QStringLiteral("Custom")), 0, 0);
+    });
+    connect(m_ui->QuesB, &SheerPicture::mouseUp, this, [this] {
+        m_ui->QuesB->setPicture(PictureFromRes(103, QStringLiteral("Custom")), 0, 0);
+        openAbout();
+    });
+
+    // 7. The interval the slider holds.
+    connect(m_ui->Spanbar1, &Spanbar::Changed, this, [this](qint16, qint16) { sliderChanged(); });
+    connect(m_ui->Spanbar1, &Spanbar::MouseDown, this, [this](qint16, qint16, float, float) { sliderMouseDown(); });
+    connect(m_ui->Spanbar1, &Spanbar::MouseUp, this, [this](qint16, qint16, float, float) { sliderMouseUp(); });
+    m_state.AnnounceInterval = m_ui->Spanbar1->RangeLeft();
+
     // 10. The voice clips that are missing or that the player cannot read,
-    // in table order.
+    // in table order: before anything can be announced, so that a start-up
+    // request is only served with every clip file in place.
     QList<QPair<QString, QString>> clips;
     for (const ClipRow &row : kClipTable)
         clips.append({QLatin1String(row.resource), clipFilePath(clipName(row.key))});
     WriteVoiceClips(clips, [](const QString &path) { return readWavFile(path).ok(); });
 
-    // 11.-12. Alarm mode is off at start.
-    m_ui->Label2->setText(QString());
+    // 12. The alarm period is not running.
     m_timer3.stop();
 
     m_dispatchHost = std::make_unique<MainFormDispatchHost>(*this);
@@ -203,8 +234,6 @@ void MainForm::Form_Load()
     connect(m_settings, &Settings::settingsChanged, this, &MainForm::scheduleDispatch);
     connect(&m_services.engine, &SpeechEngine::busyChanged, this, &MainForm::scheduleDispatch);
     connect(&m_services.media, &MediaControl::playbackEnded, this, &MainForm::scheduleDispatch);
-
-    m_access = new ClockAccess(*this);
 }
 
 ClockActions *MainForm::clockActions() const
@@ -429,6 +458,8 @@ void MainForm::connectSkinButton(ImageControl *button, QPixmap *holder, void (Ma
 
 void MainForm::speakNow()
 {
+    if (!isLoaded())
+        return;
     const QString t = mediumTimeText(now().time());
     // A press while the engine still speaks is let go, as one during a clip
     // is: cutting the sentence to start it again is heard as a stutter.
@@ -443,6 +474,8 @@ void MainForm::speakNow()
 
 void MainForm::openSettings()
 {
+    if (!isLoaded())
+        return;
     m_settings->exec();
 }
 
@@ -484,7 +517,8 @@ void MainForm::closeSequence()
     m_timer3.stop();
     if (m_about)
         m_about->close();
-    m_settings->closeForQuit();
+    if (m_settings)
+        m_settings->closeForQuit();
     Form_Unload();
     hide();
     Q_EMIT finished();
@@ -493,6 +527,11 @@ void MainForm::closeSequence()
 void MainForm::saveForExit()
 {
     m_services.engine.TtsStop();
+    // Closed before its settings were read, the clock has nothing of its
+    // own to save, and writing its controls would put defaults over the
+    // user's file.
+    if (!isLoaded())
+        return;
     if (m_settings->alarmMode() == 0) {
         WriteSettings();
         WriteSlider();

@@ -56,6 +56,16 @@ public:
     // Start-up: loads the settings window, pictures, slider, shape, clock face
     // and voice clips. Call once, before showing the window.
     void Form_Load();
+    // The same load in two steps, so that the window can be shown between
+    // them: first what it needs to show the time (pictures, skin, slider,
+    // shape, clock face), then the rest (the settings window and what it
+    // starts, the lit lamp's picture, the interval, the voice clips, the
+    // scheduler, keys and menu). Each runs once; finishLoad() runs the first
+    // step too if it has not run. The window acts on nothing (buttons, keys,
+    // close) until the second step is done.
+    void loadFace();
+    void finishLoad();
+    bool isLoaded() const { return m_settings != nullptr; }
     // Starts the clock tick and the dispatcher; the program calls it once the
     // window is shown.
     void startTimers();
@@ -154,6 +164,7 @@ private:
     bool m_sliderHeld = false;       // between the slider's MouseDown and MouseUp
     bool m_noDeviceReported = false; // until a device is found again
     bool m_soundMessageOpen = false;
+    bool m_faceLoaded = false;
     SurfaceDrag m_drag;
 };
 

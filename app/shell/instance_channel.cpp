@@ -224,8 +224,17 @@ QString InstanceServer::errorString() const
     return m_server->errorString();
 }
 
+void InstanceServer::setAccepting(bool accepting)
+{
+    m_accepting = accepting;
+    if (accepting)
+        accept();
+}
+
 void InstanceServer::accept()
 {
+    if (!m_accepting)
+        return;
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });

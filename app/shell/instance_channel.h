@@ -87,6 +87,10 @@ public:
     bool listen(const QString &socketPath);
     bool isListening() const;
     QString errorString() const;
+    // While not accepting, connections wait unanswered (their senders wait
+    // too, as long as their patience lasts) and are taken in order once
+    // accepting again: a clock still loading answers when it can act.
+    void setAccepting(bool accepting);
     // Answers quiet-time requests; without a handler they are unknown.
     void setQuietHandler(std::function<QString(const QuietRequest &)> handler)
     {
@@ -102,6 +106,7 @@ private:
 
     QLocalServer *m_server;
     std::function<QString(const QuietRequest &)> m_quietHandler;
+    bool m_accepting = true;
 };
 
 } // namespace horavox

@@ -39,7 +39,7 @@ QList<VoiceChoice> voiceChoices(const DirectSS &engine)
 
 QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOutput &audio, InstanceServer *server,
                          const Parts &parts, QObject *parent)
-    : QObject(parent), m_controller(controller), m_window(window)
+    : QObject(parent), m_controller(controller), m_window(window), m_audio(audio), m_parts(parts)
 {
     controller.setScheduleSource([&window] {
         ScheduleView s;
@@ -62,56 +62,10 @@ QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOut
 
     m_actions = std::make_unique<QuietActions>(controller);
     connect(m_actions.get(), &QuietActions::dialogRequested, this, &QuietWiring::openDialog);
-    // The clock's own right-click menu offers them too: muting is what a
-    // person reaches for at the moment the clock speaks up, on the clock.
-    if (ClockActions *menu = window.clockActions()) {
-        menu->addSection(QStringLiteral("Quiet"), m_actions->actions());
-        connect(menu, &ClockActions::aboutToShowMenu, m_actions.get(), &QuietActions::refresh);
-    }
+    addToClockMenu();
 
     m_mark = new QuietMark(&window);
     connect(&controller, &QuietController::changed, this, &QuietWiring::refresh);
-
-    // The offscreen platform (tests, --say-time) has no tray to show in.
-    if (parts.tray && QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        m_tray = std::make_unique<QuietTray>(controller, *m_actions, QApplication::windowIcon());
-        connect(m_tray.get(), &QuietTray::sayTimeRequested, &window, [&window] { requestTimeAnnouncement(window); });
-        connect(m_tray.get(), &QuietTray::settingsRequested, &window, [&window] {
-            window.showNormal();
-            window.openSettings();
-        });
-        connect(m_tray.get(), &QuietTray::showHideRequested, &window, [&window] {
-            if (window.isVisible() && !window.isMinimized()) {
-                window.hide();
-            } else {
-                window.showNormal();
-                window.raise();
-                window.activateWindow();
-            }
-        });
-        connect(m_tray->menu(), &QMenu::aboutToShow, this,
-                [this] { m_tray->setClockShown(m_window.isVisible() && !m_window.isMinimized()); });
-        connect(m_tray.get(), &QuietTray::quitRequested, &window, &MainForm::closeSequence);
-        m_tray->show();
-    }
-
-    if (parts.monitors) {
-        QuietGate &gate = controller.gate();
-        m_calls = new CallMonitor(this);
-        connect(m_calls, &CallMonitor::inCallChanged, &gate, &QuietGate::setInCall);
-        m_calls->start();
-        m_dnd = new DndMonitor(QDBusConnection::sessionBus(), this);
-        connect(m_dnd, &DndMonitor::activeChanged, &gate, &QuietGate::setDoNotDisturb);
-        m_dnd->start();
-        m_pauser = new MediaPauser(QDBusConnection::sessionBus(), this);
-        // The device opens with the first sound and closes after a spell of
-        // silence, so clips and the pauses between them are one stretch.
-        connect(&audio, &AudioOutput::deviceOpened, m_pauser, [this] {
-            m_pauser->setEnabled(m_controller.preferences().pauseMedia);
-            m_pauser->voiceStarted();
-        });
-        connect(&audio, &AudioOutput::deviceClosed, m_pauser, &MediaPauser::voiceEnded);
-    }
 
     if (server) {
         server->setQuietHandler([&controller](const QuietRequest &r) {
@@ -124,6 +78,76 @@ QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOut
         });
     }
     refresh();
+}
+
+void QuietWiring::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    addToClockMenu();
+    if (m_parts.tray)
+        startTray();
+    if (m_parts.monitors)
+        startMonitors(m_audio);
+}
+
+void QuietWiring::addToClockMenu()
+{
+    // The clock's own right-click menu offers them too: muting is what a
+    // person reaches for at the moment the clock speaks up, on the clock.
+    ClockActions *menu = m_window.clockActions();
+    if (m_inClockMenu || !menu)
+        return;
+    m_inClockMenu = true;
+    menu->addSection(QStringLiteral("Quiet"), m_actions->actions());
+    connect(menu, &ClockActions::aboutToShowMenu, m_actions.get(), &QuietActions::refresh);
+}
+
+void QuietWiring::startTray()
+{
+    // The offscreen platform (tests, --say-time) has no tray to show in.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    MainForm &window = m_window;
+    m_tray = std::make_unique<QuietTray>(m_controller, *m_actions, QApplication::windowIcon());
+    connect(m_tray.get(), &QuietTray::sayTimeRequested, &window, [&window] { requestTimeAnnouncement(window); });
+    connect(m_tray.get(), &QuietTray::settingsRequested, &window, [&window] {
+        window.showNormal();
+        window.openSettings();
+    });
+    connect(m_tray.get(), &QuietTray::showHideRequested, &window, [&window] {
+        if (window.isVisible() && !window.isMinimized()) {
+            window.hide();
+        } else {
+            window.showNormal();
+            window.raise();
+            window.activateWindow();
+        }
+    });
+    connect(m_tray->menu(), &QMenu::aboutToShow, this,
+            [this] { m_tray->setClockShown(m_window.isVisible() && !m_window.isMinimized()); });
+    connect(m_tray.get(), &QuietTray::quitRequested, &window, &MainForm::closeSequence);
+    m_tray->show();
+}
+
+void QuietWiring::startMonitors(AudioOutput &audio)
+{
+    QuietGate &gate = m_controller.gate();
+    m_calls = new CallMonitor(this);
+    connect(m_calls, &CallMonitor::inCallChanged, &gate, &QuietGate::setInCall);
+    m_calls->start();
+    m_dnd = new DndMonitor(QDBusConnection::sessionBus(), this);
+    connect(m_dnd, &DndMonitor::activeChanged, &gate, &QuietGate::setDoNotDisturb);
+    m_dnd->start();
+    m_pauser = new MediaPauser(QDBusConnection::sessionBus(), this);
+    // The device opens with the first sound and closes after a spell of
+    // silence, so clips and the pauses between them are one stretch.
+    connect(&audio, &AudioOutput::deviceOpened, m_pauser, [this] {
+        m_pauser->setEnabled(m_controller.preferences().pauseMedia);
+        m_pauser->voiceStarted();
+    });
+    connect(&audio, &AudioOutput::deviceClosed, m_pauser, &MediaPauser::voiceEnded);
 }
 
 // The mark and the dialog are the window's children and go with it.

@@ -28,7 +28,12 @@ QList<VoiceChoice> voiceChoices(const DirectSS &engine);
 // the status line, the own volume into the mixer, the call and
 // do-not-disturb watches into the gate, the media pauser beside the sound
 // device, the mark on the skin, the tray icon and the socket's quiet-time
-// requests. The window must have been loaded.
+// requests.
+//
+// Made before the window is first shown, it sets what the first frame and
+// the socket need (the mark, the volume, the requests); start() adds the rest
+// (the clock menu's section, the tray icon, the watches) once the window is
+// loaded, so that none of it keeps the window from appearing.
 class QuietWiring : public QObject
 {
     Q_OBJECT
@@ -46,6 +51,10 @@ public:
                 const Parts &parts, QObject *parent = nullptr);
     ~QuietWiring() override;
 
+    // The clock menu's section (once the window is loaded), the tray icon
+    // and the watches, as `parts` asked; runs once.
+    void start();
+
     // The actions for any menu, such as the clock's right-click menu.
     QuietActions &actions() { return *m_actions; }
     QuietTray *tray() const { return m_tray.get(); }
@@ -55,9 +64,16 @@ public:
 
 private:
     void refresh();
+    void addToClockMenu();
+    void startTray();
+    void startMonitors(AudioOutput &audio);
 
     QuietController &m_controller;
     MainForm &m_window;
+    AudioOutput &m_audio;
+    Parts m_parts;
+    bool m_inClockMenu = false;
+    bool m_started = false;
     std::unique_ptr<QuietActions> m_actions;
     std::unique_ptr<QuietTray> m_tray;
     QuietMark *m_mark = nullptr;

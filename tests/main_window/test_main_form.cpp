@@ -83,14 +83,23 @@ struct Rig
     RecordingSink sink;
     std::unique_ptr<MainForm> form;
 
-    explicit Rig(const QByteArray &settings = kQuietSettings, const QByteArray &slider = "450\r\n")
+    enum class Load { Whole, FaceOnly, InTwoSteps };
+
+    explicit Rig(const QByteArray &settings = kQuietSettings, const QByteArray &slider = "450\r\n",
+                 Load load = Load::Whole)
     {
         if (!settings.isNull())
             writeFile(settingsFilePath(), settings);
         if (!slider.isNull())
             writeFile(sliderFilePath(), slider);
         form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
-        form->Form_Load();
+        if (load == Load::Whole) {
+            form->Form_Load();
+            return;
+        }
+        form->loadFace();
+        if (load == Load::InTwoSteps)
+            form->finishLoad();
     }
     Ui::MainForm &ui() { return *form->ui(); }
     void tickAt(const QTime &t)
@@ -698,9 +707,52 @@ private Q_SLOTS:
                                   5000);
     }
 
+    // The window can be shown between the two steps of its load: the first
+    // gives it all it shows, and nothing more.
+    void faceAloneShowsTheTimeAndActsOnNothing()
+    {
+        const QByteArray settings = "R\r\n1\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n1\r\n";
+        Rig rig(settings, "450\r\n", Rig::Load::FaceOnly);
+        QCOMPARE(rig.ui().Numeron1->DigitDisplay(), QStringLiteral("9:05:00"));
+        QCOMPARE(rig.ui().Label1->text(), QStringLiteral("AM"));
+        QCOMPARE(rig.ui().Spanbar1->RangeLeft(), qint16(15));
+        QVERIFY(rig.ui().SheerPicture2->isVisibleTo(rig.form.get()));
+        QVERIFY(!rig.ui().SheerPicture1->isVisibleTo(rig.form.get()));
+        QVERIFY(!rig.form->mask().contains(QPoint(10, 5)));
+
+        QVERIFY(!rig.form->isLoaded());
+        QVERIFY(!rig.form->settingsWindow());
+        QCOMPARE(rig.form->state().AnnounceInterval, qint16(0));
+        QVERIFY(!QFile::exists(clipFilePath(clipName("T"))));
+        // Named before the first paint: a screen reader keeps what it is told first.
+        QCOMPARE(rig.ui().SheerPicture2->accessibleName(), QStringLiteral("Silent"));
+
+        // A press or a close before the rest is loaded: nothing is said, and
+        // nothing is written over the user's files.
+        QTest::mouseClick(rig.ui().SpeakB, Qt::LeftButton);
+        rig.form->Timer2_Timer();
+        QVERIFY(rig.media.played.isEmpty());
+        QSignalSpy finished(rig.form.get(), &MainForm::finished);
+        rig.form->closeSequence();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(readAll(settingsFilePath()), settings);
+        QCOMPARE(readAll(sliderFilePath()), QByteArray("450\r\n"));
+    }
+
+    void startupAnnouncementIsServedAfterLoad_data()
+    {
+        QTest::addColumn<int>("load");
+        QTest::newRow("in one step") << int(Rig::Load::Whole);
+        QTest::newRow("in two steps") << int(Rig::Load::InTwoSteps);
+    }
     void startupAnnouncementIsServedAfterLoad()
     {
-        Rig rig("R\r\n1\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n1\r\n");
+        QFETCH(int, load);
+        Rig rig("R\r\n1\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n1\r\n", "450\r\n", Rig::Load(load));
+        QVERIFY(rig.form->isLoaded());
+        QCOMPARE(rig.form->state().AnnounceInterval, qint16(15));
+        for (const ClipRow &row : kClipTable)
+            QVERIFY(QFile::exists(clipFilePath(clipName(row.key))));
         QVERIFY(rig.media.played.isEmpty());
         rig.form->Timer2_Timer();
         QCOMPARE(rig.media.played,

@@ -155,6 +155,29 @@ private Q_SLOTS:
         QVERIFY(w.wiring.actions().statusAction()->text().contains(QStringLiteral("muted until")));
     }
 
+    // As the program makes it: before the window is loaded, the mark and the
+    // volume at once, the clock menu's section once started.
+    void madeBeforeTheLoadJoinsTheClockMenuWhenStarted()
+    {
+        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30)));
+        QuietController controller(clock);
+        controller.gate().muteForMinutes(60);
+        FakeMedia media;
+        FakeSpeechEngine engine;
+        SilentMessages messages;
+        MainForm form({clock, media, engine, messages, &controller.gate()});
+        form.loadFace();
+        AudioOutput audio;
+        QuietWiring wiring(controller, form, audio, nullptr, {.tray = false, .monitors = false});
+        QVERIFY(!wiring.mark()->isHidden());
+        form.finishLoad();
+        wiring.start();
+        wiring.start();
+        std::unique_ptr<QMenu> menu(form.clockActions()->buildMenu(nullptr));
+        QCOMPARE(menu->actions().count(wiring.actions().mute60Action()), 1);
+        form.saveForExit();
+    }
+
     void volumeReachesTheMixer()
     {
         Wired w(QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30)));

@@ -196,6 +196,28 @@ private Q_SLOTS:
         QTRY_COMPARE(received.count(), 5);
     }
 
+    // A clock still loading holds requests until it can act on them; the
+    // sender waits for the answer rather than being refused.
+    void requestWaitsForAClockStillLoading()
+    {
+        InstanceServer server;
+        server.setAccepting(false);
+        QVERIFY(server.listen(socketIn("a.socket")));
+        QSignalSpy received(&server, &InstanceServer::commandReceived);
+        HandOver result = HandOver::Failed;
+        std::unique_ptr<QThread> t(QThread::create(
+            [&] { result = sendToRunningInstance(socketIn("a.socket"), InstanceCommand::SayTime, 5000); }));
+        t->start();
+        QTest::qWait(300);
+        QVERIFY(t->isRunning());
+        QCOMPARE(received.count(), 0);
+        server.setAccepting(true);
+        while (!t->wait(5))
+            QCoreApplication::processEvents();
+        QCOMPARE(result, HandOver::Delivered);
+        QCOMPARE(received.count(), 1);
+    }
+
     void nothingListeningIsNoInstance()
     {
         QCOMPARE(sendToRunningInstance(socketIn("a.socket"), InstanceCommand::Raise, 500), HandOver::NoInstance);
