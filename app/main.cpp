@@ -71,7 +71,9 @@ int sayTimeAlone(QApplication &app)
 int main(int argc, char **argv)
 {
     QApplication::setApplicationName(QStringLiteral("horavox"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Horavox"));
+    // No display name: Qt would add it behind every window's title on X11
+    // ("Horavox Settings — Horavox", "Sound Card Check — Horavox"). Each
+    // window names itself, and the desktop file names the program.
     QApplication::setApplicationVersion(QStringLiteral(HORAVOX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("horavox"));
 

@@ -252,6 +252,23 @@ private Q_SLOTS:
             QVERIFY2(shift.manhattanLength() <= 6, qPrintable(QStringLiteral("moved by %1,%2").arg(shift.x()).arg(shift.y())));
     }
 
+    // Every title is the window's own: the desktop's name for the program is
+    // not added behind it ("Horavox Settings — Horavox").
+    void x11TitlesNameTheWindowOnce()
+    {
+        if (!m_x11 || m_x11Window.isEmpty())
+            QSKIP("no clock on an X11 desktop");
+        const X11Session &x = *m_x11;
+        QVERIFY(!x.xdotool({"windowmove", "--sync", QString::fromLatin1(m_x11Window), "100", "100"}).isNull());
+        // The settings button, on the clock's left.
+        QVERIFY(!x.xdotool({"mousemove", "--sync", "172", "141", "click", "1"}).isNull());
+        const QByteArray found =
+            x.xdotool({"search", "--sync", "--onlyvisible", "--name", "^Horavox Settings"}, 20000).split('\n').value(0);
+        QVERIFY(!found.isEmpty());
+        QCOMPARE(x.xdotool({"getwindowname", QString::fromLatin1(found)}).trimmed(), QByteArray("Horavox Settings"));
+        x.xdotool({"key", "--window", QString::fromLatin1(found), "Escape"});
+    }
+
     void cleanupTestCase()
     {
         m_x11Clock.reset();
