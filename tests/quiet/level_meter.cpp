@@ -17,8 +17,8 @@ int main(int argc, char **argv)
         if (!PA_CONTEXT_IS_GOOD(s) || pa_mainloop_iterate(loop, 1, nullptr) < 0)
             return 1;
     }
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, 25, 1};
-    pa_stream *stream = pa_stream_new(context, "Peak detect", &spec, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, 25, 1};
+    pa_stream *stream = pa_stream_new(context, "Peak detect", &format, nullptr);
     pa_stream_set_read_callback(
         stream,
         [](pa_stream *st, size_t, void *) {

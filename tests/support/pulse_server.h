@@ -132,7 +132,7 @@ public:
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         m_socket = m_dir.filePath(QStringLiteral("runtime/native"));
 
-        const QString spec = QStringLiteral("format=s16le rate=%1 channels=%2").arg(m_options.rate).arg(m_options.channels);
+        const QString format = QStringLiteral("format=s16le rate=%1 channels=%2").arg(m_options.rate).arg(m_options.channels);
         // norewinds: a sink that rewinds to mix a new stream in sooner has
         // already passed the rewound samples to its monitor, so a recording
         // would miss the first few of every new stream.
@@ -149,11 +149,11 @@ public:
                          QStringLiteral("--log-target=stderr"),
                          QStringLiteral("--load=module-null-sink sink_name=test %1 norewinds=1 "
                                         "sink_properties=device.description=Test")
-                             .arg(spec)};
+                             .arg(format)};
         if (m_options.microphone) {
             args << QStringLiteral("--load=module-null-source source_name=mic %1 "
                                    "description=Microphone")
-                        .arg(spec);
+                        .arg(format);
         }
         // Any client may connect: the socket is in a private folder, and the
         // test process does not share the server's home (and so its cookie).
