@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Draws every picture of the clock: the main window skin and its button
 bitmaps, the speaking lamps, the About button, the About window's board and
-title pictures, the alarm hourglass, the hand cursor and the program icon.
+title pictures, the alarm hourglass, the AM/PM captions, the hand cursor and
+the program icon.
 
     make_pictures.py <resources folder> [<preview folder>]
 
@@ -548,6 +549,21 @@ def draw_hourglass():
     return big.resize((n, n), Image.LANCZOS)
 
 
+def draw_caption(text):
+    """The AM/PM caption as the clock's label would set it: bold, 11 pixels,
+    at the left and centred on the line, white on see-through so the program
+    can tint it. Drawn at its own size, not scaled down: hinted glyphs stay
+    sharp at a size this small."""
+    w, h = AMPM[2], AMPM[3]
+    mask = Image.new('L', (w, h), 0)
+    # The line is 13 pixels high with a 10-pixel ascent; centred in 17 that
+    # puts the baseline on row 12.
+    ImageDraw.Draw(mask).text((0, 12), text, font=font('DejaVuSans-Bold', 11), fill=255, anchor='ls')
+    out = Image.new('RGBA', (w, h), (255, 255, 255, 0))
+    out.putalpha(mask)
+    return out
+
+
 def draw_cursor():
     """A pointing hand, index finger up; its hotspot is the fingertip."""
     n = 32
@@ -704,6 +720,8 @@ def main():
 
     hourglass = draw_hourglass()
     hourglass.save(os.path.join(bitmap, 'HOURGLASS.png'))
+    for caption in ('AM', 'PM'):
+        draw_caption(caption).save(os.path.join(bitmap, caption + 'TEXT.png'))
     hand = draw_cursor()
     hand.save(os.path.join(cursor, 'HAND.png'))
     for n in (16, 32, 48, 64, 128, 256):

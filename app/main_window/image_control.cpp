@@ -4,6 +4,8 @@
 #include "resources/resources.h"
 
 #include <QMouseEvent>
+#include <QStyle>
+#include <algorithm>
 #include <QPainter>
 
 namespace horavox {
@@ -13,6 +15,12 @@ ImageControl::ImageControl(QWidget *parent)
 {
     setScaledContents(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void ImageControl::enterEvent(QEnterEvent *e)
+{
+    QLabel::enterEvent(e);
+    Q_EMIT pointerEntered();
 }
 
 void ImageControl::mousePressEvent(QMouseEvent *e)
@@ -27,31 +35,59 @@ void ImageControl::mouseReleaseEvent(QMouseEvent *e)
     Q_EMIT mouseUp(legacyButton(e->button()), legacyShift(e->modifiers()), float(pos.x()), float(pos.y()));
 }
 
-IndicatorLabel::IndicatorLabel(QWidget *parent)
+ArtworkLabel::ArtworkLabel(QWidget *parent)
     : QLabel(parent)
 {
-    m_glyph = decodePicture(resourceBytes(QStringLiteral("BITMAP"), QStringLiteral("HOURGLASS")))
-                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void IndicatorLabel::paintEvent(QPaintEvent *e)
+void ArtworkLabel::addArtwork(const QString &text, const QString &bitmapName, bool fit)
 {
-    if (text() != QLatin1String("6") || m_glyph.isNull()) {
-        // Without the artwork the symbol font's "6" is still shown as text.
-        if (text() == QLatin1String("6"))
-            QLabel::paintEvent(e);
+    QImage glyph = decodePicture(resourceBytes(QStringLiteral("BITMAP"), bitmapName))
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!glyph.isNull())
+        m_artwork.push_back({text, std::move(glyph), fit});
+}
+
+void ArtworkLabel::paintEvent(QPaintEvent *e)
+{
+    const QString shown = text();
+    if (shown.isEmpty())
+        return;
+    const auto art = std::find_if(m_artwork.cbegin(), m_artwork.cend(),
+                                  [&shown](const Artwork &a) { return a.text == shown; });
+    if (art == m_artwork.cend()) {
+        // Without artwork the text is still shown, in the label's font.
+        QLabel::paintEvent(e);
         return;
     }
     // Tint the glyph with the label's text colour, keeping its alpha.
-    QImage tinted = m_glyph;
+    QImage tinted = art->glyph;
     QPainter tp(&tinted);
     tp.setCompositionMode(QPainter::CompositionMode_SourceIn);
     tp.fillRect(tinted.rect(), palette().color(QPalette::WindowText));
     tp.end();
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize s = tinted.size().scaled(size(), Qt::KeepAspectRatio);
-    p.drawImage(QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s), tinted);
+    if (art->fit) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSize s = tinted.size().scaled(size(), Qt::KeepAspectRatio);
+        p.drawImage(QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s), tinted);
+    } else {
+        p.drawImage(QStyle::alignedRect(layoutDirection(), alignment(), tinted.size(), contentsRect()), tinted);
+    }
+}
+
+IndicatorLabel::IndicatorLabel(QWidget *parent)
+    : ArtworkLabel(parent)
+{
+    addArtwork(QStringLiteral("6"), QStringLiteral("HOURGLASS"), true);
+}
+
+DayHalfLabel::DayHalfLabel(QWidget *parent)
+    : ArtworkLabel(parent)
+{
+    // As large as the label, with the text where the label would put it.
+    addArtwork(QStringLiteral("AM"), QStringLiteral("AMTEXT"), false);
+    addArtwork(QStringLiteral("PM"), QStringLiteral("PMTEXT"), false);
 }
 
 } // namespace horavox
