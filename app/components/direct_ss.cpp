@@ -278,6 +278,22 @@ void DirectSS::TtsStop()
     refreshBusyLater();
 }
 
+void DirectSS::prepare()
+{
+    if (m_voices.empty())
+        return;
+    const VoiceRef &ref = m_voices[size_t(m_currentVoice)];
+    std::lock_guard lk(m_lock);
+    const Engine &e = *m_engines[size_t(ref.engine)];
+    // With sentences queued, the first of them starts the engine anyway.
+    if (e.started || e.failed || !m_jobs.empty() || m_pending > 0)
+        return;
+    m_jobs.push_back({ref.engine, QString(), ref.voice, m_speed, nullptr, std::make_shared<std::atomic<bool>>(false)});
+    if (!m_worker.joinable())
+        m_worker = std::thread([this] { run(); });
+    m_wake.notify_one();
+}
+
 void DirectSS::run()
 {
     for (;;) {
@@ -293,6 +309,8 @@ void DirectSS::run()
         // The engine starts with the first sentence that needs it, here and
         // not on the owner's thread, which goes on showing the time.
         TtsEngine *engine = *job.cancel ? nullptr : startEngine(job.engine);
+        if (!job.out)
+            continue; // started ahead of a sentence, nothing to say
         if (engine) {
             const auto &cancel = job.cancel;
             const auto &out = job.out;

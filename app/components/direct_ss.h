@@ -46,6 +46,7 @@ public:
     ~DirectSS() override;
 
     void TtsSpeak(const QString &sentence) override;
+    void prepare() override;
     void TtsSetSpeed(qint32 speed) override;
     void TtsStop() override;
     qint16 TtsBusy() const override;

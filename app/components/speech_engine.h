@@ -15,6 +15,10 @@ public:
 
     // Starts speaking the sentence and returns at once.
     virtual void TtsSpeak(const QString &sentence) = 0;
+    // A sentence is likely to follow soon: the current voice's engine may
+    // start now, off the caller's thread, so that sentence is not kept
+    // waiting for it. Nothing is heard.
+    virtual void prepare() {}
     // The next sentence is spoken at this speed, 50..220 (135 = natural).
     virtual void TtsSetSpeed(qint32 speed) = 0;
     // Whatever is being said stops at once.

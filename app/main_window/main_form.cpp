@@ -186,9 +186,10 @@ void MainForm::finishLoad()
     m_ui->SheerPicture1->setPicture(PictureFromRes(101, QStringLiteral("Custom")), 0, 0);
 
     connectSkinButton(m_ui->SpeakB, &m_speakHolder, &MainForm::speakNow);
-    // Pressed, the button is about to speak: the device wakes while the
-    // finger is still down.
-    connect(m_ui->SpeakB, &ImageControl::mouseDown, this, [this] { m_services.media.prepare(); });
+    // Pointed at or pressed, the button is about to speak: the output wakes
+    // and the engine starts while the hand is still on its way.
+    connect(m_ui->SpeakB, &ImageControl::pointerEntered, this, &MainForm::prepareToSpeak);
+    connect(m_ui->SpeakB, &ImageControl::mouseDown, this, &MainForm::prepareToSpeak);
     connectSkinButton(m_ui->SettingsB, &m_settingsHolder, &MainForm::openSettings);
     connectSkinButton(m_ui->Min, &m_minHolder, &MainForm::showMinimized);
     connectSkinButton(m_ui->CloseB, &m_closeHolder, &MainForm::closeSequence);
@@ -454,6 +455,19 @@ void MainForm::connectSkinButton(ImageControl *button, QPixmap *holder, void (Ma
         button->setPixmap(m_tempHolder);
         (this->*action)();
     });
+}
+
+void MainForm::prepareToSpeak()
+{
+    if (!isLoaded())
+        return;
+    // Opening the output costs its lead-in (a sleeping sound server would
+    // swallow the first syllable without it) and text-to-speech its engine's
+    // start; both are paid before the press instead of after it. An output
+    // opened for nothing closes again after a short while, unheard.
+    m_services.media.prepare();
+    if (m_settings->ttsSelected())
+        m_services.engine.prepare();
 }
 
 void MainForm::speakNow()

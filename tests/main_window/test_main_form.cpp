@@ -471,14 +471,41 @@ private Q_SLOTS:
         QTEST(rig.media.prepares, "prepares");
     }
 
-    void speakPressWakesTheSound()
+    void speakButtonWakesTheSound_data()
     {
-        Rig rig;
-        QTest::mousePress(rig.ui().SpeakB, Qt::LeftButton);
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("pressed"); // otherwise the pointer only comes onto it
+        QTest::addColumn<int>("enginePrepares");
+        const QByteArray tts("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+        QTest::newRow("recorded voice, pressed") << kQuietSettings << true << 0;
+        QTest::newRow("recorded voice, pointed at") << kQuietSettings << false << 0;
+        QTest::newRow("text-to-speech, pressed") << tts << true << 1;
+        QTest::newRow("text-to-speech, pointed at") << tts << false << 1;
+    }
+
+    void speakButtonWakesTheSound()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, pressed);
+        Rig rig(settings);
+        QWidget *speak = rig.ui().SpeakB;
+        if (pressed) {
+            QTest::mousePress(speak, Qt::LeftButton);
+        } else {
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), speak->mapToGlobal(QPointF(5, 5)));
+            QApplication::sendEvent(speak, &enter);
+        }
         QCOMPARE(rig.media.prepares, 1);
-        QVERIFY(rig.media.played.isEmpty()); // the words come on release
-        QTest::mouseRelease(rig.ui().SpeakB, Qt::LeftButton);
-        QCOMPARE(rig.media.played.size(), 5);
+        QTEST(rig.engine.prepares, "enginePrepares");
+        // Nothing is said before the release.
+        QVERIFY(rig.media.played.isEmpty());
+        QVERIFY(rig.engine.spoken.isEmpty());
+        if (pressed) {
+            QTest::mouseRelease(speak, Qt::LeftButton);
+            const bool tts = rig.engine.prepares > 0;
+            QCOMPARE(rig.media.played.size(), tts ? 0 : 5);
+            QCOMPARE(rig.engine.spoken.size(), tts ? 1 : 0);
+        }
     }
 
     void sliderShowsMinutesWhileDragged()

@@ -15,6 +15,7 @@ public:
     QVector<qint32> speeds;      // the speed in force at each TtsSpeak
     qint32 speed = 135;
     int stops = 0;
+    int prepares = 0;
     bool busy = false;
     bool busyWhileSpeaking = false; // TtsSpeak makes the engine busy
     qint16 engines = 1;
@@ -28,6 +29,7 @@ public:
         if (busyWhileSpeaking)
             setBusy(true);
     }
+    void prepare() override { ++prepares; }
     void TtsSetSpeed(qint32 s) override { speed = s; }
     void TtsStop() override
     {

@@ -196,6 +196,11 @@ public:
 
 Q_SIGNALS:
     void deviceOpened();
+    // The first sound since the device opened is started. The device may
+    // open ahead of any sound (see prepare()), and what must act only when
+    // something is about to be heard (pausing the user's music) waits for
+    // this instead.
+    void soundStarting();
     void deviceClosed();
 
 private:
@@ -223,6 +228,7 @@ private:
     std::function<void(const int16_t *, int)> m_tap;
     qint64 m_renderPos = 0;  // the first frame of the next buffer
     qint64 m_leadInEnd = 0;  // no voice starts before this frame
+    bool m_soundSinceOpen = false;
     qint64 m_lastSoundEnd = 0; // one past the last sample of the last voice heard
     std::atomic<bool> m_deliveryPosted{false};
     std::atomic<qint64> m_framesRendered{0};

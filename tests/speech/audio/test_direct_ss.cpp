@@ -57,6 +57,8 @@ private Q_SLOTS:
     void destroyWhileSpeaking();
     void enginesStartWithTheFirstSentence_data();
     void enginesStartWithTheFirstSentence();
+    void preparedEngineStartsSilently_data() { enginesStartWithTheFirstSentence_data(); }
+    void preparedEngineStartsSilently();
     void knownVoicesMatchTheEngines_data();
     void knownVoicesMatchTheEngines();
     void voicesByStoredId_data();
@@ -322,6 +324,22 @@ void TestDirectSS::enginesStartWithTheFirstSentence()
     QCOMPARE(ss.TtsEngineCount(), qint16(names.size()));
     QCOMPARE(ss.engineNames(), names);
     QTEST(ss.TtsVoiceName(ss.TtsCurrentVoice()), "voice");
+}
+
+void TestDirectSS::preparedEngineStartsSilently()
+{
+    QFETCH(int, engines);
+    AudioOutput out;
+    DirectSS ss(&out, only(engines));
+    ss.prepare();
+    QCOMPARE(ss.TtsBusy(), qint16(0)); // nothing is on its way to be heard
+    QTRY_VERIFY_WITH_TIMEOUT(ss.engineStarted(), 30000);
+    QVERIFY(!out.isStarted());
+    // The sentence after it is spoken whole, by the engine already started.
+    ss.TtsSpeak(QStringLiteral("One"));
+    QVERIFY(ss.TtsBusy() != 0);
+    QTRY_COMPARE_WITH_TIMEOUT(ss.TtsBusy(), qint16(0), 30000);
+    QVERIFY(out.isStarted());
 }
 
 void TestDirectSS::knownVoicesMatchTheEngines_data()
