@@ -53,6 +53,21 @@ int main(int argc, char **argv)
                               : "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
     settings.close();
 
+    // A first start writes the clip files from the program's own resources,
+    // and those pages stay counted as resident for a while; every start after
+    // it is what a clock started with the session pays. As the start-up
+    // benchmark does, one start comes first.
+    {
+        QProcess first;
+        QProcessEnvironment once = env;
+        once.insert(QStringLiteral("HORAVOX_BENCH_SHOWN"), QStringLiteral("quit"));
+        first.setProcessEnvironment(once);
+        first.start(QStringLiteral(HORAVOX_BIN), {});
+        if (!first.waitForFinished(20000))
+            first.kill();
+        first.waitForFinished();
+    }
+
     QProcess ref, hv;
     ref.setProcessEnvironment(env);
     hv.setProcessEnvironment(env);
