@@ -1,6 +1,6 @@
 #include "call_monitor.h"
 
-#include <pulse/pulseaudio.h>
+#include "pulse_library.h"
 
 #include <cstring>
 #include <set>
@@ -18,6 +18,7 @@ bool countsAsCall(const RecordingStream &s)
 struct CallMonitor::Pulse
 {
     CallMonitor *owner = nullptr;
+    const PulseLibrary *pa = nullptr;
     pa_threaded_mainloop *loop = nullptr;
     pa_context *context = nullptr;
     // A scan asks for the sources, then for the recording streams; events
@@ -42,8 +43,8 @@ struct CallMonitor::Pulse
         rescan = false;
         monitorSources.clear();
         sawCall = false;
-        if (pa_operation *op = pa_context_get_source_info_list(context, &Pulse::onSource, this))
-            pa_operation_unref(op);
+        if (pa_operation *op = pa->context_get_source_info_list(context, &Pulse::onSource, this))
+            pa->operation_unref(op);
         else
             scanning = false;
     }
@@ -60,8 +61,8 @@ struct CallMonitor::Pulse
                 p->monitorSources.insert(info->index);
             return;
         }
-        if (pa_operation *op = pa_context_get_source_output_info_list(c, &Pulse::onRecording, self))
-            pa_operation_unref(op);
+        if (pa_operation *op = p->pa->context_get_source_output_info_list(c, &Pulse::onRecording, self))
+            p->pa->operation_unref(op);
         else
             p->scanning = false;
     }
@@ -79,8 +80,8 @@ struct CallMonitor::Pulse
             // PulseAudio gives a level meter's stream the "peaks" resampler;
             // PipeWire marks it as a monitor stream instead.
             s.peakMeter = (info->resample_method && std::strcmp(info->resample_method, "peaks") == 0)
-                          || (info->proplist && pa_proplist_gets(info->proplist, "stream.monitor")
-                              && std::strcmp(pa_proplist_gets(info->proplist, "stream.monitor"), "true") == 0);
+                          || (info->proplist && p->pa->proplist_gets(info->proplist, "stream.monitor")
+                              && std::strcmp(p->pa->proplist_gets(info->proplist, "stream.monitor"), "true") == 0);
             s.corked = info->corked != 0;
             s.hasClient = info->client != PA_INVALID_INDEX;
             p->sawCall = p->sawCall || countsAsCall(s);
@@ -100,12 +101,12 @@ struct CallMonitor::Pulse
     static void onState(pa_context *c, void *self)
     {
         auto *p = static_cast<Pulse *>(self);
-        switch (pa_context_get_state(c)) {
+        switch (p->pa->context_get_state(c)) {
         case PA_CONTEXT_READY: {
-            pa_context_set_subscribe_callback(c, &Pulse::onEvent, self);
+            p->pa->context_set_subscribe_callback(c, &Pulse::onEvent, self);
             const auto mask = pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SOURCE_OUTPUT);
-            if (pa_operation *op = pa_context_subscribe(c, mask, nullptr, nullptr))
-                pa_operation_unref(op);
+            if (pa_operation *op = p->pa->context_subscribe(c, mask, nullptr, nullptr))
+                p->pa->operation_unref(op);
             p->post(&CallMonitor::setConnected, true);
             p->scan();
             break;
@@ -123,10 +124,10 @@ struct CallMonitor::Pulse
     {
         if (!context)
             return;
-        pa_context_set_state_callback(context, nullptr, nullptr);
-        pa_context_set_subscribe_callback(context, nullptr, nullptr);
-        pa_context_disconnect(context);
-        pa_context_unref(context);
+        pa->context_set_state_callback(context, nullptr, nullptr);
+        pa->context_set_subscribe_callback(context, nullptr, nullptr);
+        pa->context_disconnect(context);
+        pa->context_unref(context);
         context = nullptr;
         scanning = false;
         rescan = false;
@@ -144,21 +145,27 @@ CallMonitor::~CallMonitor()
 {
     if (!d->loop)
         return;
-    pa_threaded_mainloop_lock(d->loop);
+    d->pa->threaded_mainloop_lock(d->loop);
     d->dropContext();
-    pa_threaded_mainloop_unlock(d->loop);
-    pa_threaded_mainloop_stop(d->loop);
-    pa_threaded_mainloop_free(d->loop);
+    d->pa->threaded_mainloop_unlock(d->loop);
+    d->pa->threaded_mainloop_stop(d->loop);
+    d->pa->threaded_mainloop_free(d->loop);
 }
 
-void CallMonitor::start()
+void CallMonitor::start(const QString &library, int version)
 {
     if (d->loop)
         return;
-    d->loop = pa_threaded_mainloop_new();
-    if (!d->loop || pa_threaded_mainloop_start(d->loop) < 0) {
+    // Loaded here, before the server's thread exists. A machine without
+    // libpulse has no server to watch: the watch stays off, as when no server
+    // answers, and is not tried again.
+    d->pa = pulseLibrary(library, version);
+    if (!d->pa)
+        return;
+    d->loop = d->pa->threaded_mainloop_new();
+    if (!d->loop || d->pa->threaded_mainloop_start(d->loop) < 0) {
         if (d->loop)
-            pa_threaded_mainloop_free(d->loop);
+            d->pa->threaded_mainloop_free(d->loop);
         d->loop = nullptr;
         return;
     }
@@ -167,21 +174,21 @@ void CallMonitor::start()
 
 void CallMonitor::connectToServer()
 {
-    pa_threaded_mainloop_lock(d->loop);
+    d->pa->threaded_mainloop_lock(d->loop);
     d->dropContext();
-    pa_proplist *props = pa_proplist_new();
-    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Horavox");
-    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "horavox");
-    d->context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(d->loop), "Horavox", props);
-    pa_proplist_free(props);
+    pa_proplist *props = d->pa->proplist_new();
+    d->pa->proplist_sets(props, PA_PROP_APPLICATION_NAME, "Horavox");
+    d->pa->proplist_sets(props, PA_PROP_APPLICATION_ID, "horavox");
+    d->context = d->pa->context_new_with_proplist(d->pa->threaded_mainloop_get_api(d->loop), "Horavox", props);
+    d->pa->proplist_free(props);
     bool failed = !d->context;
     if (!failed) {
-        pa_context_set_state_callback(d->context, &Pulse::onState, d.get());
+        d->pa->context_set_state_callback(d->context, &Pulse::onState, d.get());
         // Never start a server of our own: the clock only watches the one
         // the desktop runs.
-        failed = pa_context_connect(d->context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0;
+        failed = d->pa->context_connect(d->context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0;
     }
-    pa_threaded_mainloop_unlock(d->loop);
+    d->pa->threaded_mainloop_unlock(d->loop);
     if (failed)
         serverLost();
 }

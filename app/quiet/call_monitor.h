@@ -31,7 +31,8 @@ public:
     explicit CallMonitor(QObject *parent = nullptr);
     ~CallMonitor() override;
 
-    void start();
+    // Loads libpulse first; tests name a library that cannot serve instead.
+    void start(const QString &library = QStringLiteral("pulse"), int version = 0);
     bool inCall() const { return m_inCall; }
     bool connected() const { return m_connected; }
     // The wait before the next attempt to reach the server, in ms.

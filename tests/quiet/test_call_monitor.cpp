@@ -60,6 +60,9 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(!maps.readAll().contains("libpulse"), "libpulse waits for the first watch");
         if (!PulseServer::installed())
             QSKIP("pulseaudio and parec (packages pulseaudio, pulseaudio-utils) are not installed");
         m_pulse = std::make_unique<PulseServer>(PulseServer::Options{.microphone = true});
@@ -94,6 +97,33 @@ private Q_SLOTS:
         QTRY_VERIFY(!monitor.inCall());
         QVERIFY(other.running());
         QCOMPARE(recordingStreams(), 1);
+    }
+
+    // Off, as when no server answers, and not tried again; libpulse itself
+    // still serves a watch started afterwards.
+    void libraryThatCannotServe_data()
+    {
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<int>("version");
+        QTest::newRow("not installed") << "horavox-absent" << 0;
+        QTest::newRow("without libpulse's functions") << "m" << 6;
+    }
+    void libraryThatCannotServe()
+    {
+        QFETCH(QString, library);
+        QFETCH(int, version);
+        CallMonitor monitor;
+        QSignalSpy changes(&monitor, &CallMonitor::connectedChanged);
+        monitor.start(library, version);
+        monitor.start(library, version);
+        QTest::qWait(50);
+        QVERIFY(!monitor.connected());
+        QVERIFY(!monitor.inCall());
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(monitor.retryDelayMs(), CallMonitor::kFirstRetryMs);
+        CallMonitor real;
+        real.start();
+        QTRY_VERIFY(real.connected());
     }
 
     void dueMinuteInACallIsDroppedAndTheNextSpoken()
