@@ -186,10 +186,11 @@ void MainForm::finishLoad()
     m_ui->SheerPicture1->setPicture(PictureFromRes(101, QStringLiteral("Custom")), 0, 0);
 
     connectSkinButton(m_ui->SpeakB, &m_speakHolder, &MainForm::speakNow);
-    // Pointed at or pressed, the button is about to speak: the output wakes
-    // and the engine starts while the hand is still on its way.
-    connect(m_ui->SpeakB, &ImageControl::pointerEntered, this, &MainForm::prepareToSpeak);
-    connect(m_ui->SpeakB, &ImageControl::mouseDown, this, &MainForm::prepareToSpeak);
+    // Pointed at, the button may be pressed: the audio layer and the engine
+    // start while the hand is still on its way. Pressed, it is about to
+    // speak: the device opens while the finger is still down.
+    connect(m_ui->SpeakB, &ImageControl::pointerEntered, this, [this] { prepareToSpeak(false); });
+    connect(m_ui->SpeakB, &ImageControl::mouseDown, this, [this] { prepareToSpeak(true); });
     connectSkinButton(m_ui->SettingsB, &m_settingsHolder, &MainForm::openSettings);
     connectSkinButton(m_ui->Min, &m_minHolder, &MainForm::showMinimized);
     connectSkinButton(m_ui->CloseB, &m_closeHolder, &MainForm::closeSequence);
@@ -457,15 +458,20 @@ void MainForm::connectSkinButton(ImageControl *button, QPixmap *holder, void (Ma
     });
 }
 
-void MainForm::prepareToSpeak()
+void MainForm::prepareToSpeak(bool pressed)
 {
     if (!isLoaded())
         return;
-    // Opening the output costs its lead-in (a sleeping sound server would
-    // swallow the first syllable without it) and text-to-speech its engine's
-    // start; both are paid before the press instead of after it. An output
-    // opened for nothing closes again after a short while, unheard.
-    m_services.media.prepare();
+    // The first sound of a run loads the audio layer and connects to the
+    // sound server, and the first sentence starts its engine; begun when the
+    // pointer arrives, both are over by the press. The device itself opens
+    // only at the press: opened any sooner, its buffer would hold the words
+    // back as long as the lead-in it saves, and a pointer passing over the
+    // button would wake the sound server for nothing.
+    if (pressed)
+        m_services.media.prepare();
+    else
+        m_services.media.preload();
     if (m_settings->ttsSelected())
         m_services.engine.prepare();
 }

@@ -130,7 +130,7 @@ protected:
 private:
     void connectSkinButton(ImageControl *button, QPixmap *holder, void (MainForm::*action)());
     void prepareForDueMinute(const QDateTime &t);
-    void prepareToSpeak();
+    void prepareToSpeak(bool pressed);
     void playClip(const QString &clipName);
     void playClips(const QStringList &clips);
     void scheduleDispatch();

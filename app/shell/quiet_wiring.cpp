@@ -141,11 +141,9 @@ void QuietWiring::startMonitors(AudioOutput &audio)
     connect(m_dnd, &DndMonitor::activeChanged, &gate, &QuietGate::setDoNotDisturb);
     m_dnd->start();
     m_pauser = new MediaPauser(QDBusConnection::sessionBus(), this);
-    // The device closes after a spell of silence, so clips and the pauses
-    // between them are one stretch. It may open ahead of a sound that never
-    // comes (the pointer passing over Speak): the music pauses only for a
-    // sound that starts.
-    connect(&audio, &AudioOutput::soundStarting, m_pauser, [this] {
+    // The device opens with the first sound and closes after a spell of
+    // silence, so clips and the pauses between them are one stretch.
+    connect(&audio, &AudioOutput::deviceOpened, m_pauser, [this] {
         m_pauser->setEnabled(m_controller.preferences().pauseMedia);
         m_pauser->voiceStarted();
     });

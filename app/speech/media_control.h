@@ -24,6 +24,9 @@ public:
     // A sound is likely within a second or two: a player that needs time to
     // wake its device may start now.
     virtual void prepare() {}
+    // A sound may come, less surely than for prepare(): whatever the player
+    // can ready without holding the device may start now.
+    virtual void preload() {}
 
 Q_SIGNALS:
     // Emitted when a clip playing under an alias has been heard to its end (or

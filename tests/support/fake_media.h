@@ -19,6 +19,7 @@ public:
     int queriesPerClip = 3;      // mode queries answered "playing" per clip
     std::function<void()> onQuery; // runs inside each "playing" wait
     int prepares = 0;            // times a sound was announced as coming
+    int preloads = 0;            // times a sound was announced as possible
 
     int sendString(const QString &command, QString *reply = nullptr) override
     {
@@ -74,6 +75,7 @@ public:
     int waveOutDeviceCount() const override { return devices; }
     qint64 lengthMs(const QString &) const override { return m_open.isEmpty() ? -1 : 500; }
     void prepare() override { ++prepares; }
+    void preload() override { ++preloads; }
 
 private:
     QString m_open;

@@ -351,7 +351,6 @@ bool AudioOutput::openDevice()
         m_leadInEnd = framesFor(m_options.leadInMs, m_options.sampleRate);
     }
     m_framesRendered = 0;
-    m_soundSinceOpen = false;
     m_device = dev;
     sdlAudio()->PauseAudioDevice(dev, 0);
     Q_EMIT deviceOpened();
@@ -392,24 +391,18 @@ bool AudioOutput::start(const std::shared_ptr<AudioVoice> &voice)
         return false;
     }
     m_idleTimer.stop();
-    {
-        std::lock_guard lk(m_lock);
-        // After the lead-in, and after whatever has been announced as finished
-        // but is still to be heard: sounds started one after the other follow
-        // each other sample for sample.
-        qint64 at = m_leadInEnd;
-        for (const auto &v : m_active) {
-            if (v->state() == AudioVoice::State::Finished)
-                at = std::max(at, v->projectedEnd(m_renderPos));
-        }
-        voice->m_startAt = at;
-        voice->m_state = AudioVoice::State::Playing;
-        m_active.push_back(voice);
+    std::lock_guard lk(m_lock);
+    // After the lead-in, and after whatever has been announced as finished
+    // but is still to be heard: sounds started one after the other follow
+    // each other sample for sample.
+    qint64 at = m_leadInEnd;
+    for (const auto &v : m_active) {
+        if (v->state() == AudioVoice::State::Finished)
+            at = std::max(at, v->projectedEnd(m_renderPos));
     }
-    if (!m_soundSinceOpen) {
-        m_soundSinceOpen = true;
-        Q_EMIT soundStarting();
-    }
+    voice->m_startAt = at;
+    voice->m_state = AudioVoice::State::Playing;
+    m_active.push_back(voice);
     return true;
 }
 

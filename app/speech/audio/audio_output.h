@@ -179,6 +179,11 @@ public:
     // and the sound server's wake-up are over when the sound starts. Closes
     // again if nothing comes within the idle delay (at least kPreparedHoldMs).
     bool prepare();
+    // A sound may come: loads and starts the audio layer (the library, the
+    // sound server connection) without opening the device, so a later
+    // opening costs only the stream. Nothing is heard and nothing is held
+    // open. False where no audio layer can be started.
+    bool preload() const { return sdlReady(); }
     static constexpr int kPreparedHoldMs = 2000;
 
     void setIdleCloseMs(int ms);
@@ -196,11 +201,6 @@ public:
 
 Q_SIGNALS:
     void deviceOpened();
-    // The first sound since the device opened is started. The device may
-    // open ahead of any sound (see prepare()), and what must act only when
-    // something is about to be heard (pausing the user's music) waits for
-    // this instead.
-    void soundStarting();
     void deviceClosed();
 
 private:
@@ -228,7 +228,6 @@ private:
     std::function<void(const int16_t *, int)> m_tap;
     qint64 m_renderPos = 0;  // the first frame of the next buffer
     qint64 m_leadInEnd = 0;  // no voice starts before this frame
-    bool m_soundSinceOpen = false;
     qint64 m_lastSoundEnd = 0; // one past the last sample of the last voice heard
     std::atomic<bool> m_deliveryPosted{false};
     std::atomic<qint64> m_framesRendered{0};

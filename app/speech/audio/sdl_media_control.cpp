@@ -75,6 +75,11 @@ void SdlMediaControl::prepare()
     m_output->prepare();
 }
 
+void SdlMediaControl::preload()
+{
+    m_output->preload();
+}
+
 int SdlMediaControl::sendString(const QString &command, QString *reply)
 {
     if (reply)

@@ -41,6 +41,7 @@ public:
     int waveOutDeviceCount() const override;
     qint64 lengthMs(const QString &alias) const override;
     void prepare() override;
+    void preload() override;
 
     // The folder clip names are looked up in; the data folder by default.
     void setClipFolder(const QString &folder);

@@ -88,17 +88,15 @@ void TestAudioOutput::dummyDriverCountsAsOneDevice()
 void TestAudioOutput::sdlStartsWhenSoundIsNear_data()
 {
     QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("soundStarting"); // only a sound that starts pauses the user's music
-    QTest::newRow("device count") << "count" << 0;
-    QTest::newRow("sound expected") << "prepare" << 0;
-    QTest::newRow("sound started") << "start" << 1;
+    QTest::newRow("device count") << "count";
+    QTest::newRow("sound expected") << "prepare";
+    QTest::newRow("sound started") << "start";
 }
 
 void TestAudioOutput::sdlStartsWhenSoundIsNear()
 {
     QFETCH(QString, action);
     AudioOutput out;
-    QSignalSpy starting(&out, &AudioOutput::soundStarting);
     auto voice = out.createClipVoice(constant(100, 1));
     QVERIFY(!out.isStarted()); // a program that never speaks never starts it
     if (action == QLatin1String("count"))
@@ -108,12 +106,6 @@ void TestAudioOutput::sdlStartsWhenSoundIsNear()
     else
         QVERIFY(out.start(voice));
     QVERIFY(out.isStarted());
-    QTEST(int(starting.count()), "soundStarting");
-    if (out.isDeviceOpen()) {
-        // Sounds of the same stretch, open from the start, are no new start.
-        QVERIFY(out.start(out.createClipVoice(constant(100, 1))));
-        QCOMPARE(int(starting.count()), 1);
-    }
 }
 
 void TestAudioOutput::clipReachesDeviceWhole()
