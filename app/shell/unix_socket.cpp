@@ -150,8 +150,9 @@ bool listenAt(const QString &path, Listener *listener, QString *error)
         return false;
     }
     // Linux gives the file the socket's own mode at bind, so nobody else
-    // can connect even for the moment before the chmod below.
-    ::fchmod(fd.get(), S_IRUSR | S_IWUSR);
+    // can connect even for a moment; the mode is the one Qt's sockets gave
+    // it, and the chmod below is for a kernel that does otherwise.
+    ::fchmod(fd.get(), S_IRWXU);
     // bind makes the file itself: it fails on anything already there,
     // links included, instead of replacing or following it.
     if (::bind(fd.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
@@ -163,7 +164,7 @@ bool listenAt(const QString &path, Listener *listener, QString *error)
         *error = QStringLiteral("the socket at %1 was replaced").arg(path);
         return false;
     }
-    if (((st.st_mode & (S_IRWXG | S_IRWXO)) && ::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0)
+    if (((st.st_mode & (S_IRWXG | S_IRWXO)) && ::chmod(address.sun_path, S_IRWXU) != 0)
         || ::listen(fd.get(), SOMAXCONN) != 0) {
         *error = failure("cannot listen on", path);
         ::unlink(address.sun_path);
