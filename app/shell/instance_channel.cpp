@@ -1,15 +1,20 @@
 #include "instance_channel.h"
 
 #include "core/paths.h"
+#include "unix_socket.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace horavox {
 
@@ -48,27 +53,25 @@ struct Reply
 Reply exchange(const QString &socketPath, const QByteArray &line, int timeoutMs)
 {
     Reply result;
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs)) {
-        const QLocalSocket::LocalSocketError error = socket.error();
-        if (error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError) {
-            // Refused means the file is there but nobody listens: a clock
-            // that crashed left it behind.
-            if (error == QLocalSocket::ConnectionRefusedError)
-                QLocalServer::removeServer(socketPath);
-            result.handOver = HandOver::NoInstance;
-        }
+    unixsocket::Fd socket;
+    switch (unixsocket::connectTo(socketPath, QDeadlineTimer(timeoutMs), &socket)) {
+    case unixsocket::Connect::Connected:
+        break;
+    case unixsocket::Connect::Refused:
+        // Refused means the file is there but nobody listens: a clock that
+        // crashed left it behind.
+        unixsocket::removeOwnSocket(socketPath);
+        [[fallthrough]];
+    case unixsocket::Connect::NoListener:
+        result.handOver = HandOver::NoInstance;
+        return result;
+    case unixsocket::Connect::Failed:
         return result;
     }
-    socket.write(line);
-    if (!socket.waitForBytesWritten(timeoutMs))
+    if (!unixsocket::sendAll(socket.get(), line, QDeadlineTimer(timeoutMs))
+        || !unixsocket::receiveLine(socket.get(), kMaxReply, QDeadlineTimer(timeoutMs), &result.line))
         return result;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            return result;
-    }
-    result.line = socket.readLine(kMaxReply).trimmed();
+    result.line = result.line.trimmed();
     result.handOver = HandOver::Delivered;
     return result;
 }
@@ -184,95 +187,215 @@ QuietReply sendQuietRequest(const QString &socketPath, const QuietRequest &reque
     return result;
 }
 
-InstanceServer::InstanceServer(QObject *parent)
-    : QObject(parent), m_server(new QLocalServer(this))
+// One connection to the running clock: it reads one line, and once its
+// answer is out, hangs up and goes.
+class InstanceServer::Peer : public QObject
 {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &InstanceServer::accept);
+public:
+    Peer(int fd, InstanceServer *server)
+        : QObject(server), m_fd(fd), m_reader(fd, QSocketNotifier::Read), m_writer(fd, QSocketNotifier::Write)
+    {
+        m_writer.setEnabled(false);
+        connect(&m_reader, &QSocketNotifier::activated, this, [this, server] {
+            if (receive())
+                server->readFrom(this);
+        });
+        connect(&m_writer, &QSocketNotifier::activated, this, &Peer::flush);
+        // A client that connects and never finishes its line must not hold
+        // a socket open for ever.
+        QTimer::singleShot(kClientPatienceMs, this, &Peer::hangUp);
+    }
+
+    const QByteArray &received() const { return m_in; }
+
+    void answer(const QByteArray &reply)
+    {
+        m_reader.setEnabled(false);
+        m_out = reply;
+        flush();
+    }
+
+private:
+    // Takes what has come; false once the peer hung up without a whole line.
+    bool receive()
+    {
+        char chunk[kMaxLine + 1];
+        while (!m_in.contains('\n') && m_in.size() <= kMaxLine) {
+            const ssize_t n = ::recv(m_fd.get(), chunk, sizeof chunk, 0);
+            if (n > 0) {
+                m_in.append(chunk, n);
+            } else if (n < 0 && errno == EINTR) {
+                continue;
+            } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                break;
+            } else {
+                hangUp();
+                return false;
+            }
+        }
+        return true;
+    }
+
+    void flush()
+    {
+        while (!m_out.isEmpty()) {
+            const ssize_t n = ::send(m_fd.get(), m_out.constData(), size_t(m_out.size()), MSG_NOSIGNAL);
+            if (n >= 0) {
+                m_out.remove(0, n);
+            } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                m_writer.setEnabled(true);
+                return;
+            } else if (errno != EINTR) {
+                break; // gone before its answer: nothing left to do
+            }
+        }
+        hangUp();
+    }
+
+    void hangUp()
+    {
+        m_reader.setEnabled(false);
+        m_writer.setEnabled(false);
+        deleteLater();
+    }
+
+    // Declared first, so the notifiers on it go before it closes.
+    unixsocket::Fd m_fd;
+    QSocketNotifier m_reader;
+    QSocketNotifier m_writer;
+    QByteArray m_in;
+    QByteArray m_out;
+};
+
+InstanceServer::InstanceServer(QObject *parent)
+    : QObject(parent)
+{
 }
 
-InstanceServer::~InstanceServer() = default;
+InstanceServer::~InstanceServer()
+{
+    if (m_fd < 0)
+        return;
+    delete m_notifier;
+    ::close(m_fd);
+    // Nobody listens any more; a socket left would only be cleared away by
+    // the next start. Only the file this server made goes: one that a
+    // newer clock put there meanwhile stays.
+    const QByteArray name = QFile::encodeName(m_path);
+    struct stat st;
+    if (::lstat(name.constData(), &st) == 0 && quint64(st.st_dev) == m_device && quint64(st.st_ino) == m_inode)
+        ::unlink(name.constData());
+}
 
 bool InstanceServer::listen(const QString &socketPath)
 {
+    if (isListening()) {
+        m_error = QStringLiteral("already listening on %1").arg(m_path);
+        return false;
+    }
     QDir().mkpath(QFileInfo(socketPath).absolutePath());
-    // With access options set, the server is made beside the path and moved
-    // onto it, which would silently replace a live clock's socket; so look
-    // first. Only a socket nobody answers on may go.
-    if (QFileInfo::exists(socketPath)) {
-        QLocalSocket probe;
-        probe.connectToServer(socketPath);
-        if (probe.waitForConnected(500)) {
-            probe.abort();
+    // Only a socket of this user's that nobody answers on may go: a live
+    // clock's is left alone, and so is any other file, or a link, whoever
+    // put it there.
+    struct stat st;
+    if (::lstat(QFile::encodeName(socketPath).constData(), &st) == 0) {
+        unixsocket::Fd probe;
+        switch (unixsocket::connectTo(socketPath, QDeadlineTimer(500), &probe)) {
+        case unixsocket::Connect::Refused:
+            if (unixsocket::removeOwnSocket(socketPath))
+                break;
+            m_error = QStringLiteral("%1 is in the way and not a socket of this user's").arg(socketPath);
+            return false;
+        case unixsocket::Connect::NoListener:
+            break;
+        case unixsocket::Connect::Connected:
+        case unixsocket::Connect::Failed:
+            m_error = QStringLiteral("another clock is listening on %1").arg(socketPath);
             return false;
         }
-        if (probe.error() != QLocalSocket::ConnectionRefusedError
-            && probe.error() != QLocalSocket::ServerNotFoundError)
-            return false;
-        QLocalServer::removeServer(socketPath);
     }
-    return m_server->listen(socketPath);
+    unixsocket::Listener listener;
+    if (!unixsocket::listenAt(socketPath, &listener, &m_error))
+        return false;
+    m_fd = listener.fd.release();
+    m_path = socketPath;
+    m_device = quint64(listener.device);
+    m_inode = quint64(listener.inode);
+    m_error.clear();
+    m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &InstanceServer::accept);
+    // Waiting connections keep the notifier firing; while not accepting
+    // they are left to the kernel's queue.
+    m_notifier->setEnabled(m_accepting);
+    return true;
 }
 
 bool InstanceServer::isListening() const
 {
-    return m_server->isListening();
+    return m_fd >= 0;
 }
 
 QString InstanceServer::errorString() const
 {
-    return m_server->errorString();
+    return m_error;
 }
 
 void InstanceServer::setAccepting(bool accepting)
 {
     m_accepting = accepting;
+    if (m_notifier)
+        m_notifier->setEnabled(accepting);
     if (accepting)
         accept();
 }
 
 void InstanceServer::accept()
 {
-    if (!m_accepting)
+    if (!m_accepting || m_fd < 0)
         return;
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
-        QTimer::singleShot(kClientPatienceMs, socket, [socket] { socket->abort(); });
-        if (socket->bytesAvailable() > 0)
-            readFrom(socket);
+    for (;;) {
+        const int fd = ::accept4(m_fd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd >= 0)
+            new Peer(fd, this);
+        else if (errno == EAGAIN || errno == EWOULDBLOCK)
+            return;
+        else if (errno != EINTR && errno != ECONNABORTED)
+            break;
     }
+    // Out of descriptors, say: the waiting connection would have the
+    // notifier fire without end, so look again in a moment instead.
+    m_notifier->setEnabled(false);
+    QTimer::singleShot(100, this, [this] {
+        if (m_accepting)
+            setAccepting(true);
+    });
 }
 
-void InstanceServer::readFrom(QLocalSocket *socket)
+void InstanceServer::readFrom(Peer *peer)
 {
-    if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > kMaxLine) {
-            socket->write("unknown\n");
-            socket->disconnectFromServer();
-        }
+    const QByteArray &received = peer->received();
+    const qsizetype end = received.indexOf('\n');
+    if (end < 0) {
+        if (received.size() > kMaxLine)
+            peer->answer("unknown\n");
         return;
     }
-    const QByteArray line = socket->readLine(kMaxLine + 1);
+    // As much as a line can be; a longer one is nothing we know.
+    const QByteArray line = received.left(std::min<qsizetype>(end + 1, kMaxLine));
     QuietRequest quiet;
     if (m_quietHandler && parseQuietRequest(line, &quiet)) {
-        socket->write("ok " + m_quietHandler(quiet).toUtf8().left(kMaxReply - 4) + '\n');
-        socket->flush();
-        socket->disconnectFromServer();
+        peer->answer("ok " + m_quietHandler(quiet).toUtf8().left(kMaxReply - 4) + '\n');
         return;
     }
     InstanceCommand command;
     QByteArray argument;
     if (!parseCommand(line, &command, &argument)) {
-        socket->write("unknown\n");
-        socket->disconnectFromServer();
+        peer->answer("unknown\n");
         return;
     }
     // Answer first: the asking process may exit at once, while the command
     // itself (speaking, say) can take a while.
-    socket->write("ok\n");
-    socket->flush();
-    socket->disconnectFromServer();
+    peer->answer("ok\n");
     Q_EMIT commandReceived(command, argument);
 }
 

@@ -3,8 +3,7 @@
 #include <QString>
 #include <functional>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace horavox {
 
@@ -101,10 +100,16 @@ Q_SIGNALS:
     void commandReceived(horavox::InstanceCommand command, const QByteArray &argument);
 
 private:
+    class Peer;
     void accept();
-    void readFrom(QLocalSocket *socket);
+    void readFrom(Peer *peer);
 
-    QLocalServer *m_server;
+    int m_fd = -1;
+    QSocketNotifier *m_notifier = nullptr;
+    QString m_path;
+    quint64 m_device = 0; // the file made, so only it is removed at the end
+    quint64 m_inode = 0;
+    QString m_error;
     std::function<QString(const QuietRequest &)> m_quietHandler;
     bool m_accepting = true;
 };

@@ -4,11 +4,13 @@
 #include "test_main.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QThread>
 
+#include <csignal>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -43,7 +45,9 @@ HandOver sendFromThread(const QString &path, InstanceCommand command, int timeou
     return result;
 }
 
-QByteArray rawExchange(const QString &path, const QByteArray &bytes)
+// The bytes as an older start would send them, each piece a write of its
+// own; one that hangs up leaves without waiting for the answer.
+QByteArray rawExchange(const QString &path, const QByteArrayList &pieces, bool hangUp = false)
 {
     QByteArray reply;
     std::unique_ptr<QThread> t(QThread::create([&] {
@@ -51,9 +55,13 @@ QByteArray rawExchange(const QString &path, const QByteArray &bytes)
         s.connectToServer(path);
         if (!s.waitForConnected(1000))
             return;
-        s.write(bytes);
-        s.waitForBytesWritten(1000);
-        while (s.waitForReadyRead(1000))
+        for (const QByteArray &piece : pieces) {
+            if (&piece != &pieces.first())
+                QThread::msleep(20);
+            s.write(piece);
+            s.waitForBytesWritten(1000);
+        }
+        while (!hangUp && s.waitForReadyRead(1000))
             reply += s.readAll();
         reply += s.readAll();
     }));
@@ -295,7 +303,7 @@ private Q_SLOTS:
         InstanceServer server;
         QVERIFY(server.listen(socketIn("a.socket")));
         // An older clock does not know the word.
-        QCOMPARE(rawExchange(socketIn("a.socket"), "status\n"), QByteArray("unknown\n"));
+        QCOMPARE(rawExchange(socketIn("a.socket"), {"status\n"}), QByteArray("unknown\n"));
         QList<int> asked;
         server.setQuietHandler([&](const QuietRequest &r) {
             asked << r.minutes;
@@ -325,9 +333,85 @@ private Q_SLOTS:
         InstanceServer server;
         QVERIFY(server.listen(socketIn("a.socket")));
         QSignalSpy received(&server, &InstanceServer::commandReceived);
-        QCOMPARE(rawExchange(socketIn("a.socket"), bytes), QByteArray("unknown\n"));
+        QCOMPARE(rawExchange(socketIn("a.socket"), {bytes}), QByteArray("unknown\n"));
         QTest::qWait(50);
         QCOMPARE(received.count(), 0);
+    }
+
+    void requestInPieces_data()
+    {
+        QTest::addColumn<QByteArrayList>("pieces");
+        QTest::addColumn<bool>("hangUp");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("commands");
+        QTest::newRow("split in a word") << QByteArrayList{"ra", "ise\n"} << false << QByteArray("ok\n") << 1;
+        QTest::newRow("split in the token") << QByteArrayList{"raise tok", "-7\n"} << false << QByteArray("ok\n") << 1;
+        QTest::newRow("endless line, split") << QByteArrayList{QByteArray(300, 'x'), QByteArray(300, 'x')} << false
+                                             << QByteArray("unknown\n") << 0;
+        QTest::newRow("gone mid-request") << QByteArrayList{"say-"} << true << QByteArray() << 0;
+        QTest::newRow("gone without a word") << QByteArrayList{} << true << QByteArray() << 0;
+        // The answer then goes to nobody, which must not end the clock.
+        QTest::newRow("gone before the answer") << QByteArrayList{"say-time\n"} << true << QByteArray() << 1;
+    }
+    void requestInPieces()
+    {
+        QFETCH(QByteArrayList, pieces);
+        QFETCH(bool, hangUp);
+        QFETCH(QByteArray, reply);
+        QFETCH(int, commands);
+        InstanceServer server;
+        QVERIFY(server.listen(socketIn("a.socket")));
+        QSignalSpy received(&server, &InstanceServer::commandReceived);
+        // A client that connects and says nothing holds up nobody else.
+        QLocalSocket idle;
+        idle.connectToServer(socketIn("a.socket"));
+        QVERIFY(idle.waitForConnected(1000));
+        // Qt's local sockets have SIGPIPE ignored process-wide, which the
+        // clock, without them, no longer has.
+        const auto pipeAction = std::signal(SIGPIPE, SIG_DFL);
+        const auto restore = qScopeGuard([pipeAction] { std::signal(SIGPIPE, pipeAction); });
+        QCOMPARE(rawExchange(socketIn("a.socket"), pieces, hangUp), reply);
+        QTRY_COMPARE(received.count(), commands);
+        QCOMPARE(sendFromThread(socketIn("a.socket"), InstanceCommand::SayTime), HandOver::Delivered);
+    }
+
+    // What no clock put there is neither taken over nor removed.
+    void foreignFileIsLeftAlone_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("a plain file") << false;
+        QTest::newRow("a link to a stale socket") << true;
+    }
+    void foreignFileIsLeftAlone()
+    {
+        QFETCH(bool, link);
+        const QString path = socketIn("a.socket");
+        QFile file(socketIn("b.socket"));
+        QVERIFY(link ? leaveStaleSocket(file.fileName()) && QFile::link(file.fileName(), path)
+                     : file.open(QIODevice::WriteOnly) && file.rename(path));
+        InstanceServer server;
+        QVERIFY(!server.listen(path));
+        QCOMPARE(sendToRunningInstance(path, InstanceCommand::Raise, 500), HandOver::NoInstance);
+        QVERIFY(QFileInfo(path).isSymLink() == link && QFileInfo::exists(file.fileName()));
+    }
+
+    void socketPathLength_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("the longest that fits") << int(sizeof sockaddr_un::sun_path) - 1 << true;
+        QTest::newRow("one byte too long") << int(sizeof sockaddr_un::sun_path) << false;
+    }
+    void socketPathLength()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, fits);
+        const QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR") + '/';
+        const QString path = dir + QString(length - dir.size(), 'x');
+        InstanceServer server;
+        QCOMPARE(server.listen(path), fits);
+        QCOMPARE(sendFromThread(path, InstanceCommand::Raise, 500), fits ? HandOver::Delivered : HandOver::NoInstance);
+        QCOMPARE(QFileInfo::exists(path), fits);
     }
 
     void silentServerIsAFailureNotAHang()
