@@ -44,19 +44,18 @@ void ArtworkLabel::addArtwork(const QString &text, const QString &bitmapName, bo
 {
     QImage glyph = decodePicture(resourceBytes(QStringLiteral("BITMAP"), bitmapName))
                        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (!glyph.isNull())
-        m_artwork.push_back({text, std::move(glyph), fit});
+    m_artwork.push_back({text, std::move(glyph), fit});
 }
 
 void ArtworkLabel::paintEvent(QPaintEvent *e)
 {
     const QString shown = text();
-    if (shown.isEmpty())
-        return;
     const auto art = std::find_if(m_artwork.cbegin(), m_artwork.cend(),
                                   [&shown](const Artwork &a) { return a.text == shown; });
-    if (art == m_artwork.cend()) {
-        // Without artwork the text is still shown, in the label's font.
+    if (art == m_artwork.cend())
+        return; // the caption shows nothing else
+    if (art->glyph.isNull()) {
+        // Without its artwork the text is still shown, in the label's font.
         QLabel::paintEvent(e);
         return;
     }

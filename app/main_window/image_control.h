@@ -27,7 +27,7 @@ protected:
 };
 
 // A caption on the skin that draws the texts it has artwork for from that
-// artwork, in the label's text colour, and any other text as a label does.
+// artwork, in the label's text colour, and no other text.
 // The clock face then shows the time without the font system, which the
 // first paint would otherwise wait for (reading the font configuration is
 // the longest step of a start) and which would then stay in memory for a

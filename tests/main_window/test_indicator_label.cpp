@@ -20,14 +20,20 @@ class TestIndicatorLabel : public QObject
 private Q_SLOTS:
     void hourglassInTheTextColourOnlyForSix_data()
     {
+        QTest::addColumn<bool>("dayHalf"); // the AM/PM caption, not the alarm indicator
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("drawn");
-        QTest::newRow("alarm on") << "6" << true;
-        QTest::newRow("alarm off") << "" << false;
-        QTest::newRow("any other text") << "5" << false;
+        QTest::newRow("alarm on") << false << "6" << true;
+        QTest::newRow("alarm off") << false << "" << false;
+        QTest::newRow("any other text") << false << "5" << false;
+        QTest::newRow("morning") << true << "AM" << true;
+        QTest::newRow("afternoon") << true << "PM" << true;
+        QTest::newRow("no half of the day") << true << "" << false;
+        QTest::newRow("the alarm's text on the day half") << true << "6" << false;
     }
     void hourglassInTheTextColourOnlyForSix()
     {
+        QFETCH(bool, dayHalf);
         QFETCH(QString, caption);
         QFETCH(bool, drawn);
         QWidget host;
@@ -35,9 +41,11 @@ private Q_SLOTS:
         QPalette hostPal = host.palette();
         hostPal.setColor(QPalette::Window, Qt::black);
         host.setPalette(hostPal);
-        host.resize(17, 17);
-        IndicatorLabel label(&host);
-        label.setGeometry(0, 0, 17, 17);
+        host.resize(25, 17);
+        std::unique_ptr<QLabel> owned(dayHalf ? static_cast<QLabel *>(new DayHalfLabel(&host))
+                                              : new IndicatorLabel(&host));
+        QLabel &label = *owned;
+        label.setGeometry(0, 0, dayHalf ? 25 : 17, 17);
         QPalette pal = label.palette();
         pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
         label.setPalette(pal);
