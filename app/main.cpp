@@ -9,7 +9,6 @@
 #include "speech/audio/sdl_media_control.h"
 #include "shell/bring_forward.h"
 #include "shell/command_line.h"
-#include "shell/font_warm_up.h"
 #include "shell/instance_channel.h"
 #include "shell/quiet_wiring.h"
 #include "shell/say_time.h"
@@ -103,9 +102,6 @@ int main(int argc, char **argv)
     }
     const bool sayTime = command.action == horavox::CommandLine::Action::SayTime;
 
-    // Before the application object, so that it overlaps everything up to
-    // the window's load.
-    const horavox::FontWarmUp fonts;
     QApplication app(argc, argv);
     // From the picture itself: a name without a suffix would have the icon
     // look its type up in the system's whole MIME database first.
