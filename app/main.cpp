@@ -26,6 +26,14 @@
 
 namespace {
 
+// From the picture itself: a name without a suffix would have the icon look
+// its type up in the system's whole MIME database first.
+void setProgramIcon()
+{
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(
+        horavox::decodePicture(horavox::resourceBytes(QStringLiteral("ICON"), QStringLiteral("horavox"))))));
+}
+
 // With no display to open, a run that shows no window still works.
 void chooseWindowlessPlatform()
 {
@@ -103,10 +111,6 @@ int main(int argc, char **argv)
     const bool sayTime = command.action == horavox::CommandLine::Action::SayTime;
 
     QApplication app(argc, argv);
-    // From the picture itself: a name without a suffix would have the icon
-    // look its type up in the system's whole MIME database first.
-    app.setWindowIcon(QIcon(QPixmap::fromImage(horavox::decodePicture(
-        horavox::resourceBytes(QStringLiteral("ICON"), QStringLiteral("horavox"))))));
 
     // One clock per user: a running one takes the request instead. A
     // benchmark run measures a start of its own and must not be handed over.
@@ -122,8 +126,10 @@ int main(int argc, char **argv)
         : horavox::sendToRunningInstance(socketPath, request, 2000, token);
     if (handOver == horavox::HandOver::Delivered)
         return 0;
-    if (sayTime)
+    if (sayTime) {
+        setProgramIcon(); // for a message box the sentence may bring
         return sayTimeAlone(app);
+    }
 
     horavox::InstanceServer server;
     // Requests wait until the clock has loaded what they act on.
@@ -169,6 +175,10 @@ int main(int argc, char **argv)
     horavox::QuietWiring quietWiring(quiet, window, audio, benchRun ? nullptr : &server,
                                      {.tray = !benchRun, .monitors = !benchRun, .engine = &engine});
     horavox::StartSequence start(window, [&] {
+        // The desktop file names the icon for the launcher and the task bar;
+        // the window's own copy (and the tray's, and the message boxes')
+        // comes after the first frame, which does not show it.
+        setProgramIcon();
         quietWiring.start();
         window.startTimers();
         server.setAccepting(true);
