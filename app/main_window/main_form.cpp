@@ -325,11 +325,15 @@ void MainForm::prepareForDueMinute(const QDateTime &t)
 {
     // The second before a due minute: the sound device wakes now, so that
     // its lead-in and the sound server's wake-up are over when the minute
-    // comes and the announcement starts at once.
+    // comes and the announcement starts at once; the first sentence of a run
+    // finds its engine started too.
     if (t.time().second() != 59 || !m_state.InTimeWindow)
         return;
-    if (dueMinutes(m_state.AnnounceInterval).contains((t.time().minute() + 1) % 60))
+    if (dueMinutes(m_state.AnnounceInterval).contains((t.time().minute() + 1) % 60)) {
         m_services.media.prepare();
+        if (m_settings && m_settings->ttsSelected())
+            m_services.engine.prepare();
+    }
 }
 
 bool MainForm::IsWavePlaying(const QString &sAlias)

@@ -453,6 +453,10 @@ private Q_SLOTS:
         QTest::addColumn<QTime>("tick");
         QTest::addColumn<int>("prepares");
         QTest::newRow("second before a due minute") << kQuietSettings << QTime(9, 14, 59) << 1;
+        QTest::newRow("text-to-speech, second before a due minute")
+            << QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n") << QTime(9, 14, 59) << 1;
+        QTest::newRow("text-to-speech, two seconds before")
+            << QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n") << QTime(9, 14, 58) << 0;
         QTest::newRow("two seconds before") << kQuietSettings << QTime(9, 14, 58) << 0;
         QTest::newRow("before a minute not due") << kQuietSettings << QTime(9, 15, 59) << 0;
         QTest::newRow("before the hour") << kQuietSettings << QTime(9, 59, 59) << 1;
@@ -467,8 +471,11 @@ private Q_SLOTS:
         Rig rig(settings);
         rig.tickAt(tick.addSecs(-tick.second())); // the minute's check has run
         rig.media.prepares = 0;
+        rig.engine.prepares = 0;
         rig.tickAt(tick);
         QTEST(rig.media.prepares, "prepares");
+        // The engine is readied with the device, in text-to-speech only.
+        QCOMPARE(rig.engine.prepares, settings.startsWith('T') ? rig.media.prepares : 0);
     }
 
     void speakButtonWakesTheSound_data()
