@@ -111,8 +111,7 @@ QDateTime MainForm::now() const
 
 void MainForm::Form_Load()
 {
-    loadFace();
-    finishLoad();
+    finishLoad(); // the face first, then the rest
 }
 
 void MainForm::loadFace()

@@ -57,12 +57,13 @@ public:
     // and voice clips. Call once, before showing the window.
     void Form_Load();
     // The same load in two steps, so that the window can be shown between
-    // them: first what it needs to show the time (pictures, skin, slider,
-    // shape, clock face), then the rest (the settings window and what it
-    // starts, the lit lamp's picture, the interval, the voice clips, the
-    // scheduler, keys and menu). Each runs once; finishLoad() runs the first
-    // step too if it has not run. The window acts on nothing (buttons, keys,
-    // close) until the second step is done.
+    // them: first what it needs to show the time and to be read out
+    // (pictures, skin, slider, shape, clock face, names, keys and menu),
+    // then the rest (the settings window and what it starts, the lit lamp's
+    // picture, the interval, the voice clips, the scheduler). Each runs
+    // once; finishLoad() runs the first step too if it has not run. The
+    // window acts on nothing (buttons, keys, close) until the second step is
+    // done.
     void loadFace();
     void finishLoad();
     bool isLoaded() const { return m_settings != nullptr; }
