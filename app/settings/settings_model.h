@@ -6,7 +6,8 @@ namespace horavox {
 class SpeechEngine;
 
 // What the rest of the program reads of the settings window. Every read asks
-// the window's controls at that moment; nothing is cached.
+// the window's controls at that moment (before they are made, what the load
+// read, which nothing else can change); nothing is cached.
 class SettingsModel
 {
 public:

@@ -33,18 +33,36 @@ constexpr int kMinuteLimit = 59;
 Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, MessageSink &messages,
                    QWidget *parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::Settings>())
     , m_state(state)
     , m_clock(clock)
     , m_engine(engine)
     , m_messages(messages)
 {
-    m_ui->setupUi(this);
+    setObjectName(QStringLiteral("Settings"));
+    setWindowTitle(QStringLiteral("Horavox Settings"));
     // A title and a close button, nothing to minimise or maximise a dialog.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(374, 228);
     setSizeGripEnabled(false);
+    m_held.speed = settings_codec::kDefaultSpeed;
+    m_held.phrase = QString();
+
+    connect(&m_engine, &SpeechEngine::currentVoiceChanged, this, &Settings::showVoiceName);
+
+    // The application asks every window to close before it quits, and one
+    // refusal cancels the quit; this window must not keep a SIGTERM or a
+    // logout from ending the program.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+void Settings::makeControls()
+{
+    if (m_ui)
+        return;
+    m_ui = std::make_unique<Ui::Settings>();
+    m_ui->setupUi(this);
     if (titleBarIgnoresWindowFlags())
         TitleStrip::install(this);
 
@@ -105,8 +123,6 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
         connect(box, &QLineEdit::textChanged, this, &Settings::settingsChanged);
     }
 
-    connect(&m_engine, &SpeechEngine::currentVoiceChanged, this, &Settings::showVoiceName);
-
     // Connected after the handlers above, so that listeners see the settings
     // with the handlers' effects already in place.
     connect(m_voiceGroup, &QButtonGroup::buttonToggled, this, &Settings::settingsChanged);
@@ -118,21 +134,20 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
                          static_cast<QCheckBox *>(ui.TellTimeChk), static_cast<QCheckBox *>(ui.PlayBleepChk)})
         connect(c, &QCheckBox::toggled, this, &Settings::settingsChanged);
 
-    // The application asks every window to close before it quits, and one
-    // refusal cancels the quit; this window must not keep a SIGTERM or a
-    // logout from ending the program.
-    if (QCoreApplication::instance())
-        QCoreApplication::instance()->installEventFilter(this);
+    fillControls();
+    showEngineCount();
+    showVoiceName();
 }
 
 Settings::~Settings() = default;
 
 void Settings::setVisible(bool visible)
 {
-    // The font is fitted when the window is first shown, not when it is
-    // made at start: measuring every caption at several sizes loads a font
-    // of its own, and the window may never be opened at all.
+    // The controls are made and their font fitted when the window is first
+    // shown, not at start: both load the font system, and the window may
+    // never be opened at all.
     if (visible && !m_formFontApplied) {
+        makeControls();
         m_formFontApplied = true;
         applyFormFont();
         showVoiceName();
@@ -192,37 +207,68 @@ void Settings::applyFormFont()
 
 void Settings::load()
 {
-    m_ui->Text1->clear();
-    m_ui->Check4->setChecked(false);
-    m_ui->TellTimeChk->setEnabled(false);
-
     SettingsFileCheck();
     ReadSettingsFile();
+    m_loaded = true;
+    fillControls();
 
     // Primes the minute trigger, so that the minute the program starts in is
     // not taken for a change; the interval is still 0 here.
     setLabel5(shortTimeText(m_clock.now().time()));
 
-    if (m_ui->Check1->isChecked())
+    if (announceAtStartup())
         StartupSpeak();
 
     m_engineCount = m_engine.TtsEngineCount();
-    if (m_engineCount >= 2)
-        m_ui->Label10->setText(QStringLiteral("There are %1 TTS engines installed").arg(m_engineCount));
-    else if (m_engineCount == 1)
-        m_ui->Label10->setText(QStringLiteral("There is %1 TTS engine installed").arg(m_engineCount));
-
     // A negative count can only be an engine fault; it is treated as none.
-    if (m_engineCount <= 0) {
-        m_noEngine = true;
-        m_ui->Option1->setEnabled(false);
-        m_ui->HScroll1->setEnabled(false);
-        m_ui->Text1->clear();
-        m_ui->Text1->setEnabled(false);
-        m_ui->Frame2->setTitle(QStringLiteral("TTS Speed"));
-        return;
-    }
+    m_noEngine = m_engineCount <= 0;
+    if (m_noEngine)
+        m_held.phrase = QString();
+    showEngineCount();
     showVoiceName();
+}
+
+void Settings::fillControls()
+{
+    if (!m_ui || !m_loaded)
+        return;
+    // Listeners were told of these values when the load read them; the
+    // controls' own handlers still run, so the arrows follow their boxes.
+    const QSignalBlocker quiet(this);
+    Ui::Settings &ui = *m_ui;
+    const StoredSettings &s = m_held;
+    ui.Check4->setChecked(false);
+    ui.TellTimeChk->setEnabled(false);
+    // Every option starts unselected, so selecting one always runs its click.
+    (s.tts ? ui.Option1 : ui.Option2)->setChecked(true);
+    ui.HScroll1->setValue(s.speed.value_or(settings_codec::kDefaultSpeed));
+    ui.Text1->setText(s.phrase.value_or(QString()));
+    ui.Check1->setChecked(s.announceAtStartup);
+    ui.StartHrText->setText(s.startHour);
+    ui.StartMinText->setText(s.startMinute);
+    (s.startAM ? ui.StartAMOption : ui.StartPMOption)->setChecked(true);
+    ui.EndHrText->setText(s.endHour);
+    ui.EndMinText->setText(s.endMinute);
+    (s.endAM ? ui.EndAMOption : ui.EndPMOption)->setChecked(true);
+    ui.PlayBleepChk->setChecked(s.bleep);
+}
+
+void Settings::showEngineCount()
+{
+    if (!m_ui)
+        return;
+    Ui::Settings &ui = *m_ui;
+    if (m_engineCount >= 2)
+        ui.Label10->setText(QStringLiteral("There are %1 TTS engines installed").arg(m_engineCount));
+    else if (m_engineCount == 1)
+        ui.Label10->setText(QStringLiteral("There is %1 TTS engine installed").arg(m_engineCount));
+    if (m_noEngine) {
+        ui.Option1->setEnabled(false);
+        ui.HScroll1->setEnabled(false);
+        ui.Text1->clear();
+        ui.Text1->setEnabled(false);
+        ui.Frame2->setTitle(QStringLiteral("TTS Speed"));
+    }
 }
 
 void Settings::changeEvent(QEvent *e)
@@ -236,7 +282,7 @@ void Settings::showVoiceName()
 {
     // Until the load has counted the engines, and without any, the caption
     // is the load's to set.
-    if (m_engineCount <= 0)
+    if (m_engineCount <= 0 || !m_ui)
         return;
     const qint32 voice = m_engine.TtsCurrentVoice();
     const QString name = m_engine.readableVoiceName(voice);
@@ -271,25 +317,29 @@ void Settings::ReadSettingsFile()
 
 void Settings::apply(const StoredSettings &s)
 {
-    Ui::Settings &ui = *m_ui;
-    // Every option starts unselected, so selecting one always runs its click.
-    (s.tts ? ui.Option1 : ui.Option2)->setChecked(true);
-    if (s.speed)
-        ui.HScroll1->setValue(*s.speed);
-    if (s.phrase)
-        ui.Text1->setText(*s.phrase);
-    ui.Check1->setChecked(s.announceAtStartup);
-    ui.StartHrText->setText(s.startHour);
-    ui.StartMinText->setText(s.startMinute);
-    (s.startAM ? ui.StartAMOption : ui.StartPMOption)->setChecked(true);
-    ui.EndHrText->setText(s.endHour);
-    ui.EndMinText->setText(s.endMinute);
-    (s.endAM ? ui.EndAMOption : ui.EndPMOption)->setChecked(true);
-    ui.PlayBleepChk->setChecked(s.bleep);
+    // What the controls would make of these values: a line edit holds at
+    // most 32767 characters, the slider stays in its range, and a time box
+    // refuses a number too large for it as it does when typed into.
+    constexpr qsizetype kLineEditMax = 32767;
+    StoredSettings held = s;
+    held.speed = std::clamp(s.speed.value_or(m_held.speed.value_or(settings_codec::kDefaultSpeed)),
+                            settings_codec::kMinSpeed, settings_codec::kMaxSpeed);
+    held.phrase = settings_codec::singleLine(s.phrase.value_or(QString())).left(kLineEditMax);
+    for (auto [text, limit] : {std::pair{&held.startHour, kHourLimit}, std::pair{&held.startMinute, kMinuteLimit},
+                               std::pair{&held.endHour, kHourLimit}, std::pair{&held.endMinute, kMinuteLimit}}) {
+        *text = text->left(kLineEditMax);
+        if (leadingNumber(*text) > limit) {
+            refuseValue();
+            text->clear();
+        }
+    }
+    m_held = held;
 }
 
 StoredSettings Settings::storedSettings() const
 {
+    if (!m_ui)
+        return m_held;
     const Ui::Settings &ui = *m_ui;
     StoredSettings s;
     s.tts = ui.Option1->isChecked();
@@ -315,12 +365,14 @@ bool Settings::WriteSettings()
 
 WindowBound Settings::startBound() const
 {
-    return {m_ui->StartHrText->text(), m_ui->StartMinText->text(), m_ui->StartAMOption->isChecked()};
+    const StoredSettings s = storedSettings();
+    return {s.startHour, s.startMinute, s.startAM};
 }
 
 WindowBound Settings::endBound() const
 {
-    return {m_ui->EndHrText->text(), m_ui->EndMinText->text(), m_ui->EndAMOption->isChecked()};
+    const StoredSettings s = storedSettings();
+    return {s.endHour, s.endMinute, s.endAM};
 }
 
 void Settings::CheckRange()
@@ -460,11 +512,16 @@ void Settings::boxChanged(TimeBox *box, int limit)
 {
     if (leadingNumber(box->text()) <= limit)
         return;
-    m_messages.information(this, QStringLiteral("Data Entry"), QStringLiteral("Value is not valid"));
+    refuseValue();
     box->clear();
     // A hidden window cannot take the focus (the value came from the file).
     if (isVisible())
         box->setFocus();
+}
+
+void Settings::refuseValue()
+{
+    m_messages.information(this, QStringLiteral("Data Entry"), QStringLiteral("Value is not valid"));
 }
 
 void Settings::closeForQuit()
@@ -504,44 +561,46 @@ void Settings::keyPressEvent(QKeyEvent *e)
     QDialog::keyPressEvent(e);
 }
 
+// Until the controls are made, only the load has set anything: the alarm and
+// its time-telling choice are off, as the controls start.
 bool Settings::ttsSelected() const
 {
-    return m_ui->Option1->isChecked();
+    return m_ui ? m_ui->Option1->isChecked() : m_loaded && m_held.tts;
 }
 
 bool Settings::clipsSelected() const
 {
-    return m_ui->Option2->isChecked();
+    return m_ui ? m_ui->Option2->isChecked() : m_loaded && !m_held.tts;
 }
 
 int Settings::speed() const
 {
-    return m_ui->HScroll1->value();
+    return m_ui ? m_ui->HScroll1->value() : m_held.speed.value_or(settings_codec::kDefaultSpeed);
 }
 
 QString Settings::phrase() const
 {
-    return m_ui->Text1->text();
+    return m_ui ? m_ui->Text1->text() : m_held.phrase.value_or(QString());
 }
 
 int Settings::announceAtStartup() const
 {
-    return m_ui->Check1->isChecked() ? 1 : 0;
+    return (m_ui ? m_ui->Check1->isChecked() : m_loaded && m_held.announceAtStartup) ? 1 : 0;
 }
 
 int Settings::alarmMode() const
 {
-    return m_ui->Check4->isChecked() ? 1 : 0;
+    return m_ui && m_ui->Check4->isChecked() ? 1 : 0;
 }
 
 int Settings::tellTime() const
 {
-    return m_ui->TellTimeChk->isChecked() ? 1 : 0;
+    return m_ui && m_ui->TellTimeChk->isChecked() ? 1 : 0;
 }
 
 int Settings::playBleep() const
 {
-    return m_ui->PlayBleepChk->isChecked() ? 1 : 0;
+    return (m_ui ? m_ui->PlayBleepChk->isChecked() : m_held.bleep) ? 1 : 0;
 }
 
 } // namespace horavox

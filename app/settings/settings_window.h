@@ -27,6 +27,10 @@ struct ProgramState;
 
 // The settings window. It lives from start-up to the end of the run, mostly
 // hidden; its controls are the program's settings, read at the moment of use.
+// The controls are made when the window is first shown: a text box brings in
+// the whole font system (some 3 MB resident), which a clock that is never set
+// up has no use for. Until then the window holds what the load read, as the
+// controls would hold it.
 // It also holds the once-a-minute trigger of the regular announcement and the
 // speech engine every spoken sentence goes through.
 class Settings : public QDialog, public SettingsModel
@@ -40,8 +44,14 @@ public:
     // Called before load(); the window does not own it and survives without.
     void setAnnouncer(Announcer *announcer) { m_announcer = announcer; }
 
-    // The one-time load: file into controls, minute trigger primed with the
-    // current minute, start-up announcement, engine count and voice name.
+    // Makes the controls now, filled with the settings of the moment; the
+    // window does it itself when first shown.
+    void makeControls();
+    bool hasControls() const { return m_ui != nullptr; }
+
+    // The one-time load: file into settings (and into the controls, if made),
+    // minute trigger primed with the current minute, start-up announcement,
+    // engine count and voice name.
     void load();
 
     // Makes sure the settings file exists, writing the default one if not.
@@ -105,6 +115,11 @@ private:
     void nameFieldsForScreenReaders();
     void ReadSettingsFile();
     void apply(const StoredSettings &s);
+    void fillControls();
+    // The engine count's caption, and the speech controls off without one.
+    void showEngineCount();
+    // "Value is not valid", for a time too large for its box.
+    void refuseValue();
 
     void Option1_Click();
     void Option2_Click();
@@ -120,6 +135,9 @@ private:
     void showVoiceName();
 
     std::unique_ptr<Ui::Settings> m_ui;
+    // The settings while there are no controls; speed and phrase always set.
+    StoredSettings m_held;
+    bool m_loaded = false;
     ProgramState &m_state;
     Clock &m_clock;
     SpeechEngine &m_engine;

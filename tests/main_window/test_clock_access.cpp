@@ -11,6 +11,7 @@
 #include "main_window/clock_actions.h"
 #include "components/focus_glow.h"
 #include "settings/settings_window.h"
+#include "settings_control.h"
 #include "test_files.h"
 #include "test_main.h"
 #include "ui_main_form.h"
@@ -214,7 +215,7 @@ private Q_SLOTS:
     {
         Rig rig;
         QVERIFY(rig.active());
-        rig.form->settingsWindow()->findChild<QCheckBox *>(QStringLiteral("Check4"))->click();
+        settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QVERIFY(!rig.form->timer3Active());
         QAccessibleInterface *display = QAccessible::queryAccessibleInterface(rig.ui().Numeron1);
         QCOMPARE(display->text(QAccessible::Name), QStringLiteral("9:05:00 AM"));

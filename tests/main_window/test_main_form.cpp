@@ -9,6 +9,7 @@
 #include "main_window/image_control.h"
 #include "resources/resources.h"
 #include "settings/settings_window.h"
+#include "settings_control.h"
 #include "speech/clip_table.h"
 #include "test_files.h"
 #include "test_main.h"
@@ -579,7 +580,7 @@ private Q_SLOTS:
     void releaseInAlarmModeStartsTheAlarm()
     {
         Rig rig;
-        rig.form->settingsWindow()->findChild<QCheckBox *>(QStringLiteral("Check4"))->click();
+        settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QCOMPARE(rig.form->settingsWindow()->alarmMode(), 1);
         QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
         QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
@@ -591,7 +592,7 @@ private Q_SLOTS:
         QCOMPARE(rig.ui().Label2->palette().color(QPalette::WindowText), QColor(0, 255, 0));
 
         // Switching alarm mode off empties the indicator and stops the period.
-        rig.form->settingsWindow()->findChild<QCheckBox *>(QStringLiteral("Check4"))->click();
+        settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QCOMPARE(rig.ui().Label2->text(), QString());
         QVERIFY(!rig.form->timer3Active());
     }
@@ -612,7 +613,7 @@ private Q_SLOTS:
         QFETCH(bool, waiting);
         Rig rig(tts ? QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n")
                     : kQuietSettings);
-        rig.form->settingsWindow()->findChild<QCheckBox *>(QStringLiteral("Check4"))->click();
+        settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
         rig.ui().Spanbar1->setInitial(150); // 5 minutes
         QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
@@ -682,8 +683,8 @@ private Q_SLOTS:
         QFETCH(QString, words);
         Rig rig;
         Settings *settings = rig.form->settingsWindow();
-        settings->findChild<QCheckBox *>(QStringLiteral("PlayBleepChk"))->setChecked(bleep);
-        QCheckBox *tell = settings->findChild<QCheckBox *>(QStringLiteral("TellTimeChk"));
+        settingsControl<QCheckBox>(settings, "PlayBleepChk")->setChecked(bleep);
+        QCheckBox *tell = settingsControl<QCheckBox>(settings, "TellTimeChk");
         tell->setChecked(tellTime);
         rig.ui().Spanbar1->setInitial(qint16(count * 30));
         QCOMPARE(rig.ui().Spanbar1->RangeLeft(), qint16(count));
@@ -831,8 +832,8 @@ private Q_SLOTS:
     {
         const QByteArray settings = "R\r\n0\r\n9\r\n00\r\nA\r\n5\r\n00\r\nP\r\n0\r\n";
         Rig rig(settings, "450\r\n");
-        rig.form->settingsWindow()->findChild<QCheckBox *>(QStringLiteral("Check4"))->click();
-        rig.form->settingsWindow()->findChild<QRadioButton *>(QStringLiteral("Option1"))->click();
+        settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
+        settingsControl<QRadioButton>(rig.form->settingsWindow(), "Option1")->click();
         rig.ui().Spanbar1->setInitial(1800);
         rig.form->closeSequence();
         QCOMPARE(readAll(settingsFilePath()), settings);

@@ -8,6 +8,7 @@
 #include "quiet/quiet_controller.h"
 #include "quiet/quiet_dialog.h"
 #include "quiet/quiet_mark.h"
+#include "settings_control.h"
 #include "shell/instance_channel.h"
 #include "settings/settings_window.h"
 #include "shell/quiet_wiring.h"
@@ -71,7 +72,7 @@ struct Voiced
         engine.chooseVoice(controller.preferences().voice);
         form.Form_Load();
     }
-    QString caption() const { return form.settingsWindow()->findChild<QGroupBox *>(QStringLiteral("Frame2"))->title(); }
+    QString caption() const { return settingsControl<QGroupBox>(form.settingsWindow(), "Frame2")->title(); }
 
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30))};
     FakeMedia media;

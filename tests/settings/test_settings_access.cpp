@@ -27,7 +27,11 @@ struct Rig
     FakeSpeechEngine engine;
     RecordingMessageSink messages;
     Settings window{state, clock, engine, messages};
-    Rig() { window.load(); }
+    Rig()
+    {
+        window.load();
+        window.makeControls();
+    }
     QAccessibleInterface *iface(const QString &name)
     {
         QWidget *w = window.findChild<QWidget *>(name);

@@ -70,12 +70,23 @@ struct Rig
     Rig() { window.setAnnouncer(&announcer); }
 
     template<typename T>
+    T *get(const QString &name)
+    {
+        window.makeControls();
+        T *w = window.findChild<T *>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    template<typename T>
     T *get(const char *name)
     {
-        T *w = window.findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return get<T>(QString::fromLatin1(name));
+    }
+    QList<QWidget *> controls(Qt::FindChildOptions options = Qt::FindChildrenRecursively)
+    {
+        window.makeControls();
+        return window.findChildren<QWidget *>(options);
     }
     TimeBox *box(const char *name) { return get<TimeBox>(name); }
     VSpinner *spinner(const char *name) { return get<VSpinner>(name); }
@@ -161,7 +172,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(QRect, place);
         Rig rig;
-        QWidget *w = rig.window.findChild<QWidget *>(name);
+        QWidget *w = rig.get<QWidget>(name);
         QVERIFY2(w, qPrintable(name));
         QCOMPARE(w->geometry(), place);
         QString text;
@@ -190,7 +201,7 @@ private Q_SLOTS:
         const int indicator = rig.window.style()->pixelMetric(QStyle::PM_IndicatorWidth)
                               + rig.window.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
         int measured = 0;
-        for (QWidget *w : rig.window.findChildren<QWidget *>()) {
+        for (QWidget *w : rig.controls()) {
             QString text;
             int room = w->width();
             if (auto *b = qobject_cast<QAbstractButton *>(w); b && !qobject_cast<WrapCheckBox *>(w)) {
@@ -231,7 +242,7 @@ private Q_SLOTS:
     {
         Rig rig;
         QHash<QWidget *, QRect> before;
-        for (QWidget *w : rig.window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        for (QWidget *w : rig.controls(Qt::FindDirectChildrenOnly))
             before.insert(w, w->geometry());
         TitleStrip *strip = TitleStrip::install(&rig.window);
         constexpr int h = TitleStrip::kHeight;
@@ -278,7 +289,7 @@ private Q_SLOTS:
         QFETCH(int, start);
         Rig rig;
         rig.window.load();
-        VSpinner *s = rig.window.findChild<VSpinner *>(name);
+        VSpinner *s = rig.get<VSpinner>(name);
         QVERIFY(s);
         QCOMPARE(s->bottomValue(), bottom);
         QCOMPARE(s->topValue(), top);
@@ -393,7 +404,7 @@ private Q_SLOTS:
         writeSettingsFile(crlf(lines));
         Rig rig;
         rig.window.load();
-        TimeBox *box = rig.window.findChild<TimeBox *>(boxName);
+        TimeBox *box = rig.get<TimeBox>(boxName);
         QVERIFY(box);
         if (message) {
             QCOMPARE(rig.messages.shown.size(), 1);
@@ -477,6 +488,54 @@ private Q_SLOTS:
 
     // With no engine the speech controls stay disabled, also after alarm
     // mode, which sets the phrase box's state, is switched on or off.
+    // The program loads before the window has controls; they are made at the
+    // first showing and must then hold what the load read.
+    void controlsMadeAfterTheLoadAgree_data()
+    {
+        QTest::addColumn<QStringList>("fileLines");
+        QTest::addColumn<int>("engines");
+        QTest::newRow("recorded voice") << QStringList{"R", "1", "9", "05", "P", "5", "30", "A", "1"} << 2;
+        QTest::newRow("speech, speed and phrase")
+            << QStringList{"T", "180", "Now", "0", "9", "00", "A", "5", "00", "P", "0"} << 1;
+        QTest::newRow("speed clamped, hour refused")
+            << QStringList{"T", "400", "Hi", "0", "13", "00", "A", "5", "75", "P", "0"} << 2;
+        QTest::newRow("no engine clears the phrase")
+            << QStringList{"T", "90", "Hello", "1", "9", "00", "A", "5", "00", "A", "0"} << 0;
+    }
+    void controlsMadeAfterTheLoadAgree()
+    {
+        QFETCH(QStringList, fileLines);
+        QFETCH(int, engines);
+        writeSettingsFile(crlf(fileLines));
+        Rig later;
+        Rig first;
+        for (Rig *rig : {&later, &first})
+            rig->engine.engines = engines;
+        first.window.makeControls();
+        first.window.load();
+        later.window.load();
+        QVERIFY(!later.window.hasControls());
+        const StoredSettings read = later.window.storedSettings();
+        QCOMPARE(later.messages.shown, first.messages.shown);
+        QVERIFY(read == first.window.storedSettings());
+        QCOMPARE(later.window.speed(), first.window.speed());
+        QCOMPARE(later.window.phrase(), first.window.phrase());
+        QCOMPARE(later.window.ttsSelected(), first.window.ttsSelected());
+        QCOMPARE(later.window.announceAtStartup(), first.window.announceAtStartup());
+        QCOMPARE(later.announcer.calls, first.announcer.calls);
+
+        QSignalSpy changed(&later.window, &Settings::settingsChanged);
+        later.window.makeControls();
+        QVERIFY(later.window.storedSettings() == read);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(later.messages.shown, first.messages.shown);
+        for (const char *name : {"Option1", "HScroll1", "Text1", "TellTimeChk", "StartHrText", "StartHrVscroll"})
+            QCOMPARE(later.get<QWidget>(name)->isEnabled(), first.get<QWidget>(name)->isEnabled());
+        QCOMPARE(later.get<VSpinner>("EndMinVscroll")->value(), first.get<VSpinner>("EndMinVscroll")->value());
+        QCOMPARE(later.get<QLabel>("Label10")->text(), first.get<QLabel>("Label10")->text());
+        QCOMPARE(later.get<QGroupBox>("Frame2")->title(), first.get<QGroupBox>("Frame2")->title());
+    }
+
     void noEngineWithTextToSpeechFile_data()
     {
         QTest::addColumn<int>("alarmClicks");
@@ -578,15 +637,15 @@ private Q_SLOTS:
         Rig rig;
         rig.window.load();
         rig.showAndActivate();
-        auto *a = rig.window.findChild<QRadioButton *>(first);
-        auto *b = rig.window.findChild<QRadioButton *>(second);
+        auto *a = rig.get<QRadioButton>(first);
+        auto *b = rig.get<QRadioButton>(second);
         QTest::mouseClick(b, Qt::LeftButton);
         QVERIFY(b->isChecked());
         QVERIFY(!a->isChecked());
         // The other pairs are not touched.
         QVERIFY(rig.option("Option2")->isChecked());
         const QString otherAM = first == QLatin1String("StartAMOption") ? "EndAMOption" : "StartAMOption";
-        QVERIFY(rig.window.findChild<QRadioButton *>(otherAM)->isChecked());
+        QVERIFY(rig.get<QRadioButton>(otherAM)->isChecked());
         QTest::mouseClick(a, Qt::LeftButton);
         QVERIFY(a->isChecked());
         QVERIFY(!b->isChecked());
@@ -606,7 +665,7 @@ private Q_SLOTS:
         QCOMPARE(rig.window.alarmMode(), 1);
         QVERIFY(rig.check("TellTimeChk")->isEnabled());
         for (const QString &name : kEightTimeControls)
-            QVERIFY2(!rig.window.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
+            QVERIFY2(!rig.get<QWidget>(name)->isEnabled(), qPrintable(name));
         QVERIFY(!check1->isEnabled());
         QVERIFY(check1->isChecked()); // its check mark stays
         for (const char *am : {"StartAMOption", "StartPMOption", "EndAMOption", "EndPMOption"})
@@ -619,7 +678,7 @@ private Q_SLOTS:
         QCOMPARE(off.size(), 1);
         QVERIFY(!rig.check("TellTimeChk")->isEnabled());
         for (const QString &name : kEightTimeControls)
-            QVERIFY2(rig.window.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
+            QVERIFY2(rig.get<QWidget>(name)->isEnabled(), qPrintable(name));
         QVERIFY(check1->isEnabled());
     }
 
@@ -718,8 +777,8 @@ private Q_SLOTS:
         Rig rig;
         rig.window.load();
         rig.showAndActivate();
-        VSpinner *s = rig.window.findChild<VSpinner *>(spinner);
-        TimeBox *box = rig.window.findChild<TimeBox *>(boxName);
+        VSpinner *s = rig.get<VSpinner>(spinner);
+        TimeBox *box = rig.get<TimeBox>(boxName);
         box->setText(before);
         QCOMPARE(box->text(), before); // following the box does not rewrite it
         const QPoint at(s->width() / 2, up ? 3 : s->height() - 3);
@@ -753,7 +812,7 @@ private Q_SLOTS:
         Rig rig;
         rig.window.load();
         rig.showAndActivate();
-        TimeBox *box = rig.window.findChild<TimeBox *>(boxName);
+        TimeBox *box = rig.get<TimeBox>(boxName);
         box->clear();
         rig.get<QLineEdit>("Text1")->setFocus();
         for (int i = 0; i < typed.size(); ++i) {
@@ -937,7 +996,7 @@ private Q_SLOTS:
         QPointer<Settings> alive(&rig.window);
         QTimer::singleShot(0, [&] {
             QWidget *target = focus.isEmpty() ? static_cast<QWidget *>(&rig.window)
-                                              : rig.window.findChild<QWidget *>(focus);
+                                              : rig.get<QWidget>(focus);
             target->setFocus();
             QTest::keyClick(target, Qt::Key_Escape);
         });

@@ -1,3 +1,4 @@
+#include "settings_control.h"
 #include "shell/say_time.h"
 
 #include "core/message_sink.h"
@@ -199,7 +200,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, tts);
         Rig rig(settingsWith(tts, false, true));
-        rig.form->settingsWindow()->findChild<QCheckBox *>(QStringLiteral("Check4"))->click();
+        settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QCOMPARE(rig.form->settingsWindow()->alarmMode(), 1);
         requestTimeAnnouncement(*rig.form);
         if (tts) {

@@ -1,3 +1,4 @@
+#include "settings_control.h"
 #include "shell/session_guard.h"
 
 #include "core/message_sink.h"
@@ -68,7 +69,7 @@ struct Rig
     static bool noFiles() { return !QFile::exists(settingsFilePath()) && !QFile::exists(sliderFilePath()); }
     void alarmOn()
     {
-        form->settingsWindow()->findChild<QCheckBox *>(QStringLiteral("Check4"))->click();
+        settingsControl<QCheckBox>(form->settingsWindow(), "Check4")->click();
     }
 };
 
