@@ -632,46 +632,40 @@ int firstPress(bool speech, int restMs)
     window.startTimers();
     idleFor(500);
     const double lead = speech ? 0 : 1000.0 * leadingSilence(clipAtDeviceRate("TIME")) / kRate;
-    if (restMs > 0) {
-        QWidget *button = window.ui()->SpeakB;
-        const QPointF at(5, 5);
-        QEnterEvent enter(at, at, button->mapToGlobal(at));
-        QApplication::sendEvent(button, &enter);
-        idleFor(restMs);
-    }
-    first.arm();
-    const double t0 = nowMs();
-    pressSpeak(window, kClickMs);
-    waitUntil([&] { return first.at() >= 0; }, 10000, 1);
-    const double firstMs = first.at() < 0 ? -1.0 : first.at() - t0 - lead;
-    std::printf("first Speak press to first sample (%s, pointer rested %d ms)  %.1f ms\n",
-                speech ? "speech" : "clips", restMs, firstMs);
+    // The pointer comes onto Speak and rests, then a quick click; the time
+    // from the press to the first sample, or -1 when none came.
+    const auto press = [&] {
+        if (restMs > 0) {
+            QWidget *button = window.ui()->SpeakB;
+            const QPointF at(5, 5);
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(button, &leave);
+            QEnterEvent enter(at, at, button->mapToGlobal(at));
+            QApplication::sendEvent(button, &enter);
+            idleFor(restMs);
+        }
+        first.arm();
+        const double t0 = nowMs();
+        pressSpeak(window, kClickMs);
+        waitUntil([&] { return first.at() >= 0; }, 10000, 1);
+        return first.at() < 0 ? -1.0 : first.at() - t0 - lead;
+    };
     const auto silent = [&] {
         return engine.TtsBusy() == 0 && window.state().WaveModeText != QLatin1String("playing");
     };
+    const char *mode = speech ? "speech" : "clips";
+    const double firstMs = press();
+    std::printf("first Speak press to first sample (%s, pointer rested %d ms)  %.1f ms\n", mode, restMs, firstMs);
     waitUntil(silent, 20000, 5);
     // The same press again once the device has closed, with everything
     // loaded: what is left of the first figure when nothing starts for the
     // first time, so the difference is what starting late costs.
     waitUntil([&] { return !audio.isDeviceOpen(); }, 10000, 5);
-    if (restMs > 0) {
-        QWidget *button = window.ui()->SpeakB;
-        const QPointF at(5, 5);
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(button, &leave);
-        QEnterEvent enter(at, at, button->mapToGlobal(at));
-        QApplication::sendEvent(button, &enter);
-        idleFor(restMs);
-    }
-    first.arm();
-    const double t1 = nowMs();
-    pressSpeak(window, kClickMs);
-    waitUntil([&] { return first.at() >= 0; }, 10000, 1);
-    std::printf("later Speak press to first sample (%s, pointer rested %d ms)  %.1f ms\n",
-                speech ? "speech" : "clips", restMs, first.at() < 0 ? -1.0 : first.at() - t1 - lead);
+    const double laterMs = press();
+    std::printf("later Speak press to first sample (%s, pointer rested %d ms)  %.1f ms\n", mode, restMs, laterMs);
     waitUntil(silent, 20000, 5);
     window.saveForExit();
-    return firstMs < 0 || first.at() < 0 ? 1 : 0;
+    return firstMs < 0 || laterMs < 0 ? 1 : 0;
 }
 
 void printRow(const char *what, const QString &quiet, const QString &busy)
