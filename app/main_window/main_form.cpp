@@ -328,11 +328,8 @@ void MainForm::prepareForDueMinute(const QDateTime &t)
     // finds its engine started too.
     if (t.time().second() != 59 || !m_state.InTimeWindow)
         return;
-    if (dueMinutes(m_state.AnnounceInterval).contains((t.time().minute() + 1) % 60)) {
-        m_services.media.prepare();
-        if (m_settings && m_settings->ttsSelected())
-            m_services.engine.prepare();
-    }
+    if (dueMinutes(m_state.AnnounceInterval).contains((t.time().minute() + 1) % 60))
+        prepareToSpeak(true);
 }
 
 bool MainForm::IsWavePlaying(const QString &sAlias)

@@ -322,8 +322,7 @@ void Settings::apply(const StoredSettings &s)
     // refuses a number too large for it as it does when typed into.
     constexpr qsizetype kLineEditMax = 32767;
     StoredSettings held = s;
-    held.speed = std::clamp(s.speed.value_or(m_held.speed.value_or(settings_codec::kDefaultSpeed)),
-                            settings_codec::kMinSpeed, settings_codec::kMaxSpeed);
+    held.speed = std::clamp(s.speed.value_or(*m_held.speed), settings_codec::kMinSpeed, settings_codec::kMaxSpeed);
     held.phrase = settings_codec::singleLine(s.phrase.value_or(QString())).left(kLineEditMax);
     for (auto [text, limit] : {std::pair{&held.startHour, kHourLimit}, std::pair{&held.startMinute, kMinuteLimit},
                                std::pair{&held.endHour, kHourLimit}, std::pair{&held.endMinute, kMinuteLimit}}) {
