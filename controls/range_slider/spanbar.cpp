@@ -397,6 +397,19 @@ void Spanbar::endKeyDrag(qint16 shift)
     emit MouseUp(0, shift, 0.0f, 0.0f);
 }
 
+void Spanbar::setValueReading(ValueReading reading)
+{
+    m_valueReading = std::move(reading);
+    // A screen reader holding the old text is told it changed.
+    QAccessibleValueChangeEvent change(this, int(m_rangeLeft));
+    QAccessible::updateAccessibility(&change);
+}
+
+QString Spanbar::valueReading(int value) const
+{
+    return m_valueReading ? m_valueReading(value) : QString::number(value);
+}
+
 void Spanbar::stepTo(int value)
 {
     const bool wasDragging = m_keyDrag;

@@ -2,6 +2,7 @@
 #include "spanbar_export.h"
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QKeyEvent;
 
@@ -42,7 +43,9 @@ class SpanbarPart;
 // Its QAccessibleValueInterface gives RangeLeft as the current value and
 // 0..Range as the range, in steps of 1; setting the value there moves the
 // pointer as a key step does (MouseDown, Changed, MouseUp). Every change of
-// RangeLeft is announced as a QAccessibleValueChangeEvent.
+// RangeLeft is announced as a QAccessibleValueChangeEvent. The value is read
+// out as the plain number unless the host says what it means with
+// setValueReading() ("15 minutes" rather than "15").
 class SPANBAR_EXPORT Spanbar : public QWidget
 {
     Q_OBJECT
@@ -82,6 +85,12 @@ public:
     void stepTo(int value);
     // Whether the key is one the control moves its pointer with.
     static bool handlesKey(const QKeyEvent &event);
+
+    // What assistive technology reads for a value of the left pointer (its
+    // accessible Value text); an empty function reads the plain number.
+    using ValueReading = std::function<QString(int value)>;
+    void setValueReading(ValueReading reading);
+    QString valueReading(int value) const;
 
     float leftPointerPosition() const { return m_leftPos; }
     float rightPointerPosition() const { return m_rightPos; }
@@ -142,4 +151,5 @@ private:
     qint16 m_rangeRight = 0;
     QString m_lastError;
     bool m_keyDrag = false;
+    ValueReading m_valueReading;
 };

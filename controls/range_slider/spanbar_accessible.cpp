@@ -33,7 +33,7 @@ public:
     {
         switch (t) {
         case QAccessible::Value:
-            return QString::number(bar()->RangeLeft());
+            return bar()->valueReading(bar()->RangeLeft());
         case QAccessible::Description:
             if (bar()->accessibleDescription().isEmpty()) {
                 if (const QWidget *track = bar()->findChild<QWidget *>(QStringLiteral("PicFrame")))

@@ -175,6 +175,14 @@ private Q_SLOTS:
         QCOMPARE(value->currentValue().toInt(), 30);
         bar.setAccessibleDescription(QStringLiteral("Minutes between announcements"));
         QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Minutes between announcements"));
+        // The host says what the value means; the number stays the value.
+        bar.setValueReading([](int v) { return QStringLiteral("%1 of them").arg(v); });
+        QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("30 of them"));
+        QTest::keyClick(&bar, Qt::Key_Right);
+        QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("31 of them"));
+        QCOMPARE(value->currentValue().toInt(), 31);
+        bar.setValueReading({});
+        QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("31"));
     }
 
     void accessibleValueSet_data()
