@@ -137,7 +137,8 @@ QString buildWelcomeText()
     return QStringLiteral("Horavox speaks the time at the interval you choose, "
                           "or whenever you ask. In alarm mode it counts "
                           "the minutes for you.\n")
-        + QChar(169) + QStringLiteral(" 2026 The Horavox developers");
+        // The version `horavox --version` prints, for a report of a fault.
+        + QStringLiteral("Version " HORAVOX_VERSION ", ") + QChar(169) + QStringLiteral(" 2026 The Horavox developers");
 }
 
 } // namespace

@@ -77,7 +77,7 @@ private Q_SLOTS:
         QTest::newRow("long address") << "someone.with.a.long.name@example.org" << QSize(161, 19) << false;
         QTest::newRow("welcome text") << "Horavox speaks the time at the interval you choose, or whenever "
                                          "you ask. In alarm mode it counts the minutes for you.\n"
-                                         "\u00A9 2026 The Horavox developers"
+                                         "Version 1.0.0, \u00A9 2026 The Horavox developers"
                                       << QSize(189, 63) << true;
     }
     void fittedSizeIsLargestThatFits()
