@@ -152,6 +152,14 @@ void Settings::setVisible(bool visible)
         applyFormFont();
         showVoiceName();
     }
+    // The focus starts on the chosen voice, as in a group of options, not on
+    // the first option whichever is chosen. Set while hidden, it is the
+    // focus the window opens with.
+    if (visible && !isVisible() && m_ui) {
+        QRadioButton *chosen = m_ui->Option1->isChecked() ? m_ui->Option1 : m_ui->Option2;
+        if (chosen->isEnabled())
+            chosen->setFocus(Qt::OtherFocusReason);
+    }
     QDialog::setVisible(visible);
 }
 

@@ -978,6 +978,29 @@ private Q_SLOTS:
         QVERIFY(rig.window.isHidden());
     }
 
+    // The window opens with the focus on the chosen voice, whichever it is.
+    void opensOnTheChosenVoice_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("recorded voice") << "Option2";
+        QTest::newRow("text-to-speech") << "Option1";
+    }
+    void opensOnTheChosenVoice()
+    {
+        QFETCH(QString, chosen);
+        Rig rig;
+        rig.window.load();
+        rig.option(qPrintable(chosen))->setChecked(true);
+        QWidget *focused = nullptr;
+        QTimer::singleShot(0, [&] {
+            focused = QApplication::focusWidget() ? QApplication::focusWidget() : rig.window.focusWidget();
+            rig.window.reject();
+        });
+        rig.window.exec();
+        QVERIFY(focused);
+        QCOMPARE(focused->objectName(), chosen);
+    }
+
     void escapeHidesLikeTheCloseBox_data()
     {
         QTest::addColumn<QString>("focus");
