@@ -42,9 +42,17 @@ QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
     auto *voiceGroup = new QGroupBox(QStringLiteral("Voice"), this);
     auto *form = new QFormLayout(voiceGroup);
     m_voice = new QComboBox(voiceGroup);
-    auto *voiceLabel = new QLabel(QStringLiteral("&Voice:"), voiceGroup);
+    // The list chooses only among the speech engines' voices: with the
+    // recorded voice chosen a new choice is not heard, and it must say so.
+    auto *voiceLabel = new QLabel(QStringLiteral("Text-to-speech &voice:"), voiceGroup);
     voiceLabel->setBuddy(m_voice);
     form->addRow(voiceLabel, m_voice);
+    m_voiceNote = new QLabel(QStringLiteral("Heard when the settings say \"Say using TTS\"; "
+                                            "the recorded voice is always the same."),
+                             voiceGroup);
+    m_voiceNote->setWordWrap(true);
+    m_voice->setAccessibleDescription(m_voiceNote->text());
+    form->addRow(QString(), m_voiceNote);
     auto *volumeRow = new QHBoxLayout;
     m_volume = new QSlider(Qt::Horizontal, voiceGroup);
     m_volume->setRange(0, 100);

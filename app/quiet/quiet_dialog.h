@@ -52,6 +52,7 @@ private:
     QCheckBox *m_days[7] = {};
     QComboBox *m_voice = nullptr;
     QSlider *m_volume = nullptr;
+    QLabel *m_voiceNote = nullptr;
     QLabel *m_volumeValue = nullptr;
     QCheckBox *m_calls = nullptr;
     QCheckBox *m_dnd = nullptr;

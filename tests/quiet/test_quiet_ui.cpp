@@ -9,6 +9,7 @@
 #include "fake_clock.h"
 #include "test_main.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -163,6 +164,13 @@ private Q_SLOTS:
         dialog.setVoiceChoices({{"flite/kal", "English (US), male"}, {"espeak-ng/en", "English (GB)"}});
         dialog.voiceBox()->setCurrentIndex(2);
         QCOMPARE(controller.preferences().voice, QStringLiteral("espeak-ng/en"));
+        // It chooses the text-to-speech voice only, and says so to every reader.
+        QAccessibleInterface *voice = QAccessible::queryAccessibleInterface(dialog.voiceBox());
+        QStringList labels;
+        for (const auto &relation : voice->relations(QAccessible::Label))
+            labels << relation.first->text(QAccessible::Name);
+        QVERIFY2(labels.contains(QStringLiteral("Text-to-speech voice:")), qPrintable(labels.join(QLatin1Char('|'))));
+        QVERIFY(voice->text(QAccessible::Description).contains(QLatin1String("\"Say using TTS\"")));
         // Escape closes; the changes are written.
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
