@@ -23,6 +23,7 @@ public:
     ~QuietController() override;
 
     QuietGate &gate() { return m_gate; }
+    const Clock &clock() const { return m_clock; }
     const QuietPreferences &preferences() const { return m_gate.preferences(); }
     // The dialog's choices; the mute time is left as it is.
     void setPreferences(const QuietPreferences &p);

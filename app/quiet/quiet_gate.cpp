@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "speech/tts_announcer.h"
 
+#include <QLocale>
 #include <algorithm>
 
 namespace horavox {
@@ -157,6 +158,22 @@ QString QuietGate::holdText() const
     if (h & DoNotDisturb)
         parts << QStringLiteral("do not disturb");
     return parts.join(QStringLiteral("; "));
+}
+
+QString QuietGate::quietNotice() const
+{
+    const QDateTime now = m_clock.now();
+    const unsigned h = holds();
+    QStringList why;
+    if (h & Muted)
+        why << QStringLiteral("muted until ") + dueText(mutedUntil(), now);
+    if (h & InCall)
+        why << QStringLiteral("a program is using the microphone");
+    if (h & DoNotDisturb)
+        why << QStringLiteral("the desktop is set to do not disturb");
+    if (!m_prefs.announcesOn(Qt::DayOfWeek(now.date().dayOfWeek())))
+        why << QLocale::c().dayName(now.date().dayOfWeek()) + QStringLiteral(" is left out");
+    return why.isEmpty() ? QString() : QStringLiteral("Quiet: ") + why.join(QStringLiteral("; "));
 }
 
 QString QuietGate::statusText(const ScheduleView &schedule) const

@@ -71,6 +71,11 @@ public:
     unsigned holds() const;
     // "muted until 11:02 AM; in a call", or empty when nothing holds.
     QString holdText() const;
+    // What the clock itself shows while it keeps quiet, one reason after
+    // another: "Quiet: a program is using the microphone"; empty when the
+    // next due minute would be heard. A day left out counts here though it
+    // is no hold: the clock is just as quiet.
+    QString quietNotice() const;
     // "next: 10:15 AM (muted until 11:02 AM)".
     QString statusText(const ScheduleView &schedule) const;
 

@@ -26,11 +26,11 @@ QuietMark::QuietMark(QWidget *parent) : QWidget(parent)
     hide();
 }
 
-void QuietMark::setHold(const QString &why)
+void QuietMark::setNotice(const QString &notice)
 {
-    setToolTip(why.isEmpty() ? QString() : QStringLiteral("Quiet: ") + why);
-    setAccessibleDescription(toolTip());
-    setVisible(!why.isEmpty());
+    setToolTip(notice);
+    setAccessibleDescription(notice);
+    setVisible(!notice.isEmpty());
 }
 
 void QuietMark::paintEvent(QPaintEvent *)

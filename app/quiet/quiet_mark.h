@@ -10,7 +10,8 @@ namespace horavox {
 void paintQuietMark(QPainter &p, const QRectF &r);
 
 // The mark on the clock's skin, over the speaker printed on it. Shown while
-// something holds the regular announcements; its tooltip says what.
+// the clock keeps its regular announcements to itself; its tooltip and its
+// accessible description say why (QuietGate::quietNotice()).
 class QuietMark : public QWidget
 {
     Q_OBJECT
@@ -18,7 +19,7 @@ public:
     explicit QuietMark(QWidget *parent = nullptr);
 
     // Empty text hides the mark.
-    void setHold(const QString &why);
+    void setNotice(const QString &notice);
 
 protected:
     void paintEvent(QPaintEvent *) override;

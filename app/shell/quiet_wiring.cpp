@@ -2,6 +2,7 @@
 
 #include "instance_channel.h"
 #include "components/direct_ss.h"
+#include "core/clock.h"
 #include "main_window/clock_actions.h"
 #include "main_window/main_form.h"
 #include "quiet/call_monitor.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <algorithm>
 
 namespace horavox {
 
@@ -66,6 +68,8 @@ QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOut
 
     m_mark = new QuietMark(&window);
     connect(&controller, &QuietController::changed, this, &QuietWiring::refresh);
+    m_midnight.setSingleShot(true);
+    connect(&m_midnight, &QTimer::timeout, this, &QuietWiring::refresh);
 
     if (server) {
         server->setQuietHandler([&controller](const QuietRequest &r) {
@@ -168,7 +172,13 @@ QuietDialog *QuietWiring::openDialog()
 
 void QuietWiring::refresh()
 {
-    m_mark->setHold(m_controller.gate().holdText());
+    const QString notice = m_controller.gate().quietNotice();
+    m_mark->setNotice(notice);
+    m_window.setQuietNotice(notice);
+    // A day left out begins and ends at midnight, when nothing else changes.
+    const QDateTime now = m_controller.clock().now();
+    const qint64 toMidnight = now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0))) + 1000;
+    m_midnight.start(int(std::clamp<qint64>(toMidnight, 1000, 25 * 3600 * 1000)));
 }
 
 } // namespace horavox

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 namespace horavox {
@@ -28,7 +29,7 @@ QList<VoiceChoice> voiceChoices(const DirectSS &engine);
 // the status line, the own volume into the mixer, the call and
 // do-not-disturb watches into the gate, the media pauser beside the sound
 // device, the mark on the skin, the tray icon and the socket's quiet-time
-// requests.
+// requests; the clock's window and its mark say why it keeps quiet.
 //
 // Made before the window is first shown, it sets what the first frame and
 // the socket need (the mark, the volume, the requests); start() adds the rest
@@ -82,6 +83,7 @@ private:
     MediaPauser *m_pauser = nullptr;
     DirectSS *m_engine = nullptr;
     QPointer<QuietDialog> m_dialog;
+    QTimer m_midnight;
 };
 
 } // namespace horavox

@@ -20,36 +20,47 @@ private Q_SLOTS:
         QTest::addColumn<int>("weekdays");
         QTest::addColumn<QString>("state");   // mute60, tomorrow, skip, call, dnd, alarm
         QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("notice"); // what the clock itself shows
 
         const QDate mon(2026, 12, 7), fri(2026, 12, 11);
         const auto at = [](QDate d, int h, int m, int s = 0) { return QDateTime(d, QTime(h, m, s)); };
-        QTest::newRow("next today") << at(mon, 10, 7, 20) << 15 << "" << 0x7f << "" << "next: 10:15 AM";
-        QTest::newRow("this minute is not next") << at(mon, 10, 15) << 15 << "" << 0x7f << "" << "next: 10:30 AM";
+        QTest::newRow("next today") << at(mon, 10, 7, 20) << 15 << "" << 0x7f << "" << "next: 10:15 AM" << "";
+        QTest::newRow("this minute is not next") << at(mon, 10, 15) << 15 << "" << 0x7f << "" << "next: 10:30 AM"
+                                                 << "";
         QTest::newRow("muted to the start of a minute") << at(mon, 10, 2, 10) << 15 << "" << 0x7f << "mute60"
-                                                        << "next: 10:15 AM (muted until 11:02 AM)";
+                                                        << "next: 10:15 AM (muted until 11:02 AM)"
+                                                        << "Quiet: muted until 11:02 AM";
         QTest::newRow("every hold at once") << at(mon, 10, 2) << 15 << "" << 0x7f << "skip call dnd"
-                                            << "next: 10:15 AM (skipped; in a call; do not disturb)";
+                                            << "next: 10:15 AM (skipped; in a call; do not disturb)"
+                                            << "Quiet: a program is using the microphone; "
+                                               "the desktop is set to do not disturb";
         QTest::newRow("muted until tomorrow") << at(mon, 22, 40) << 30 << "" << 0x7f << "tomorrow"
-                                              << "next: 11:00 PM (muted until tomorrow 12:00 AM)";
+                                              << "next: 11:00 PM (muted until tomorrow 12:00 AM)"
+                                              << "Quiet: muted until tomorrow 12:00 AM";
         QTest::newRow("on the hour, just before midnight") << at(mon, 23, 59, 59) << 60 << "" << 0x7f << ""
-                                                           << "next: tomorrow 12:00 AM";
+                                                           << "next: tomorrow 12:00 AM" << "";
         QTest::newRow("interval 7 restarts each hour") << at(mon, 9, 56, 1) << 7 << "" << 0x7f << ""
-                                                       << "next: 10:07 AM";
+                                                       << "next: 10:07 AM" << "";
         QTest::newRow("after the window") << at(mon, 17, 0, 30) << 30 << "9 AM-5 PM" << 0x7f << ""
-                                          << "next: tomorrow 9:00 AM";
+                                          << "next: tomorrow 9:00 AM" << "";
         QTest::newRow("window end is inclusive") << at(mon, 16, 59) << 30 << "9 AM-5 PM" << 0x7f << ""
-                                                 << "next: 5:00 PM";
+                                                 << "next: 5:00 PM" << "";
         QTest::newRow("window past midnight") << at(mon, 3, 0) << 60 << "10 PM-2 AM" << 0x7f << ""
-                                              << "next: 10:00 PM";
+                                              << "next: 10:00 PM" << "";
         QTest::newRow("Friday evening, Mon-Fri") << at(fri, 18, 0) << 60 << "9 AM-5 PM" << 0x1f << ""
-                                                 << "next: Mon 9:00 AM";
+                                                 << "next: Mon 9:00 AM" << "";
         QTest::newRow("interval 0") << at(mon, 9, 0) << 0 << "" << 0x7f << "call"
-                                    << "next: none (the interval is 0; in a call)";
-        QTest::newRow("alarm mode") << at(mon, 9, 0) << 15 << "" << 0x7f << "alarm" << "next: none (alarm mode is on)";
+                                    << "next: none (the interval is 0; in a call)"
+                                    << "Quiet: a program is using the microphone";
+        QTest::newRow("alarm mode") << at(mon, 9, 0) << 15 << "" << 0x7f << "alarm" << "next: none (alarm mode is on)"
+                                    << "";
         QTest::newRow("no day chosen") << at(mon, 9, 0) << 15 << "" << 0 << ""
-                                       << "next: none (no announcement day or time)";
+                                       << "next: none (no announcement day or time)" << "Quiet: Monday is left out";
+        QTest::newRow("a day left out, with a mute") << at(fri.addDays(1), 10, 0) << 60 << "" << 0x1f << "mute60"
+                                                     << "next: Mon 12:00 AM (muted until 11:00 AM)"
+                                                     << "Quiet: muted until 11:00 AM; Saturday is left out";
         QTest::newRow("window misses every due minute") << at(mon, 9, 0) << 15 << "10:01 AM-10:14 AM" << 0x7f << ""
-                                                        << "next: none (no announcement day or time)";
+                                                        << "next: none (no announcement day or time)" << "";
     }
     void status()
     {
@@ -59,6 +70,7 @@ private Q_SLOTS:
         QFETCH(int, weekdays);
         QFETCH(QString, state);
         QFETCH(QString, status);
+        QFETCH(QString, notice);
 
         FakeClock clock(now);
         QuietGate gate(clock);
@@ -88,6 +100,7 @@ private Q_SLOTS:
             s.end = bound(window.section(QLatin1Char('-'), 1, 1));
         }
         QCOMPARE(gate.statusText(s), status);
+        QCOMPARE(gate.quietNotice(), notice);
     }
 
     void muteEndsOnTheClock()

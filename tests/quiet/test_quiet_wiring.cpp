@@ -132,11 +132,18 @@ private Q_SLOTS:
             ask({QuietRequest::Kind::Mute, 60});
             QVERIFY(!w.wiring.mark()->isHidden());
             QCOMPARE(w.wiring.mark()->toolTip(), QStringLiteral("Quiet: muted until 10:00 AM"));
+            // A screen reader learns it from the clock's window and the mark.
+            QCOMPARE(w.rig.form->accessibleDescription(), QStringLiteral("9:00 AM. Quiet: muted until 10:00 AM"));
+            QCOMPARE(w.wiring.mark()->accessibleDescription(), w.wiring.mark()->toolTip());
+            w.controller->gate().setInCall(true);
+            QCOMPARE(w.wiring.mark()->toolTip(),
+                     QStringLiteral("Quiet: muted until 10:00 AM; a program is using the microphone"));
         }
         Wired again(start);
         QVERIFY(!again.wiring.mark()->isHidden());
         ask({QuietRequest::Kind::Mute, 0});
         QVERIFY(again.wiring.mark()->isHidden());
+        QCOMPARE(again.rig.form->accessibleDescription(), QStringLiteral("9:00 AM"));
         QVERIFY(!QuietController(again.rig.clock).gate().mutedUntil().isValid());
     }
 
