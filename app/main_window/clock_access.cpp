@@ -13,19 +13,24 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QTime>
 #include <mutex>
 
 namespace horavox {
 
-QString clockReading(const QString &digits, const QString &suffix)
+QString timeReading(const QTime &time)
 {
-    if (suffix.isEmpty())
-        return digits;
-    return digits + QLatin1Char(' ') + suffix;
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QStringLiteral("%1:%2 %3")
+        .arg(hour12)
+        .arg(time.minute(), 2, 10, QLatin1Char('0'))
+        .arg(time.hour() < 12 ? QLatin1String("AM") : QLatin1String("PM"));
 }
 
 QString intervalReading(int minutes)
 {
+    if (minutes == 0)
+        return QStringLiteral("no announcements");
     return minutes == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minutes);
 }
 
@@ -114,13 +119,18 @@ void ClockAccess::attachSkinButtons()
     SkinButton::attach(about, QStringLiteral("About Horavox"), [about] { Q_EMIT about->mouseDown(0, 0, 0.0f, 0.0f); },
                        [about] { Q_EMIT about->mouseUp(0, 0, 0.0f, 0.0f); });
 
-    // Reading order: what is used most first, the window's own buttons last.
+    // Reading order: the time first, then what is used most, the window's
+    // own buttons last. The display takes the focus only from the keyboard,
+    // so that a screen reader can be brought to it; a click on it still
+    // drags the clock.
+    ui.Numeron1->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(ui.Numeron1, ui.SpeakB);
     QWidget::setTabOrder(ui.SpeakB, ui.Spanbar1);
     QWidget::setTabOrder(ui.Spanbar1, ui.SettingsB);
     QWidget::setTabOrder(ui.SettingsB, ui.QuesB);
     QWidget::setTabOrder(ui.QuesB, ui.Min);
     QWidget::setTabOrder(ui.Min, ui.CloseB);
-    ui.SpeakB->setFocus();
+    ui.Numeron1->setFocus();
 }
 
 void ClockAccess::nameTheParts()
@@ -129,6 +139,7 @@ void ClockAccess::nameTheParts()
     ui.SheerPicture1->setAccessibleName(QStringLiteral("Speaking"));
     ui.SheerPicture2->setAccessibleName(QStringLiteral("Silent"));
     ui.Spanbar1->setAccessibleName(QStringLiteral("Minutes between announcements"));
+    ui.Spanbar1->setValueReading(&intervalReading);
 }
 
 bool ClockAccess::ownsRightClick(const QPoint &pos) const

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 
+class QTime;
 class QWidget;
 
 namespace horavox {
@@ -11,10 +12,10 @@ class ClockActions;
 class FocusGlow;
 class MainForm;
 
-// What a person reads off the clock face: the digits with their half of the
-// day ("9:05:10 AM"), or while the slider moves the minutes it stands at
-// ("15 minutes", "1 minute").
-QString clockReading(const QString &digits, const QString &suffix);
+// What a person reads off the clock face: the time to the minute with its
+// half of the day ("9:05 AM"), or while the slider moves the minutes it
+// stands at ("15 minutes", "1 minute", "no announcements" at 0).
+QString timeReading(const QTime &time);
 QString intervalReading(int minutes);
 
 // Makes the main window usable without a mouse and readable by a screen

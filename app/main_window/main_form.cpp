@@ -204,7 +204,8 @@ void MainForm::finishLoad()
     // 7. The interval the slider holds.
     connect(m_ui->Spanbar1, &Spanbar::Changed, this, [this](qint16, qint16) { sliderChanged(); });
     connect(m_ui->Spanbar1, &Spanbar::MouseDown, this, [this](qint16, qint16, float, float) { sliderMouseDown(); });
-    connect(m_ui->Spanbar1, &Spanbar::MouseUp, this, [this](qint16, qint16, float, float) { sliderMouseUp(); });
+    connect(m_ui->Spanbar1, &Spanbar::MouseUp, this,
+            [this](qint16 button, qint16, float, float) { sliderMouseUp(button); });
     m_state.AnnounceInterval = m_ui->Spanbar1->RangeLeft();
 
     // 10. The voice clips that are missing or that the player cannot read,
@@ -270,29 +271,51 @@ void MainForm::scheduleDispatch()
 
 void MainForm::ShowClockFace()
 {
+    m_minutesUntil = QDateTime();
+    showTime(now());
+}
+
+void MainForm::showTime(const QDateTime &t)
+{
     m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
-    const ClockFace face = splitClockText(longClockText(now().time()));
-    m_ui->Numeron1->setDigitAccessibleText(clockReading(face.digits, face.suffix));
+    const ClockFace face = splitClockText(longClockText(t.time()));
+    // To the minute: a reading that changed every second would have a
+    // screen reader start over while it speaks.
+    const QString reading = timeReading(t.time());
+    m_ui->Numeron1->setDigitAccessibleText(reading);
     m_ui->Numeron1->setDigitDisplay(face.digits);
     m_ui->Label1->setText(face.suffix);
+    const QString description =
+        m_quietNotice.isEmpty() ? reading : reading + QStringLiteral(". ") + m_quietNotice;
+    if (accessibleDescription() != description)
+        setAccessibleDescription(description);
+}
+
+void MainForm::setQuietNotice(const QString &notice)
+{
+    if (notice == m_quietNotice)
+        return;
+    m_quietNotice = notice;
+    const QString reading = timeReading(now().time());
+    setAccessibleDescription(notice.isEmpty() ? reading : reading + QStringLiteral(". ") + notice);
+}
+
+bool MainForm::showsMinutes(const QDateTime &t) const
+{
+    return m_sliderHeld || (m_minutesUntil.isValid() && t < m_minutesUntil);
 }
 
 void MainForm::Timer1_Timer()
 {
     // While the slider's pointer is held the display shows its minutes; the
     // clock goes on counting behind it and takes the display back at release.
-    if (!m_sliderHeld)
-        m_ui->Numeron1->setDigitFormat(Numeron::dgLongTime);
     const QDateTime t = now();
-    const QString longText = longClockText(t.time());
     m_state.ShortTimeText = shortTimeText(t.time());
     if (m_settings)
         m_settings->Command1();
-    if (!m_sliderHeld) {
-        const ClockFace face = splitClockText(longText);
-        m_ui->Numeron1->setDigitAccessibleText(clockReading(face.digits, face.suffix));
-        m_ui->Numeron1->setDigitDisplay(face.digits);
-        m_ui->Label1->setText(face.suffix);
+    if (!showsMinutes(t)) {
+        m_minutesUntil = QDateTime();
+        showTime(t);
     }
     prepareForDueMinute(t);
     scheduleDispatch();
@@ -594,16 +617,22 @@ void MainForm::showAlarmIndicator()
 void MainForm::sliderMouseDown()
 {
     m_sliderHeld = true;
+    m_minutesUntil = QDateTime();
     sliderChanged();
     if (m_settings->alarmMode() == 1)
         showAlarmIndicator();
 }
 
-void MainForm::sliderMouseUp()
+void MainForm::sliderMouseUp(qint16 button)
 {
     m_sliderHeld = false;
     m_state.AnnounceInterval = m_ui->Spanbar1->RangeLeft();
-    ShowClockFace();
+    // A key press is over before anyone could read the digits: they keep
+    // the minutes a moment longer, and the clock tick takes them back.
+    if (button == 0)
+        m_minutesUntil = now().addMSecs(kKeyMinutesShownMs);
+    else
+        ShowClockFace();
     if (m_settings->alarmMode() == 1) {
         showAlarmIndicator();
         if (m_state.AnnounceInterval == 0) {

@@ -2,6 +2,7 @@
 #include "core/program_state.h"
 #include "core/surface_drag.h"
 
+#include <QDateTime>
 #include <QPixmap>
 #include <QPolygon>
 #include <QPointer>
@@ -116,6 +117,13 @@ public:
     // until it is answered.
     bool soundMessageOpen() const { return m_soundMessageOpen; }
     QString AlarmStartStamp;
+    // Why the clock keeps quiet now ("Quiet: a program is using the
+    // microphone"), empty when it does not; the window's accessible
+    // description carries it after the time.
+    void setQuietNotice(const QString &notice);
+    // How long the digits keep showing the minutes after the slider was
+    // moved from the keyboard, as they do while the pointer is held.
+    static constexpr int kKeyMinutesShownMs = 1500;
 
 Q_SIGNALS:
     // The close sequence has finished; the program ends.
@@ -139,7 +147,11 @@ private:
     void Form_Unload();
     void sliderChanged();
     void sliderMouseDown();
-    void sliderMouseUp();
+    void sliderMouseUp(qint16 button);
+    // The slider's minutes are on the digits instead of the time.
+    bool showsMinutes(const QDateTime &t) const;
+    // The time on the digits, for screen readers too.
+    void showTime(const QDateTime &t);
     void showAlarmIndicator();
     QDateTime now() const;
 
@@ -164,6 +176,8 @@ private:
     bool m_dispatchQueued = false;
     bool m_closing = false;
     bool m_sliderHeld = false;       // between the slider's MouseDown and MouseUp
+    QDateTime m_minutesUntil;        // after a key moved the slider
+    QString m_quietNotice;
     bool m_noDeviceReported = false; // until a device is found again
     bool m_soundMessageOpen = false;
     bool m_faceLoaded = false;

@@ -165,7 +165,7 @@ private Q_SLOTS:
         Rig rig;
         QVERIFY(rig.active());
         const QImage released = rig.ui().SpeakB->pixmap().toImage();
-        QCOMPARE(QApplication::focusWidget(), rig.ui().SpeakB);
+        rig.ui().SpeakB->setFocus(Qt::TabFocusReason);
         QTest::keyPress(rig.ui().SpeakB, Qt::Key_Space);
         QVERIFY(rig.ui().SpeakB->pixmap().toImage() != released);
         QVERIFY(rig.media.played.isEmpty());
@@ -179,22 +179,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<int>("interval");
-        QTest::newRow("right on the speak button") << "SpeakB" << QList<int>{Qt::Key_Right} << 16;
-        QTest::newRow("left on the slider") << "Spanbar1" << QList<int>{Qt::Key_Left} << 14;
+        QTest::addColumn<QString>("reading"); // the slider's value, as a screen reader says it
+        QTest::newRow("right on the speak button") << "SpeakB" << QList<int>{Qt::Key_Right} << 16 << "16 minutes";
+        QTest::newRow("left on the slider") << "Spanbar1" << QList<int>{Qt::Key_Left} << 14 << "14 minutes";
         QTest::newRow("plus and minus on close") << "CloseB" << QList<int>{Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus}
-                                                 << 16;
-        QTest::newRow("page up on settings") << "SettingsB" << QList<int>{Qt::Key_PageUp} << 20;
-        QTest::newRow("page down on about") << "QuesB" << QList<int>{Qt::Key_PageDown} << 10;
-        QTest::newRow("home") << "SpeakB" << QList<int>{Qt::Key_Home} << 0;
-        QTest::newRow("end") << "Min" << QList<int>{Qt::Key_End} << 60;
+                                                 << 16 << "16 minutes";
+        QTest::newRow("page up on settings") << "SettingsB" << QList<int>{Qt::Key_PageUp} << 20 << "20 minutes";
+        QTest::newRow("page down on about") << "QuesB" << QList<int>{Qt::Key_PageDown} << 10 << "10 minutes";
+        QTest::newRow("home") << "SpeakB" << QList<int>{Qt::Key_Home} << 0 << "no announcements";
+        QTest::newRow("one above home") << "Numeron1" << QList<int>{Qt::Key_Home, Qt::Key_Right} << 1 << "1 minute";
+        QTest::newRow("end") << "Min" << QList<int>{Qt::Key_End} << 60 << "60 minutes";
     }
     // The slider's keys work wherever the focus is on the clock, and set the
-    // interval as a release of the pointer does.
+    // interval as a release of the pointer does. The digits keep the minutes
+    // a moment after the key, as they do while the pointer is held, until a
+    // clock tick after that moment.
     void sliderKeys()
     {
         QFETCH(QString, focus);
         QFETCH(QList<int>, keys);
         QFETCH(int, interval);
+        QFETCH(QString, reading);
         Rig rig;
         QVERIFY(rig.active());
         QWidget *target = rig.part(focus);
@@ -203,6 +208,17 @@ private Q_SLOTS:
             QTest::keyClick(target, Qt::Key(k));
         QCOMPARE(int(rig.form->state().AnnounceInterval), interval);
         QCOMPARE(int(rig.ui().Spanbar1->RangeLeft()), interval);
+        QCOMPARE(QAccessible::queryAccessibleInterface(rig.ui().Spanbar1)->text(QAccessible::Value), reading);
+        auto minutesShown = [&] {
+            return rig.ui().Numeron1->DigitFormat() == Numeron::dgDecimal
+                && rig.ui().Numeron1->DigitDisplay() == QString::number(interval) && rig.ui().Label1->text().isEmpty();
+        };
+        QVERIFY(minutesShown());
+        rig.clock.advanceMs(MainForm::kKeyMinutesShownMs - 1);
+        rig.form->Timer1_Timer();
+        QVERIFY(minutesShown());
+        rig.clock.advanceMs(1);
+        rig.form->Timer1_Timer();
         QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgLongTime));
         QCOMPARE(rig.ui().Label1->text(), QStringLiteral("AM"));
         QVERIFY(rig.media.played.isEmpty());
@@ -218,7 +234,7 @@ private Q_SLOTS:
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QVERIFY(!rig.form->timer3Active());
         QAccessibleInterface *display = QAccessible::queryAccessibleInterface(rig.ui().Numeron1);
-        QCOMPARE(display->text(QAccessible::Name), QStringLiteral("9:05:00 AM"));
+        QCOMPARE(display->text(QAccessible::Name), QStringLiteral("9:05 AM"));
         QTest::keyPress(rig.ui().SpeakB, Qt::Key_Right);
         QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgDecimal));
         QCOMPARE(rig.ui().Numeron1->DigitDisplay(), QStringLiteral("16"));
@@ -229,7 +245,9 @@ private Q_SLOTS:
         QCOMPARE(int(rig.form->state().AnnounceInterval), 16);
         QVERIFY(rig.form->timer3Active());
         QCOMPARE(rig.form->AlarmStartStamp, QStringLiteral("9:05:00AM"));
-        QCOMPARE(display->text(QAccessible::Name), QStringLiteral("9:05:00 AM"));
+        rig.clock.advanceSecs(2);
+        rig.form->Timer1_Timer();
+        QCOMPARE(display->text(QAccessible::Name), QStringLiteral("9:05 AM"));
         QCOMPARE(QAccessible::queryAccessibleInterface(rig.ui().Label2)->text(QAccessible::Name),
                  QStringLiteral("Alarm mode on"));
     }
@@ -242,7 +260,7 @@ private Q_SLOTS:
         QVERIFY(glow);
         QStringList order{QApplication::focusWidget()->objectName()};
         QVERIFY(glow->isVisible());
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 7; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget *focused = QApplication::focusWidget();
             order << focused->objectName();
@@ -254,7 +272,9 @@ private Q_SLOTS:
                      drawn.translated(focused->pos()).adjusted(-FocusGlow::kReach, -FocusGlow::kReach,
                                                                FocusGlow::kReach, FocusGlow::kReach));
         }
-        QCOMPARE(order, QStringList({"SpeakB", "Spanbar1", "SettingsB", "QuesB", "Min", "CloseB", "SpeakB"}));
+        // The time first, where a screen reader starts reading the clock.
+        QCOMPARE(order, QStringList({"Numeron1", "SpeakB", "Spanbar1", "SettingsB", "QuesB", "Min", "CloseB",
+                                     "Numeron1"}));
         // A click takes the focus too.
         QTest::mousePress(rig.ui().Min, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), rig.ui().Min);
