@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLibraryInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,8 +98,8 @@ protected:
     QProcessEnvironment baseEnvironment() const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_ACTIVATION_TOKEN",
-                                 "DESKTOP_STARTUP_ID", "HORAVOX_BENCH_SHOWN"})
+        for (const char *name : {"DISPLAY", "XAUTHORITY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                                 "XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID", "HORAVOX_BENCH_SHOWN"})
             env.remove(QLatin1String(name));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
@@ -203,29 +204,81 @@ private:
     QString m_socket;
 };
 
-// Xvfb with openbox, 640 x 400; the display number is the first free one,
-// as the server reports it.
-class X11Session : public SessionBase
+// An X server of the test's own (Xvfb), on the first free display number,
+// as the server reports it, sure to answer before anything starts on it.
+//
+// Two things made a start fail now and then beside other X servers. Xvfb
+// resets when its last client leaves and refuses whoever connects during
+// the reset, so a helper that looked at the display and left just as the
+// clock connected took the clock's connection with it ("could not connect
+// to display"): hence -noreset. And a server started with -displayfd takes
+// no lock file, so a server started the usual way may take the same
+// number: hence a cookie of the test's own, so that a client that reached
+// another server is refused instead of talking to it, and a check with that
+// cookie that this server answers; one that does not is replaced by a
+// server on another number.
+class XServer
 {
 public:
-    ~X11Session()
+    ~XServer() { stopProcess(m_server); }
+
+    static QString missing() { return missingPrograms({QStringLiteral("Xvfb"), QStringLiteral("xprop")}); }
+
+    // `folder` keeps the cookie; `size` is as Xvfb takes it ("640x400x24").
+    QString start(const QString &folder, const QString &size, QProcessEnvironment env)
     {
-        stopProcess(m_wm);
-        stopProcess(m_server);
+        m_authority = QDir(folder).filePath(QStringLiteral("xauthority"));
+        if (!writeCookie())
+            return QStringLiteral("cannot write the X cookie");
+        env.insert(QStringLiteral("XAUTHORITY"), m_authority);
+        QString why;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            stopProcess(m_server);
+            why = startOnce(size, env);
+            if (why.isEmpty())
+                return QString();
+        }
+        return why;
     }
 
-    static QString missing()
+    QString display() const { return m_display; }
+    QString authority() const { return m_authority; }
+    void addTo(QProcessEnvironment &env) const
     {
-        return missingPrograms({QStringLiteral("Xvfb"), QStringLiteral("openbox"), QStringLiteral("xdotool"),
-                                QStringLiteral("xprop")});
+        env.insert(QStringLiteral("DISPLAY"), m_display);
+        env.insert(QStringLiteral("XAUTHORITY"), m_authority);
     }
 
-    QString start()
+private:
+    bool writeCookie() const
     {
-        m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                                 QStringLiteral("-screen"), QStringLiteral("0"),
-                                                 QStringLiteral("640x400x24"), QStringLiteral("-nolisten"),
-                                                 QStringLiteral("tcp")});
+        // One entry for any host and any display number ("FamilyWild" with
+        // empty address and number), so it holds whatever number the
+        // server picks.
+        QByteArray entry;
+        auto field = [&entry](const QByteArray &bytes) {
+            entry.append(char(bytes.size() >> 8)).append(char(bytes.size() & 0xff)).append(bytes);
+        };
+        entry.append(char(0xff)).append(char(0xff));
+        field(QByteArray());
+        field(QByteArray());
+        field(QByteArrayLiteral("MIT-MAGIC-COOKIE-1"));
+        QByteArray cookie(16, '\0');
+        for (char &c : cookie)
+            c = char(QRandomGenerator::system()->bounded(256));
+        field(cookie);
+        QFile f(m_authority);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(entry) == entry.size()
+            && f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    QString startOnce(const QString &size, const QProcessEnvironment &env)
+    {
+        m_server.setProcessEnvironment(env);
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                        QStringLiteral("0"), size, QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                        QStringLiteral("-noreset"), QStringLiteral("-auth"), m_authority});
         if (!m_server.waitForStarted(5000))
             return QStringLiteral("Xvfb did not start");
         QElapsedTimer t;
@@ -235,6 +288,44 @@ public:
         if (!m_server.canReadLine())
             return QStringLiteral("Xvfb gave no display number");
         m_display = QStringLiteral(":") + QString::fromLatin1(m_server.readLine().trimmed());
+        QProcessEnvironment client = env;
+        addTo(client);
+        const bool answers = waitFor(
+            [&] {
+                return m_server.state() != QProcess::Running
+                    || !runTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-len"),
+                                                          QStringLiteral("0"), QStringLiteral("WM_NAME")},
+                                client, QString(), 5000)
+                            .isNull();
+            },
+            10000);
+        if (m_server.state() != QProcess::Running)
+            return QStringLiteral("Xvfb on %1 ended").arg(m_display);
+        return answers ? QString() : QStringLiteral("Xvfb on %1 does not answer").arg(m_display);
+    }
+
+    QProcess m_server;
+    QString m_display;
+    QString m_authority;
+};
+
+// Xvfb with openbox, 640 x 400.
+class X11Session : public SessionBase
+{
+public:
+    ~X11Session() { stopProcess(m_wm); }
+
+    static QString missing()
+    {
+        return missingPrograms({QStringLiteral("Xvfb"), QStringLiteral("openbox"), QStringLiteral("xdotool"),
+                                QStringLiteral("xprop")});
+    }
+
+    QString start()
+    {
+        const QString why = m_server.start(root(), QStringLiteral("640x400x24"), baseEnvironment());
+        if (!why.isEmpty())
+            return why;
 
         m_wm.setProcessEnvironment(environment());
         m_wm.start(QStringLiteral("openbox"), {});
@@ -254,7 +345,7 @@ public:
     QProcessEnvironment environment() const
     {
         QProcessEnvironment env = baseEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
+        m_server.addTo(env);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         return env;
     }
@@ -266,9 +357,8 @@ public:
     }
 
 private:
-    QProcess m_server;
+    XServer m_server; // outlives the window manager: members go in reverse order
     QProcess m_wm;
-    QString m_display;
 };
 
 } // namespace horavox_test
