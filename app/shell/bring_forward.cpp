@@ -1,11 +1,23 @@
 #include "bring_forward.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace horavox {
 
-void bringForward(QWidget &window, const QByteArray &activationToken)
+bool mapsAfresh(const QString &platform, bool minimised, bool hasToken)
 {
+    if (!platform.startsWith(QLatin1String("wayland")))
+        return false;
+    return minimised || !hasToken;
+}
+
+void bringForward(QWidget &window, const QByteArray &activationToken, const QString &platform)
+{
+    const bool minimised = window.windowState() & Qt::WindowMinimized;
+    const QString where = platform.isEmpty() ? QGuiApplication::platformName() : platform;
+    if (mapsAfresh(where, minimised, !activationToken.isEmpty()))
+        window.hide();
     window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window.show();
     window.raise();
