@@ -13,6 +13,7 @@
 #include "quiet/quiet_dialog.h"
 #include "quiet/quiet_mark.h"
 #include "quiet/quiet_tray.h"
+#include "quiet/tray_host_watch.h"
 #include "say_time.h"
 #include "settings/settings_window.h"
 #include "speech/audio/audio_output.h"
@@ -110,8 +111,34 @@ void QuietWiring::addToClockMenu()
 
 void QuietWiring::startTray()
 {
+    const QString platform = QGuiApplication::platformName();
     // The offscreen platform (tests, --say-time) has no tray to show in.
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+    if (platform == QLatin1String("offscreen"))
+        return;
+    // X11 has a tray of its own besides the desktop's watcher, which Qt
+    // finds by itself. Elsewhere the icon waits for a watcher with a host,
+    // and goes when it goes.
+    if (platform == QLatin1String("xcb")) {
+        makeTray();
+        return;
+    }
+    m_trayHost = new TrayHostWatch(QDBusConnection::sessionBus(), this);
+    connect(m_trayHost, &TrayHostWatch::availableChanged, this, [this](bool available) {
+        if (available) {
+            makeTray();
+            return;
+        }
+        m_tray.reset();
+        // Hidden from the tray's menu, the clock would have no way back.
+        if (m_window.isHidden())
+            m_window.showNormal();
+    });
+    m_trayHost->start();
+}
+
+void QuietWiring::makeTray()
+{
+    if (m_tray)
         return;
     MainForm &window = m_window;
     m_tray = std::make_unique<QuietTray>(m_controller, *m_actions, QApplication::windowIcon());

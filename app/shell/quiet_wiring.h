@@ -18,6 +18,7 @@ class QuietController;
 class QuietDialog;
 class QuietMark;
 class QuietTray;
+class TrayHostWatch;
 struct VoiceChoice;
 
 // The voices the window of choices offers, by language, each under its
@@ -58,6 +59,8 @@ public:
 
     // The actions for any menu, such as the clock's right-click menu.
     QuietActions &actions() { return *m_actions; }
+    // The icon in the desktop's tray; null while there is no tray to show
+    // it in (on Wayland, until a StatusNotifierWatcher with a host is there).
     QuietTray *tray() const { return m_tray.get(); }
     QuietMark *mark() const { return m_mark; }
     // Opens the window of choices, or brings it forward.
@@ -67,6 +70,7 @@ private:
     void refresh();
     void addToClockMenu();
     void startTray();
+    void makeTray();
     void startMonitors(AudioOutput &audio);
 
     QuietController &m_controller;
@@ -78,6 +82,7 @@ private:
     std::unique_ptr<QuietActions> m_actions;
     std::unique_ptr<QuietTray> m_tray;
     QuietMark *m_mark = nullptr;
+    TrayHostWatch *m_trayHost = nullptr;
     CallMonitor *m_calls = nullptr;
     DndMonitor *m_dnd = nullptr;
     MediaPauser *m_pauser = nullptr;

@@ -2,7 +2,7 @@
 // A D-Bus session bus of the test's own (no service activation, so nothing
 // installed on the machine answers in place of the test's services), and
 // the stand-ins that live on it: a notification server with KDE's
-// "Inhibited" and MPRIS media players.
+// "Inhibited", MPRIS media players and a tray's StatusNotifierWatcher.
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDir>
@@ -131,6 +131,41 @@ public Q_SLOTS:
 private:
     QDBusConnection m_bus;
     QString m_status;
+};
+
+// A desktop panel's StatusNotifierWatcher, with or without a tray (host)
+// registered with it.
+class FakeTrayWatcher : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+public:
+    explicit FakeTrayWatcher(QDBusConnection bus) : m_bus(bus) {}
+    bool publish()
+    {
+        return m_bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), this,
+                                    QDBusConnection::ExportAllProperties)
+               && m_bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    }
+    void withdraw()
+    {
+        m_bus.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+        m_bus.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
+    }
+    bool hostRegistered() const { return m_host; }
+    void setHostRegistered(bool on)
+    {
+        m_host = on;
+        m_bus.send(QDBusMessage::createSignal(QStringLiteral("/StatusNotifierWatcher"),
+                                              QStringLiteral("org.kde.StatusNotifierWatcher"),
+                                              on ? QStringLiteral("StatusNotifierHostRegistered")
+                                                 : QStringLiteral("StatusNotifierHostUnregistered")));
+    }
+
+private:
+    QDBusConnection m_bus;
+    bool m_host = false;
 };
 
 } // namespace horavox_test

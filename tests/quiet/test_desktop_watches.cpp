@@ -1,12 +1,16 @@
 // Do-not-disturb and media players on a private session bus: a notification
 // server with KDE's Inhibited, GNOME's show-banners through gsettings (its
-// keyfile backend in the test's own folder), and MPRIS players.
+// keyfile backend in the test's own folder), MPRIS players, and the tray's
+// StatusNotifierWatcher.
 #include "quiet/dnd_monitor.h"
 #include "quiet/media_pauser.h"
+#include "quiet/tray_host_watch.h"
 
 #include "private_bus.h"
 #include "quiet_clock_rig.h"
 #include "test_main.h"
+
+#include <QSignalSpy>
 
 using namespace horavox;
 using namespace horavox_test;
@@ -78,6 +82,30 @@ private Q_SLOTS:
         QTRY_VERIFY(!rig.gate.doNotDisturb());
         QCOMPARE(rig.run(15), QStringList{"09:30"});
         server.withdraw();
+    }
+
+    // A tray that comes after the clock, goes and comes back; a watcher with
+    // no tray host registered is no tray.
+    void trayHostComesAndGoes()
+    {
+        TrayHostWatch watch(connection());
+        QSignalSpy changes(&watch, &TrayHostWatch::availableChanged);
+        watch.start();
+        QTest::qWait(100);
+        QVERIFY(!watch.available());
+        FakeTrayWatcher panel(connection());
+        QVERIFY(panel.publish());
+        QTest::qWait(100);
+        QVERIFY(!watch.available());
+        panel.setHostRegistered(true);
+        QTRY_VERIFY(watch.available());
+        panel.withdraw();
+        QTRY_VERIFY(!watch.available());
+        QVERIFY(panel.publish()); // the panel starts again, its host with it
+        QTRY_VERIFY(watch.available());
+        panel.setHostRegistered(false);
+        QTRY_VERIFY(!watch.available());
+        QCOMPARE(changes.count(), 4);
     }
 
     void playersPausedAndResumed()

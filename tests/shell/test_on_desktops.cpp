@@ -163,6 +163,8 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(settingsFile(weston)));
         // ...but not a place it cannot know.
         QCOMPARE(readAll(placeFile(weston)), place);
+        // A start with no tray to show in says nothing about it.
+        QCOMPARE(QString::fromLocal8Bit(clock.process.readAllStandardError()), QString());
     }
 
     void x11DragEndsWithTheButton_data()
