@@ -26,6 +26,16 @@
 
 namespace {
 
+// How long a second start waits for the answer of a running clock, which
+// answers once it has loaded.
+constexpr int kLoadingClockWaitMs = 15000;
+
+int refuseSecondClock()
+{
+    std::fprintf(stderr, "horavox: a clock is running but does not answer; not starting a second one\n");
+    return 1;
+}
+
 // From the picture itself: a name without a suffix would have the icon look
 // its type up in the system's whole MIME database first.
 void setProgramIcon()
@@ -121,11 +131,18 @@ int main(int argc, char **argv)
     // The token from our launcher lets the running clock come forward on
     // Wayland; it is of no use to a clock that only speaks.
     const QByteArray token = sayTime ? QByteArray() : horavox::activationTokenFromEnvironment();
+    // A clock that takes the connection but does not answer yet is still
+    // loading (it answers once loaded, and a session start can be slow), so
+    // the answer is waited for; asking again would have it act twice. A
+    // second clock beside it would make every announcement, the start-up
+    // one first, twice.
     const horavox::HandOver handOver = benchRun
         ? horavox::HandOver::NoInstance
-        : horavox::sendToRunningInstance(socketPath, request, 2000, token);
+        : horavox::sendToRunningInstance(socketPath, request, kLoadingClockWaitMs, token);
     if (handOver == horavox::HandOver::Delivered)
         return 0;
+    if (handOver == horavox::HandOver::Unanswered && !sayTime)
+        return refuseSecondClock();
     if (sayTime) {
         setProgramIcon(); // for a message box the sentence may bring
         return sayTimeAlone(app);
@@ -136,9 +153,14 @@ int main(int argc, char **argv)
     server.setAccepting(false);
     if (!benchRun) {
         if (handOver == horavox::HandOver::NoInstance && !server.listen(socketPath)) {
-            // Another clock started in the same moment and won the socket.
-            if (horavox::sendToRunningInstance(socketPath, request, 2000, token) == horavox::HandOver::Delivered)
+            // Another clock started in the same moment and won the socket;
+            // it is loading still.
+            const horavox::HandOver winner =
+                horavox::sendToRunningInstance(socketPath, request, kLoadingClockWaitMs, token);
+            if (winner == horavox::HandOver::Delivered)
                 return 0;
+            if (winner == horavox::HandOver::Unanswered)
+                return refuseSecondClock();
         }
         if (!server.isListening())
             std::fprintf(stderr, "horavox: cannot listen on %s; a second start will open a second clock\n",

@@ -136,6 +136,7 @@ int runQuietCommand(const CommandLine &command)
         std::fprintf(stderr, "horavox: no clock is running; start one with 'horavox' first\n");
         return kNoClockExitCode;
     case HandOver::Failed:
+    case HandOver::Unanswered:
         break;
     }
     std::fprintf(stderr, "horavox: the running clock did not answer\n");

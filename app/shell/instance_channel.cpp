@@ -69,8 +69,10 @@ Reply exchange(const QString &socketPath, const QByteArray &line, int timeoutMs)
         return result;
     }
     if (!unixsocket::sendAll(socket.get(), line, QDeadlineTimer(timeoutMs))
-        || !unixsocket::receiveLine(socket.get(), kMaxReply, QDeadlineTimer(timeoutMs), &result.line))
+        || !unixsocket::receiveLine(socket.get(), kMaxReply, QDeadlineTimer(timeoutMs), &result.line)) {
+        result.handOver = HandOver::Unanswered;
         return result;
+    }
     result.line = result.line.trimmed();
     result.handOver = HandOver::Delivered;
     return result;

@@ -37,7 +37,8 @@ QString instanceSocketPath();
 enum class HandOver {
     Delivered,  // the running clock took the command
     NoInstance, // nothing listens (a stale socket has been cleared away)
-    Failed,     // something listens but did not answer in time
+    Failed,     // no clock of this user's could be reached, or it answered nonsense
+    Unanswered, // a clock of this user's took the connection but did not answer in time
 };
 
 // Hands a command to the running clock and waits for its answer. A clock

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QThread>
+#include <QTimer>
 
 #include <csignal>
 #include <cstring>
@@ -153,16 +154,21 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("launcherToken");
         QTest::addColumn<InstanceCommand>("command");
         QTest::addColumn<QByteArray>("argument");
+        QTest::addColumn<int>("loadingMs"); // the running clock takes requests after this
         QTest::newRow("say-time") << QStringList{"--say-time"} << QByteArray() << InstanceCommand::SayTime
-                                  << QByteArray();
-        QTest::newRow("plain start") << QStringList{} << QByteArray() << InstanceCommand::Raise << QByteArray();
+                                  << QByteArray() << 0;
+        QTest::newRow("plain start") << QStringList{} << QByteArray() << InstanceCommand::Raise << QByteArray() << 0;
         // What lets a Wayland compositor bring the running clock forward.
         QTest::newRow("plain start with a token") << QStringList{} << QByteArray("launch-42") << InstanceCommand::Raise
-                                                  << QByteArray("launch-42");
+                                                  << QByteArray("launch-42") << 0;
         QTest::newRow("plain start with a damaged token") << QStringList{} << QByteArray("two words")
-                                                          << InstanceCommand::Raise << QByteArray();
+                                                          << InstanceCommand::Raise << QByteArray() << 0;
         QTest::newRow("say-time keeps its token") << QStringList{"--say-time"} << QByteArray("launch-43")
-                                                  << InstanceCommand::SayTime << QByteArray();
+                                                  << InstanceCommand::SayTime << QByteArray() << 0;
+        // Past one wait for an answer: a second clock would say everything
+        // twice, its start-up announcement first.
+        QTest::newRow("plain start while the clock still loads") << QStringList{} << QByteArray()
+                                                                 << InstanceCommand::Raise << QByteArray() << 3000;
     }
     void secondStartHandsOver()
     {
@@ -170,8 +176,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, launcherToken);
         QFETCH(InstanceCommand, command);
         QFETCH(QByteArray, argument);
+        QFETCH(int, loadingMs);
         InstanceServer server;
         QVERIFY(server.listen(instanceSocketPath()));
+        server.setAccepting(loadingMs == 0);
+        QTimer::singleShot(loadingMs, &server, [&server] { server.setAccepting(true); });
         QSignalSpy received(&server, &InstanceServer::commandReceived);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
