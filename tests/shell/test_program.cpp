@@ -97,6 +97,15 @@ private Q_SLOTS:
         QTest::newRow("mute without a clock") << QStringList{"--mute", "60"} << 2 << QByteArray()
                                               << QByteArray("no clock is running");
         QTest::newRow("mute 0") << QStringList{"--mute", "0"} << 1 << QByteArray() << QByteArray("1 to 10080");
+        // Whatever the time, the sentence's first words and its end.
+        QTest::newRow("print-time in German") << QStringList{"--print-time", "--language", "de"} << 0
+                                              << QByteArray("Es ist ") << QByteArray();
+        QTest::newRow("print-time in Russian, UTF-8") << QStringList{"--print-time", "--language", "ru"} << 0
+                                                      << QByteArray("Сейчас ") << QByteArray();
+        QTest::newRow("print-time, English as ever") << QStringList{"--print-time", "--language", "en"} << 0
+                                                     << QByteArray("The Time is Now ") << QByteArray();
+        QTest::newRow("language unknown") << QStringList{"--say-time", "--language", "tlh"} << 1 << QByteArray()
+                                          << QByteArray("unknown language 'tlh'; the languages are en, de");
     }
     void answersAtOnce()
     {
