@@ -130,7 +130,10 @@ int main(int argc, char **argv)
     // The token from our launcher lets the running clock come forward on
     // Wayland; it is of no use to a clock that only speaks.
     const QByteArray token = sayTime ? QByteArray() : horavox::activationTokenFromEnvironment();
-    const horavox::HandOver handOver = benchRun
+    // A sentence in a language of its own is said by this run: the running
+    // clock speaks its own language, in its own voice.
+    const bool ownLanguage = sayTime && !command.language.isEmpty();
+    const horavox::HandOver handOver = benchRun || ownLanguage
         ? horavox::HandOver::NoInstance
         : horavox::sendToRunningInstance(socketPath, request, 2000, token);
     if (handOver == horavox::HandOver::Delivered)

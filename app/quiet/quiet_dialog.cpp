@@ -148,6 +148,7 @@ void QuietDialog::setLanguageChoices(const QStringList &codes)
                         QString());
     for (const QString &code : codes)
         m_language->addItem(nativeLanguageName(code), code);
+    m_language->setEnabled(!codes.isEmpty());
     const int at = m_language->findData(m_controller.preferences().language);
     m_language->setCurrentIndex(at < 0 ? 0 : at);
     m_loading = false;
