@@ -52,8 +52,10 @@ QStringList languageChoices(const DirectSS &engine)
 void applySpokenLanguage(const QuietPreferences &preferences, DirectSS *engine)
 {
     setPreferredLanguage(preferences.language, preferences.clock);
-    if (engine)
+    if (engine) {
+        setSpeakableLanguages(languageChoices(*engine));
         engine->chooseVoice(voiceForLanguage(preferences.voice, currentLanguage()));
+    }
 }
 
 QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOutput &audio, InstanceServer *server,

@@ -324,6 +324,31 @@ private Q_SLOTS:
         QCOMPARE(horavox::languageFromEnvironment(language, lcAll, lcTime, lang), spoken);
     }
 
+    // What the program speaks: the run's language over the preference over
+    // the desktop's, English where no voice speaks the one chosen.
+    void currentLanguage_data()
+    {
+        QTest::addColumn<QString>("preferred");
+        QTest::addColumn<QString>("forRun");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("the desktop's") << "" << "" << "fr";
+        QTest::newRow("preferred") << "de" << "" << "de";
+        QTest::newRow("preferred, not spoken: the desktop's") << "sv" << "" << "fr";
+        QTest::newRow("for the run") << "de" << "pt-br" << "pt-BR";
+        QTest::newRow("no voice installed: English") << "ru" << "" << "en";
+    }
+    void currentLanguage()
+    {
+        QFETCH(QString, preferred);
+        QFETCH(QString, forRun);
+        qputenv("LANGUAGE", "");
+        qputenv("LC_ALL", "fr_CA.UTF-8");
+        setSpeakableLanguages({"en", "de", "fr", "pt-BR"});
+        setPreferredLanguage(preferred, ClockStyle::Usual);
+        setLanguageForRun(forRun);
+        QTEST(horavox::currentLanguage(), "spoken");
+    }
+
     void usualClocks()
     {
         // The locale data's: only English, of these, reads a 12-hour clock.

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace horavox {
@@ -177,6 +178,7 @@ QTime timeOfMediumText(const QString &text)
 QString g_preferred;
 ClockStyle g_style = ClockStyle::Usual;
 QString g_forRun;
+std::optional<QStringList> g_speakable;
 
 } // namespace
 
@@ -318,10 +320,17 @@ QString spokenAlarmSentence(const QString &code, int n, bool tellTime, const QSt
 
 QString currentLanguage()
 {
-    if (!g_forRun.isEmpty())
-        return g_forRun;
-    const QString preferred = matchSpokenLanguage(g_preferred);
-    return preferred.isEmpty() ? desktopLanguage() : preferred;
+    QString code = g_forRun;
+    if (code.isEmpty())
+        code = matchSpokenLanguage(g_preferred);
+    if (code.isEmpty())
+        code = desktopLanguage();
+    return !g_speakable || g_speakable->contains(code) ? code : kEnglish;
+}
+
+void setSpeakableLanguages(const QStringList &codes)
+{
+    g_speakable = codes;
 }
 
 ClockStyle currentClockStyle()

@@ -59,6 +59,10 @@ QString currentLanguage();
 ClockStyle currentClockStyle();
 void setPreferredLanguage(const QString &code, ClockStyle style);
 void setLanguageForRun(const QString &code);
+// The languages a voice is installed for; any other one is said in English,
+// as a stored voice that is no longer installed leaves the default
+// speaking. Until this is called every language with sentences counts.
+void setSpeakableLanguages(const QStringList &codes);
 
 // The two sentences in the current language and clock.
 QString languageTimeSentence(const QString &phrase, QTime time);
