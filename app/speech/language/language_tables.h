@@ -49,35 +49,35 @@ enum class Role { Hour, Minute, Count };
 
 struct Language
 {
-    const char *code;         // BCP 47
-    const char16_t *nativeName;
-    const char *icuLocale;    // the locale whose spell-out and plural rules apply
-    const char *espeakVoice;
+    const char *code = {}; // BCP 47
+    const char16_t *nativeName = {};
+    const char *icuLocale = {}; // the locale whose spell-out and plural rules apply
+    const char *espeakVoice = {};
     // ICU spell-out rule sets for each kind of number; nullptr where the
     // table's own words say every number.
-    const char *hourRules;
-    const char *minuteRules;
-    const char *countRules;
-    std::span<const Word> hourWords;
-    std::span<const Word> minuteWords;
-    std::span<const Word> countWords;
+    const char *hourRules = {};
+    const char *minuteRules = {};
+    const char *countRules = {};
+    std::span<const Word> hourWords = {};
+    std::span<const Word> minuteWords = {};
+    std::span<const Word> countWords = {};
     // Words made by rule where a list would be long (Japanese counters);
     // empty where ICU or the lists above decide.
     QString (*ownWords)(Role role, int number) = nullptr;
-    std::span<const HourPhrase> hourPhrases; // 24-hour clock only
+    std::span<const HourPhrase> hourPhrases = {}; // 24-hour clock only
     // "It is", agreeing with the hour: "Es"/"Son".
-    Forms lead;
+    Forms lead = {};
     // The hour with {h} for its words: alone on the full hour, and before
     // the minutes (empty: as alone).
-    Forms fullHour;
-    Forms hourBeforeMinutes;
+    Forms fullHour = {};
+    Forms hourBeforeMinutes = {};
     // The minutes with {m} for their words, agreeing with the minutes.
-    Forms minutes;
-    std::span<const DayPeriod> dayPeriods;
+    Forms minutes = {};
+    std::span<const DayPeriod> dayPeriods = {};
     bool dayPeriodFirst = false;
     // The elapsed-minutes sentence with {n}, agreeing with the count.
-    Forms elapsed;
-    const char16_t *startTime; // before the alarm's start time
+    Forms elapsed = {};
+    const char16_t *startTime = {}; // before the alarm's start time
 };
 
 std::span<const Language> all();
