@@ -69,7 +69,7 @@ int sayTimeAlone(QApplication &app)
     audio.setVolume(quiet.volume);
     horavox::SdlMediaControl media(&audio);
     horavox::DirectSS engine(&audio, horavox::DirectSS::Options{});
-    engine.chooseVoice(quiet.voice);
+    horavox::applySpokenLanguage(quiet, &engine);
     horavox::StderrMessageSink messages;
 
     horavox::MainForm window({horavox::systemClock(), media, engine, messages});
@@ -98,6 +98,7 @@ int main(int argc, char **argv)
     // Read before the application object exists: --help and --version must
     // work where no display can be opened.
     const horavox::CommandLine command = horavox::parseCommandLine(argumentsOf(argc, argv));
+    horavox::setLanguageForRun(command.language);
     switch (command.action) {
     case horavox::CommandLine::Action::ShowHelp:
     case horavox::CommandLine::Action::ShowVersion:
@@ -106,6 +107,14 @@ int main(int argc, char **argv)
     case horavox::CommandLine::Action::Fail:
         std::fputs(command.output.toLocal8Bit().constData(), stderr);
         return horavox::exitCodeFor(command.action);
+    case horavox::CommandLine::Action::PrintTime: {
+        // The sentence needs no window, no sound and no application object.
+        const horavox::QuietPreferences quiet = horavox::quiet_preferences::load(horavox::quiet_preferences::path());
+        horavox::setPreferredLanguage(quiet.language, quiet.clock);
+        std::fputs((horavox::printedTimeSentence(horavox::systemClock()) + QLatin1Char('\n')).toLocal8Bit().constData(),
+                   stdout);
+        return 0;
+    }
     case horavox::CommandLine::Action::SayTime:
         chooseWindowlessPlatform();
         break;
@@ -136,7 +145,11 @@ int main(int argc, char **argv)
     // the answer is waited for; asking again would have it act twice. A
     // second clock beside it would make every announcement, the start-up
     // one first, twice.
-    const horavox::HandOver handOver = benchRun
+    //
+    // A sentence in a language of its own is said by this run: the running
+    // clock speaks its own language, in its own voice.
+    const bool ownLanguage = sayTime && !command.language.isEmpty();
+    const horavox::HandOver handOver = benchRun || ownLanguage
         ? horavox::HandOver::NoInstance
         : horavox::sendToRunningInstance(socketPath, request, kLoadingClockWaitMs, token);
     if (handOver == horavox::HandOver::Delivered)
@@ -174,7 +187,7 @@ int main(int argc, char **argv)
 
     horavox::QuietController quiet(horavox::systemClock());
     // Before the load, which may already speak and names the voice.
-    engine.chooseVoice(quiet.preferences().voice);
+    horavox::applySpokenLanguage(quiet.preferences(), &engine);
     horavox::MainForm window({horavox::systemClock(), media, engine, messages, &quiet.gate()});
     horavox::WindowPositionKeeper position(&window, horavox::windowPositionPath());
     horavox::SessionGuard session([&window, &position] {

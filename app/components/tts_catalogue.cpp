@@ -1,5 +1,7 @@
 #include "components/tts_engine.h"
 
+#include "components/espeak_voices.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -92,14 +94,13 @@ std::optional<TtsEngineInfo> espeakInfo(const QString &dataPath)
         folder = QStringLiteral(HORAVOX_ESPEAK_DATA);
     if (!QFileInfo(QDir(folder).filePath(QStringLiteral("phontab"))).isFile())
         return std::nullopt;
-    // The library's "en" is its British English; both speak with its
-    // default, male, variant.
-    return TtsEngineInfo{QStringLiteral("espeak"),
-                         {QStringLiteral("en-us"), QStringLiteral("en")},
-                         {22050, 22050},
-                         {{QStringLiteral("English (US)"), QStringLiteral("US"), QStringLiteral("male")},
-                          {QStringLiteral("English (UK)"), QStringLiteral("UK"), QStringLiteral("male")}},
-                         QStringLiteral("eSpeak NG")};
+    TtsEngineInfo info{QStringLiteral("espeak"), {}, {}, {}, QStringLiteral("eSpeak NG")};
+    for (const EspeakVoice *v : installedEspeakVoices(folder)) {
+        info.voices << QLatin1String(v->name);
+        info.rates << 22050;
+        info.speakers.append({QString::fromUtf16(v->language), QString::fromUtf16(v->accent), QStringLiteral("male")});
+    }
+    return info;
 }
 
 TtsEngine &fliteEngine()

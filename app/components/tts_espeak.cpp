@@ -1,5 +1,7 @@
 #include "tts_espeak.h"
 
+#include "components/espeak_voices.h"
+
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
@@ -9,10 +11,6 @@
 namespace horavox {
 
 namespace {
-
-// The voices offered, as the library names them; these are also their
-// display names.
-const char *const kVoices[] = {"en-us", "en"};
 
 // The sink of the synthesis in progress; only ever touched under the
 // engine's lock, which the library's single global state demands anyway.
@@ -57,7 +55,12 @@ EspeakEngine::EspeakEngine(const QString &dataPath)
         return;
     espeak_SetSynthCallback(&synthCallback);
     m_rate = espeak_ng_GetSampleRate();
-    m_ready = m_rate > 0 && espeak_ng_SetVoiceByName(kVoices[0]) == ENS_OK;
+    // The folder the library settled on, which the catalogue looked at too.
+    const char *folder = nullptr;
+    espeak_Info(&folder);
+    for (const EspeakVoice *v : installedEspeakVoices(QString::fromLocal8Bit(folder ? folder : "")))
+        m_voices.push_back(v->name);
+    m_ready = m_rate > 0 && espeak_ng_SetVoiceByName(m_voices.front()) == ENS_OK;
     g_start = m_ready ? Start::Ready : Start::Failed;
 }
 
@@ -66,23 +69,23 @@ QStringList EspeakEngine::voiceNames() const
     if (!m_ready)
         return {};
     QStringList names;
-    for (const char *v : kVoices)
+    for (const char *v : m_voices)
         names << QString::fromLatin1(v);
     return names;
 }
 
 int EspeakEngine::sampleRate(int voice) const
 {
-    return m_ready && voice >= 0 && voice < int(std::size(kVoices)) ? m_rate : 0;
+    return m_ready && voice >= 0 && voice < int(m_voices.size()) ? m_rate : 0;
 }
 
 bool EspeakEngine::synthesize(const QString &text, int voice, int speed, const Sink &sink)
 {
-    if (!m_ready || voice < 0 || voice >= int(std::size(kVoices)))
+    if (!m_ready || voice < 0 || voice >= int(m_voices.size()))
         return false;
     const QByteArray bytes = text.toUtf8();
     std::lock_guard lk(m_lock);
-    if (espeak_ng_SetVoiceByName(kVoices[voice]) != ENS_OK)
+    if (espeak_ng_SetVoiceByName(m_voices[size_t(voice)]) != ENS_OK)
         return false;
     // 175 words a minute is the library's own pace.
     const int wpm = std::clamp(175 * std::clamp(speed, 50, 220) / 135, espeakRATE_MINIMUM, espeakRATE_MAXIMUM);

@@ -2,6 +2,7 @@
 #include "components/tts_engine.h"
 
 #include <mutex>
+#include <vector>
 
 namespace horavox {
 
@@ -22,6 +23,7 @@ private:
     std::mutex m_lock; // the library is one global, non-reentrant state
     bool m_ready = false;
     int m_rate = 0;
+    std::vector<const char *> m_voices; // the library's names, in the voices' order
 };
 
 } // namespace horavox

@@ -22,6 +22,7 @@
 #include "speech/clip_words.h"
 #include "speech/audio/wav_reader.h"
 #include "speech/media_control.h"
+#include "speech/language/spoken_language.h"
 #include "speech/sentences.h"
 #include "speech/tts_announcer.h"
 
@@ -503,13 +504,13 @@ void MainForm::speakNow()
 {
     if (!isLoaded())
         return;
-    const QString t = mediumTimeText(now().time());
+    const QTime t = now().time();
     // A press while the engine still speaks is let go, as one during a clip
     // is: cutting the sentence to start it again is heard as a stutter.
     if (m_settings->ttsSelected() && m_state.WaveModeText != kPlaying && m_services.engine.TtsBusy() == 0) {
         m_services.engine.TtsStop();
         m_services.engine.TtsSetSpeed(m_settings->speed());
-        m_services.engine.TtsSpeak(TimeSentence(m_settings->phrase(), t));
+        m_services.engine.TtsSpeak(languageTimeSentence(m_settings->phrase(), t));
     }
     if (m_settings->clipsSelected() && m_state.WaveModeText != kPlaying && !m_soundMessageOpen)
         SpeakTimeClips();

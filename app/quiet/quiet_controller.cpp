@@ -18,6 +18,8 @@ QuietController::QuietController(Clock &clock, const QString &path, QObject *par
     m_gate.setPreferences(m_saved);
     m_volume = m_saved.volume;
     m_voice = m_saved.voice;
+    m_language = m_saved.language;
+    m_clockStyle = m_saved.clock;
     m_saveLater.setSingleShot(true);
     m_saveLater.setInterval(kSaveDelayMs);
     connect(&m_saveLater, &QTimer::timeout, this, &QuietController::flush);
@@ -70,6 +72,11 @@ void QuietController::gateChanged()
     if (now.voice != m_voice) {
         m_voice = now.voice;
         Q_EMIT voiceChanged(now.voice);
+    }
+    if (now.language != m_language || now.clock != m_clockStyle) {
+        m_language = now.language;
+        m_clockStyle = now.clock;
+        Q_EMIT languageChanged();
     }
     if (now.mutedUntil != m_saved.mutedUntil)
         flush();

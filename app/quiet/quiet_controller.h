@@ -42,6 +42,8 @@ Q_SIGNALS:
     void volumeChanged(int percent);
     // The seam for the voice list: whoever loads the engines picks the voice.
     void voiceChanged(const QString &voice);
+    // The language of the sentences, or the clock they read, was changed.
+    void languageChanged();
 
 private:
     void gateChanged();
@@ -53,6 +55,8 @@ private:
     QuietPreferences m_saved;
     int m_volume = 100;
     QString m_voice;
+    QString m_language;
+    ClockStyle m_clockStyle = ClockStyle::Usual;
     std::function<ScheduleView()> m_schedule;
     QTimer m_saveLater;
     QTimer m_muteEnd;

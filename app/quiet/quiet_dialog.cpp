@@ -53,6 +53,21 @@ QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
     m_voiceNote->setWordWrap(true);
     m_voice->setAccessibleDescription(m_voiceNote->text());
     form->addRow(QString(), m_voiceNote);
+    m_language = new QComboBox(voiceGroup);
+    auto *languageLabel = new QLabel(QStringLiteral("&Language:"), voiceGroup);
+    languageLabel->setBuddy(m_language);
+    form->addRow(languageLabel, m_language);
+    // The clips are recorded words; only the speech engines speak the others.
+    m_clipsNote = new QLabel(QStringLiteral("The recorded voice speaks English only."), voiceGroup);
+    m_clipsNote->setWordWrap(true);
+    form->addRow(QString(), m_clipsNote);
+    m_clock = new QComboBox(voiceGroup);
+    m_clock->addItem(QStringLiteral("The language's usual clock"), int(ClockStyle::Usual));
+    m_clock->addItem(QStringLiteral("24-hour clock"), int(ClockStyle::TwentyFourHour));
+    m_clock->addItem(QStringLiteral("12-hour clock"), int(ClockStyle::TwelveHour));
+    auto *clockLabel = new QLabel(QStringLiteral("Cloc&k:"), voiceGroup);
+    clockLabel->setBuddy(m_clock);
+    form->addRow(clockLabel, m_clock);
     auto *volumeRow = new QHBoxLayout;
     m_volume = new QSlider(Qt::Horizontal, voiceGroup);
     m_volume->setRange(0, 100);
@@ -84,6 +99,7 @@ QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
     top->addWidget(buttons);
 
     setVoiceChoices({});
+    setLanguageChoices({});
 
     for (QCheckBox *box : m_days)
         connect(box, &QCheckBox::toggled, this, &QuietDialog::store);
@@ -95,13 +111,21 @@ QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
         m_voicePicked = true;
         store();
     });
+    connect(m_language, &QComboBox::currentIndexChanged, this, [this] {
+        showClipsNote();
+        if (m_loading)
+            return;
+        m_languagePicked = true;
+        store();
+    });
+    connect(m_clock, &QComboBox::currentIndexChanged, this, &QuietDialog::store);
     connect(m_volume, &QSlider::valueChanged, this, [this](int v) {
         m_volumeValue->setText(QStringLiteral("%1 %").arg(v));
         store();
     });
 
     // Keyboard order follows the reading order, top to bottom.
-    QWidget *order[] = {m_days[first - 1], m_voice, m_volume, m_calls, m_dnd, m_pauseMedia,
+    QWidget *order[] = {m_days[first - 1], m_voice, m_language, m_clock, m_volume, m_calls, m_dnd, m_pauseMedia,
                         buttons->button(QDialogButtonBox::Close)};
     for (int i = 0; i < 6; ++i)
         setTabOrder(m_days[(first - 1 + i) % 7], m_days[(first + i) % 7]);
@@ -122,6 +146,27 @@ void QuietDialog::setVoiceChoices(const QList<VoiceChoice> &choices)
     const int at = m_voice->findData(m_controller.preferences().voice);
     m_voice->setCurrentIndex(at < 0 ? 0 : at);
     m_loading = false;
+}
+
+void QuietDialog::setLanguageChoices(const QStringList &codes)
+{
+    m_loading = true;
+    m_language->clear();
+    m_language->addItem(QStringLiteral("The desktop's language (%1)").arg(nativeLanguageName(desktopLanguage())),
+                        QString());
+    for (const QString &code : codes)
+        m_language->addItem(nativeLanguageName(code), code);
+    m_language->setEnabled(!codes.isEmpty());
+    const int at = m_language->findData(m_controller.preferences().language);
+    m_language->setCurrentIndex(at < 0 ? 0 : at);
+    m_loading = false;
+    showClipsNote();
+}
+
+void QuietDialog::showClipsNote()
+{
+    const QString chosen = matchSpokenLanguage(m_language->currentData().toString());
+    m_clipsNote->setVisible((chosen.isEmpty() ? desktopLanguage() : chosen) != QLatin1String("en"));
 }
 
 void QuietDialog::showEvent(QShowEvent *e)
@@ -145,6 +190,10 @@ void QuietDialog::load()
     // A stored voice that is not offered (yet) is kept, not replaced.
     if (at >= 0)
         m_voice->setCurrentIndex(at);
+    const int language = m_language->findData(p.language);
+    if (language >= 0)
+        m_language->setCurrentIndex(language);
+    m_clock->setCurrentIndex(std::max(0, m_clock->findData(int(p.clock))));
     m_loading = false;
 }
 
@@ -163,6 +212,9 @@ void QuietDialog::store()
     // which is what speaks; it is kept until the user picks another.
     if (m_voicePicked)
         p.voice = m_voice->currentData().toString();
+    if (m_languagePicked)
+        p.language = m_language->currentData().toString();
+    p.clock = ClockStyle(m_clock->currentData().toInt());
     m_controller.setPreferences(p);
 }
 

@@ -31,10 +31,16 @@ public:
     // Fills the voice list; until then it names the engine's own default and
     // cannot be changed.
     void setVoiceChoices(const QList<VoiceChoice> &choices);
+    // The languages to offer (codes, "de", "pt-BR"), each shown in its own
+    // name after the desktop's own choice.
+    void setLanguageChoices(const QStringList &codes);
 
     // The controls, for the program's tests and for screen readers' names.
     QCheckBox *dayBox(Qt::DayOfWeek day) const { return m_days[int(day) - 1]; }
     QComboBox *voiceBox() const { return m_voice; }
+    QComboBox *languageBox() const { return m_language; }
+    QComboBox *clockBox() const { return m_clock; }
+    QLabel *clipsLanguageNote() const { return m_clipsNote; }
     QSlider *volumeSlider() const { return m_volume; }
     QLabel *volumeValue() const { return m_volumeValue; }
     QCheckBox *callsBox() const { return m_calls; }
@@ -47,10 +53,14 @@ protected:
 private:
     void load();
     void store();
+    void showClipsNote();
 
     QuietController &m_controller;
     QCheckBox *m_days[7] = {};
     QComboBox *m_voice = nullptr;
+    QComboBox *m_language = nullptr;
+    QComboBox *m_clock = nullptr;
+    QLabel *m_clipsNote = nullptr;
     QSlider *m_volume = nullptr;
     QLabel *m_voiceNote = nullptr;
     QLabel *m_volumeValue = nullptr;
@@ -59,6 +69,7 @@ private:
     QCheckBox *m_pauseMedia = nullptr;
     bool m_loading = false;
     bool m_voicePicked = false; // by the user, since the dialog was made
+    bool m_languagePicked = false;
 };
 
 } // namespace horavox

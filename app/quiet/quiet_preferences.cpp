@@ -39,6 +39,7 @@ bool usableVoice(const QString &v)
                       || u == u'.' || u == u'_' || u == u'/' || u == u'+' || u == u'-';
            });
 }
+const char *const kClockNames[] = {"usual", "24-hour", "12-hour"};
 } // namespace
 
 void QuietPreferences::setAnnouncesOn(Qt::DayOfWeek day, bool on)
@@ -71,6 +72,8 @@ QByteArray serialize(const QuietPreferences &p)
     text += QStringLiteral("QuietDuringCalls=") + yesNo(p.quietDuringCalls) + QLatin1Char('\n');
     text += QStringLiteral("RespectDoNotDisturb=") + yesNo(p.respectDoNotDisturb) + QLatin1Char('\n');
     text += QStringLiteral("Voice=") + (usableVoice(p.voice) ? p.voice : QString()) + QLatin1Char('\n');
+    text += QStringLiteral("Language=") + (usableVoice(p.language) ? p.language : QString()) + QLatin1Char('\n');
+    text += QStringLiteral("Clock=") + QLatin1String(kClockNames[int(p.clock)]) + QLatin1Char('\n');
     // In UTC, so a change of time zone or summer time moves nothing.
     text += QStringLiteral("MutedUntil=")
             + (p.mutedUntil.isValid() ? p.mutedUntil.toUTC().toString(Qt::ISODate) : QString()) + QLatin1Char('\n');
@@ -118,6 +121,15 @@ QuietPreferences parse(const QByteArray &ini)
         } else if (key == QLatin1String("Voice")) {
             if (usableVoice(value))
                 p.voice = value;
+        } else if (key == QLatin1String("Language")) {
+            // A code's letters, digits and hyphens are among a voice id's.
+            if (usableVoice(value))
+                p.language = value;
+        } else if (key == QLatin1String("Clock")) {
+            for (int c = 0; c < int(std::size(kClockNames)); ++c) {
+                if (value.compare(QLatin1String(kClockNames[c]), Qt::CaseInsensitive) == 0)
+                    p.clock = ClockStyle(c);
+            }
         } else if (key == QLatin1String("MutedUntil")) {
             const QDateTime t = QDateTime::fromString(value, Qt::ISODate);
             // Only times this program could have written; others would not

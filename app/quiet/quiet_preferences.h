@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "speech/language/spoken_language.h"
+
 namespace horavox {
 
 // What the user chose about when the clock keeps quiet, how loud its own
@@ -19,6 +21,11 @@ struct QuietPreferences
     // The chosen text-to-speech voice as the engines name it; empty is the
     // engine's own default. Stored here, applied by whoever loads the engines.
     QString voice;
+    // The language the sentences are said in, a BCP 47 code ("de", "pt-BR");
+    // empty is the desktop's. Kept as written even when no table speaks it
+    // (yet), like a voice that is not installed. And the clock it reads.
+    QString language;
+    ClockStyle clock = ClockStyle::Usual;
     // Regular and elapsed-time announcements are held until then; invalid
     // when not muted. Kept across a restart.
     QDateTime mutedUntil;

@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "instance_channel.h"
+#include "speech/language/spoken_language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -55,12 +56,23 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption status(QStringLiteral("status"),
                                     QStringLiteral("Prints when the running clock speaks next and why it may "
                                                    "keep quiet."));
+    const QCommandLineOption printTime(
+        QStringLiteral("print-time"),
+        QStringLiteral("Prints the sentence the text-to-speech voice would say now and exits."));
+    const QCommandLineOption language(
+        QStringList{QStringLiteral("language")},
+        QStringLiteral("Says the time in this language (%1) in this run of --print-time or --say-time, "
+                       "or in the clock it starts.")
+            .arg(spokenLanguages().join(QStringLiteral(", "))),
+        QStringLiteral("code"));
     parser.addOption(help);
     parser.addOption(versionOption);
     parser.addOption(sayTime);
     parser.addOption(mute);
     parser.addOption(skipNext);
     parser.addOption(status);
+    parser.addOption(printTime);
+    parser.addOption(language);
 
     const QString program = arguments.isEmpty() ? QStringLiteral("horavox")
                                                 : QFileInfo(arguments.first()).fileName();
@@ -98,9 +110,20 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return result;
     };
     const int requests = int(parser.isSet(sayTime)) + int(parser.isSet(mute)) + int(parser.isSet(skipNext))
-                         + int(parser.isSet(status));
+                         + int(parser.isSet(status)) + int(parser.isSet(printTime));
     if (requests > 1)
-        return fail(QStringLiteral("give only one of --say-time, --mute, --skip-next and --status"));
+        return fail(QStringLiteral("give only one of --say-time, --print-time, --mute, --skip-next and --status"));
+    if (parser.isSet(language)) {
+        const QStringList values = parser.values(language);
+        result.language = matchSpokenLanguage(values.last());
+        if (values.size() > 1 || result.language.isEmpty())
+            return fail(QStringLiteral("unknown language '%1'; the languages are %2")
+                            .arg(values.last(), spokenLanguages().join(QStringLiteral(", "))));
+        if (parser.isSet(mute) || parser.isSet(skipNext) || parser.isSet(status))
+            return fail(QStringLiteral("--language goes with --print-time, --say-time or a clock's start"));
+    }
+    if (parser.isSet(printTime))
+        result.action = CommandLine::Action::PrintTime;
     if (parser.isSet(sayTime))
         result.action = CommandLine::Action::SayTime;
     if (parser.isSet(skipNext))

@@ -16,10 +16,14 @@ struct CommandLine
         Mute,        // mute the running clock for `muteMinutes` (0: unmute)
         SkipNext,    // the running clock skips its next announcement
         Status,      // print the running clock's status line
+        PrintTime,   // print the sentence the text-to-speech voice would say now
     };
     Action action = Action::Run;
     QString output;
     int muteMinutes = 0;
+    // --language: the spoken language for this run ("de", "pt-BR"); empty
+    // for the one the preferences or the desktop give.
+    QString language;
 };
 
 // Reads the arguments (the program's name first). It needs no application

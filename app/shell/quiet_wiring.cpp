@@ -17,6 +17,7 @@
 #include "say_time.h"
 #include "settings/settings_window.h"
 #include "speech/audio/audio_output.h"
+#include "speech/language/spoken_language.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -40,6 +41,26 @@ QList<VoiceChoice> voiceChoices(const DirectSS &engine)
     return choices;
 }
 
+QStringList languageChoices(const DirectSS &engine)
+{
+    QStringList codes;
+    for (const QString &code : spokenLanguages()) {
+        const QString voice = languageVoiceId(code);
+        if (voice.isEmpty() ? engine.voiceCount() > 0 : engine.voiceIndex(voice) >= 0)
+            codes << code;
+    }
+    return codes;
+}
+
+void applySpokenLanguage(const QuietPreferences &preferences, DirectSS *engine)
+{
+    setPreferredLanguage(preferences.language, preferences.clock);
+    if (engine) {
+        setSpeakableLanguages(languageChoices(*engine));
+        engine->chooseVoice(voiceForLanguage(preferences.voice, currentLanguage()));
+    }
+}
+
 QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOutput &audio, InstanceServer *server,
                          const Parts &parts, QObject *parent)
     : QObject(parent), m_controller(controller), m_window(window), m_audio(audio), m_parts(parts)
@@ -60,8 +81,14 @@ QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOut
     // The stored voice was chosen before the window's load, which may speak;
     // a new choice speaks from the next sentence on.
     m_engine = parts.engine;
-    if (DirectSS *engine = m_engine)
-        connect(&controller, &QuietController::voiceChanged, engine, [engine](const QString &id) { engine->chooseVoice(id); });
+    if (DirectSS *engine = m_engine) {
+        const auto apply = [&controller, engine] { applySpokenLanguage(controller.preferences(), engine); };
+        connect(&controller, &QuietController::voiceChanged, engine, apply);
+        connect(&controller, &QuietController::languageChanged, engine, apply);
+    } else {
+        connect(&controller, &QuietController::languageChanged, this,
+                [&controller] { applySpokenLanguage(controller.preferences(), nullptr); });
+    }
 
     m_actions = std::make_unique<QuietActions>(controller);
     connect(m_actions.get(), &QuietActions::dialogRequested, this, &QuietWiring::openDialog);
@@ -189,8 +216,10 @@ QuietDialog *QuietWiring::openDialog()
     if (!m_dialog)
         m_dialog = new QuietDialog(m_controller, &m_window);
     // Again at every opening: an engine that failed since is left out.
-    if (m_engine)
+    if (m_engine) {
         m_dialog->setVoiceChoices(voiceChoices(*m_engine));
+        m_dialog->setLanguageChoices(languageChoices(*m_engine));
+    }
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();

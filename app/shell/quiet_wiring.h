@@ -19,12 +19,20 @@ class QuietDialog;
 class QuietMark;
 class QuietTray;
 class TrayHostWatch;
+struct QuietPreferences;
 struct VoiceChoice;
 
 // The voices the window of choices offers, by language, each under its
 // stored id. They come from the engines' cheap look, so listing them starts
 // no engine.
 QList<VoiceChoice> voiceChoices(const DirectSS &engine);
+// The languages the window of choices offers: those with sentences of their
+// own and a voice installed that speaks them. English always.
+QStringList languageChoices(const DirectSS &engine);
+
+// Puts the preferences' language and clock into the sentences and, unless
+// the user picked a voice, makes the language's own voice speak them.
+void applySpokenLanguage(const QuietPreferences &preferences, DirectSS *engine);
 
 // Puts quiet times into the running program: the scheduler's settings into
 // the status line, the own volume into the mixer, the call and

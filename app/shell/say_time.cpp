@@ -1,6 +1,13 @@
 #include "say_time.h"
 
 #include "components/speech_engine.h"
+#include "core/clock.h"
+#include "core/paths.h"
+#include "settings/settings_codec.h"
+#include "settings/settings_file.h"
+#include "speech/language/spoken_language.h"
+
+#include <QFileInfo>
 #include "main_window/main_form.h"
 #include "settings/settings_window.h"
 
@@ -34,6 +41,19 @@ void requestTimeAnnouncement(MainForm &form)
             form.speakNow();
     }
     form.Timer2_Timer();
+}
+
+QString printedTimeSentence(const Clock &clock)
+{
+    QString phrase;
+    // No file is the built-in phrase too; only one that is there and cannot
+    // be read is worth a warning.
+    const QString path = settingsFilePath();
+    if (QFileInfo::exists(path)) {
+        if (const std::optional<QByteArray> bytes = settings_file::read(path))
+            phrase = settings_codec::parse(*bytes).phrase.value_or(QString());
+    }
+    return languageTimeSentence(phrase, clock.now().time());
 }
 
 bool voiceSilent(MainForm &form, const SpeechEngine &engine)

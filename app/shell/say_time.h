@@ -4,6 +4,7 @@
 
 namespace horavox {
 
+class Clock;
 class MainForm;
 class SpeechEngine;
 
@@ -13,6 +14,12 @@ class SpeechEngine;
 // alarm mode the regular announcements are held, so the request is served as
 // the Speak button serves it. The window must have been loaded.
 void requestTimeAnnouncement(MainForm &form);
+
+// `horavox --print-time`: the sentence the text-to-speech voice would say
+// at the clock's now, with the phrase of the settings file and the language
+// and clock of the moment. Reads the files and writes none: a missing or
+// unreadable settings file gives the built-in phrase.
+QString printedTimeSentence(const Clock &clock);
 
 // True when the clock has nothing left to say: no time request is waiting,
 // no clip plays and the engine is silent.

@@ -5,7 +5,7 @@
 #include "core/clock.h"
 #include "core/program_state.h"
 #include "core/time_texts.h"
-#include "sentences.h"
+#include "language/spoken_language.h"
 #include "settings/settings_model.h"
 
 namespace horavox {
@@ -44,14 +44,14 @@ void speakSentence(const SettingsModel &settings, const QString &sentence)
 
 QString currentTimeSentence(const SettingsModel &settings, const Clock &clock)
 {
-    return TimeSentence(settings.phrase(), mediumTimeText(clock.now().time()));
+    return languageTimeSentence(settings.phrase(), clock.now().time());
 }
 
 QString currentAlarmSentence(const SettingsModel &settings, const ProgramState &state,
                              const Clock &clock)
 {
-    return AlarmSentence(state.AnnounceInterval, settings.tellTime() != 0, settings.phrase(),
-                         mediumTimeText(clock.now().time()), state.AlarmStartText);
+    return languageAlarmSentence(state.AnnounceInterval, settings.tellTime() != 0, settings.phrase(),
+                                 clock.now().time(), state.AlarmStartText);
 }
 
 TtsAnnouncer::TtsAnnouncer(SettingsModel &settings, ProgramState &state, Clock &clock)

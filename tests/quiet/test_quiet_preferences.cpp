@@ -60,6 +60,14 @@ private Q_SLOTS:
                                           << with([](QuietPreferences &p) {
                                                  p.mutedUntil = QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC).toLocalTime();
                                              });
+        QTest::newRow("language and clock") << QByteArray("Language=pt-BR\nClock=24-HOUR\n")
+                                            << with([](QuietPreferences &p) {
+                                                   p.language = "pt-BR";
+                                                   p.clock = ClockStyle::TwentyFourHour;
+                                               });
+        QTest::newRow("a language not spoken (yet) is kept") << QByteArray("Language=sv\n")
+                                                             << with([](QuietPreferences &p) { p.language = "sv"; });
+        QTest::newRow("clock unknown") << QByteArray("Clock=13-hour\n") << QuietPreferences{};
         QTest::newRow("mute time unreadable") << QByteArray("MutedUntil=soon\n") << QuietPreferences{};
         QTest::newRow("no equals sign, no key") << QByteArray("Volume\n=5\n") << QuietPreferences{};
     }
@@ -74,6 +82,8 @@ private Q_SLOTS:
         QCOMPARE(got.quietDuringCalls, expected.quietDuringCalls);
         QCOMPARE(got.respectDoNotDisturb, expected.respectDoNotDisturb);
         QCOMPARE(got.voice, expected.voice);
+        QCOMPARE(got.language, expected.language);
+        QCOMPARE(got.clock, expected.clock);
         QCOMPARE(got.mutedUntil, expected.mutedUntil);
     }
 
@@ -87,6 +97,8 @@ private Q_SLOTS:
         p.pauseMedia = true;
         p.quietDuringCalls = false;
         p.voice = QStringLiteral("espeak-ng/en-us");
+        p.language = QStringLiteral("pt-PT");
+        p.clock = ClockStyle::TwelveHour;
         p.mutedUntil = QDateTime(QDate(2026, 12, 7), QTime(11, 2));
         QVERIFY(quiet_preferences::save(path, p));
         QVERIFY(quiet_preferences::load(path) == p);

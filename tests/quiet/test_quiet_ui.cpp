@@ -114,9 +114,12 @@ private Q_SLOTS:
         QTest::newRow("Alt+C: calls") << "alt+c" << "calls";
         QTest::newRow("Alt+D: do not disturb") << "alt+d" << "dnd";
         QTest::newRow("Alt+P: pause media") << "alt+p" << "pause";
-        QTest::newRow("seven tabs: past the days") << "tab7" << "Volume";
-        QTest::newRow("ten tabs: the last choice") << "tab10" << "pause";
-        QTest::newRow("eleven tabs: Close") << "tab11" << "Close";
+        QTest::newRow("Alt+K: clock") << "alt+k" << "clock";
+        // Past the days, the voice and the language, which offer nothing yet.
+        QTest::newRow("seven tabs: the clock") << "tab7" << "clock";
+        QTest::newRow("eight tabs: volume") << "tab8" << "Volume";
+        QTest::newRow("eleven tabs: the last choice") << "tab11" << "pause";
+        QTest::newRow("twelve tabs: Close") << "tab12" << "Close";
     }
     void dialogByKeyboard()
     {
@@ -136,6 +139,7 @@ private Q_SLOTS:
                             : focused == QLatin1String("calls") ? dialog.callsBox()
                             : focused == QLatin1String("dnd")   ? dialog.dndBox()
                             : focused == QLatin1String("pause") ? dialog.pauseMediaBox()
+                            : focused == QLatin1String("clock") ? dialog.clockBox()
                                                                 : static_cast<QWidget *>(dialog.findChild<QPushButton *>());
         QCOMPARE(QApplication::focusWidget(), expected);
     }

@@ -17,6 +17,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QThread>
 
@@ -69,7 +70,7 @@ struct Voiced
     Voiced()
     {
         QuietClockRig::write(settingsFilePath(), "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
-        engine.chooseVoice(controller.preferences().voice);
+        applySpokenLanguage(controller.preferences(), &engine);
         form.Form_Load();
     }
     QString caption() const { return settingsControl<QGroupBox>(form.settingsWindow(), "Frame2")->title(); }
@@ -93,6 +94,11 @@ private Q_SLOTS:
     void init()
     {
         QDir(configDir()).removeRecursively();
+        setPreferredLanguage(QString(), ClockStyle::Usual);
+        // The desktop's language is English here.
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_TIME"})
+            qunsetenv(name);
+        qputenv("LANG", "C.UTF-8");
     }
 
     void requests_data()
@@ -232,9 +238,13 @@ private Q_SLOTS:
         for (int i = 0; i < box->count(); ++i)
             offered << box->itemText(i);
         // By language, then speaker and engine.
-        QCOMPARE(offered, QStringList({"The speech engine's own voice", "English (UK) \u2014 male (eSpeak NG)",
-                                       "English (US) \u2014 female (flite)", "English (US) \u2014 male (eSpeak NG)",
-                                       "English (US) \u2014 male (flite)"}));
+        const QString espeak = QStringLiteral(" \u2014 male (eSpeak NG)");
+        QCOMPARE(offered, QStringList({"The speech engine's own voice", "Dutch" + espeak, "English (UK)" + espeak,
+                                       "English (US) \u2014 female (flite)", "English (US)" + espeak,
+                                       "English (US) \u2014 male (flite)", "French" + espeak, "German" + espeak,
+                                       "Italian" + espeak, "Japanese" + espeak, "Polish" + espeak,
+                                       "Portuguese (Brazil)" + espeak, "Portuguese (Portugal)" + espeak,
+                                       "Russian" + espeak, "Spanish" + espeak}));
         if (action == QLatin1String("volume"))
             dialog->volumeSlider()->setValue(60);
         else if (!action.isEmpty())
@@ -247,6 +257,50 @@ private Q_SLOTS:
         // Listing, naming and choosing the voices starts no engine.
         QVERIFY(!v.engine.engineStarted());
         QVERIFY(!mapped("horavox_voices"));
+    }
+
+    void languageChoice_data()
+    {
+        QTest::addColumn<QString>("storedVoice");
+        QTest::addColumn<QString>("storedLanguage");
+        QTest::addColumn<QString>("picked"); // a language's name picked in the dialog, or nothing
+        QTest::addColumn<QString>("speaks");
+        QTest::addColumn<QString>("language"); // of the sentences afterwards
+        QTest::addColumn<bool>("clipsNote");
+        QTest::newRow("picked, no voice picked: the language's own")
+            << "" << "" << "Deutsch" << "espeak/de" << "de" << true;
+        QTest::newRow("picked, the user's voice stays") << "flite/kal" << "" << "Русский" << "flite/kal" << "ru" << true;
+        QTest::newRow("stored, from the start") << "" << "pt-PT" << "" << "espeak/pt" << "pt-PT" << true;
+        QTest::newRow("English picked: the default voice, no note")
+            << "" << "fr" << "English" << "flite/slt" << "en" << false;
+    }
+    void languageChoice()
+    {
+        QFETCH(QString, picked);
+        QuietPreferences p;
+        QFETCH(QString, storedVoice);
+        QFETCH(QString, storedLanguage);
+        p.voice = storedVoice;
+        p.language = storedLanguage;
+        QVERIFY(quiet_preferences::save(quiet_preferences::path(), p));
+        Voiced v;
+        QuietDialog *dialog = v.wiring.openDialog();
+        QComboBox *box = dialog->languageBox();
+        QStringList offered;
+        for (int i = 1; i < box->count(); ++i)
+            offered << box->itemText(i);
+        // Each language with a voice installed, in its own name.
+        QCOMPARE(offered, QStringList({"English", "Deutsch", "Español", "Français", "Italiano", "日本語", "Nederlands",
+                                       "Polski", "Português (Brasil)", "Português (Portugal)", "Русский"}));
+        if (!picked.isEmpty())
+            box->setCurrentIndex(box->findText(picked));
+        QTEST(v.engine.voiceId(v.engine.TtsCurrentVoice()), "speaks");
+        QTEST(currentLanguage(), "language");
+        QTEST(!dialog->clipsLanguageNote()->isHidden(), "clipsNote");
+        QVERIFY(v.controller.flush());
+        const QuietPreferences kept = quiet_preferences::load(quiet_preferences::path());
+        QCOMPARE(kept.language, picked.isEmpty() ? storedLanguage : currentLanguage());
+        QCOMPARE(kept.voice, storedVoice);
     }
 };
 

@@ -52,6 +52,16 @@ private Q_SLOTS:
         QTest::newRow("two requests") << QStringList{p, "--skip-next", "--status"} << Action::Fail << "only one";
         QTest::newRow("say-time and mute") << QStringList{p, "--say-time", "--mute", "5"} << Action::Fail
                                            << "only one";
+        QTest::newRow("print-time") << QStringList{p, "--print-time"} << Action::PrintTime << QString();
+        QTest::newRow("print-time and say-time") << QStringList{p, "--print-time", "--say-time"} << Action::Fail
+                                                 << "only one";
+        QTest::newRow("language unknown, the known ones named")
+            << QStringList{p, "--print-time", "--language", "xx"} << Action::Fail << "'xx'; the languages are en, de";
+        QTest::newRow("language without a code") << QStringList{p, "--language"} << Action::Fail << "language";
+        QTest::newRow("language twice") << QStringList{p, "--language", "de", "--language=fr"} << Action::Fail
+                                        << "'fr'";
+        QTest::newRow("language of a quiet request") << QStringList{p, "--status", "--language", "de"}
+                                                     << Action::Fail << "--language goes with";
     }
     void actions()
     {
@@ -63,6 +73,25 @@ private Q_SLOTS:
         QVERIFY2(cl.output.contains(outputHas), qPrintable(cl.output));
         if (action != Action::ShowHelp && action != Action::ShowVersion && action != Action::Fail)
             QVERIFY(cl.output.isEmpty());
+    }
+
+    void language_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("none") << QStringList{"--print-time"} << QString();
+        QTest::newRow("de") << QStringList{"--print-time", "--language", "de"} << "de";
+        QTest::newRow("region, any case") << QStringList{"--say-time", "--language=PT-br"} << "pt-BR";
+        QTest::newRow("a locale name") << QStringList{"--language", "pt_PT.UTF-8"} << "pt-PT";
+        QTest::newRow("for a clock's start") << QStringList{"--language", "ru"} << "ru";
+    }
+    void language()
+    {
+        QFETCH(QStringList, args);
+        args.prepend(QStringLiteral("horavox"));
+        const CommandLine cl = parseCommandLine(args);
+        QVERIFY2(cl.action != Action::Fail, qPrintable(cl.output));
+        QTEST(cl.language, "language");
     }
 
     void muteMinutes_data()

@@ -9,6 +9,7 @@
 #include "main_window/main_form.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_window.h"
+#include "speech/language/spoken_language.h"
 #include "test_files.h"
 #include "test_main.h"
 
@@ -100,6 +101,7 @@ private Q_SLOTS:
     {
         QDir(configDir()).removeRecursively();
         QDir(dataDir()).removeRecursively();
+        setLanguageForRun(QString());
     }
 
     void recordedVoiceSpeaksOnce_data()
@@ -131,20 +133,29 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("atStartup");
         QTest::addColumn<bool>("bleep");
-        QTest::newRow("plain") << false << false;
-        QTest::newRow("bleep first") << false << true;
-        QTest::newRow("start-up announcement is the one") << true << false;
-        QTest::newRow("start-up announcement with bleep") << true << true;
+        QTest::addColumn<QString>("language"); // --language
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("plain") << false << false << QString() << kSentence;
+        QTest::newRow("bleep first") << false << true << QString() << kSentence;
+        QTest::newRow("start-up announcement is the one") << true << false << QString() << kSentence;
+        QTest::newRow("start-up announcement with bleep") << true << true << QString() << kSentence;
+        // The phrase keeps its place; the time is the language's.
+        QTest::newRow("in German") << false << false << "de" << kPhrase + " neun Uhr fünf";
+        QTest::newRow("in German, bleep first") << false << true << "de" << kPhrase + " neun Uhr fünf";
+        QTest::newRow("in German, at start-up") << true << false << "de" << kPhrase + " neun Uhr fünf";
     }
     void textToSpeechSpeaksOnceAndWaitsForSilence()
     {
         QFETCH(bool, atStartup);
         QFETCH(bool, bleep);
+        QFETCH(QString, language);
+        QFETCH(QString, sentence);
+        setLanguageForRun(language);
         Rig rig(settingsWith(true, atStartup, bleep));
         SayTimeRun sayTime(*rig.form, rig.engine, 5000);
         QSignalSpy finished(&sayTime, &SayTimeRun::finished);
         sayTime.start();
-        QTRY_COMPARE(rig.engine.spoken, QStringList({kSentence}));
+        QTRY_COMPARE(rig.engine.spoken, QStringList({sentence}));
         QCOMPARE(rig.engine.speeds, QVector<qint32>({170}));
         const QStringList bleepClips = bleep ? QStringList({clip("A"), clip("A")}) : QStringList();
         QCOMPARE(rig.media.played, bleepClips);
@@ -155,6 +166,27 @@ private Q_SLOTS:
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(finished.first().first().toBool(), true);
         QCOMPARE(rig.engine.spoken.size(), 1);
+    }
+
+    void printedSentence_data()
+    {
+        QTest::addColumn<QByteArray>("settingsFile"); // empty: none
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("the settings' phrase") << settings_codec::serialize(settingsWith(true, false, false))
+                                              << kPhrase + " neun Uhr fünf";
+        QTest::newRow("recorded voice: the built-in phrase") << settings_codec::defaultFile() << "Es ist neun Uhr fünf";
+        QTest::newRow("no settings file") << QByteArray() << "Es ist neun Uhr fünf";
+    }
+    void printedSentence()
+    {
+        QFETCH(QByteArray, settingsFile);
+        if (!settingsFile.isEmpty())
+            writeFile(settingsFilePath(), settingsFile);
+        setLanguageForRun("de");
+        const FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30))};
+        QTEST(printedTimeSentence(clock), "sentence");
+        // It only reads.
+        QCOMPARE(QFile::exists(settingsFilePath()), !settingsFile.isEmpty());
     }
 
     void aVoiceThatNeverEndsIsCutOff()

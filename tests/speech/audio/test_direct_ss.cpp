@@ -1,6 +1,7 @@
 #include "components/direct_ss.h"
 #include "components/tts_engine.h"
 #include "speech/audio/audio_output.h"
+#include "speech/language/spoken_language.h"
 #include "tap_recorder.h"
 #include "test_main.h"
 
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void knownVoicesMatchTheEngines();
     void voicesByStoredId_data();
     void voicesByStoredId();
+    void everyLanguageIsSpokenInItsVoice_data();
+    void everyLanguageIsSpokenInItsVoice();
 
 private:
     void addEngineRows();
@@ -403,3 +406,35 @@ void TestDirectSS::voicesByStoredId()
 
 HORAVOX_TEST_MAIN(TestDirectSS)
 #include "test_direct_ss.moc"
+
+void TestDirectSS::everyLanguageIsSpokenInItsVoice_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString &code : spokenLanguages()) {
+        if (!espeakVoiceFor(code).isEmpty())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+}
+
+void TestDirectSS::everyLanguageIsSpokenInItsVoice()
+{
+    QFETCH(QString, code);
+    TtsEngine &engine = espeakEngine();
+    QVERIFY(engine.isReady());
+    const int voice = int(engine.voiceNames().indexOf(espeakVoiceFor(code)));
+    QVERIFY2(voice >= 0, "the voice is installed with the engine's data");
+    const QString sentence = spokenAlarmSentence(code, 21, true, QString(), QTime(23, 59), "12:45 PM",
+                                                 ClockStyle::Usual);
+    qint64 frames = 0;
+    QVERIFY(engine.synthesize(sentence, voice, 135, [&](const int16_t *, int n) {
+        frames += n;
+        return true;
+    }));
+    // Words read at a speaking pace take 45 to 65 ms a letter, kana about
+    // 100 ms; a sentence read letter by letter (or kanji as "Chinese
+    // letter", 600 ms each) runs far longer, one the voice cannot read
+    // hardly starts.
+    const double seconds = double(frames) / engine.sampleRate(voice);
+    QVERIFY2(seconds > 0.02 * sentence.size() && seconds < 0.2 * sentence.size(),
+             qPrintable(QStringLiteral("%1 s for %2 letters").arg(seconds).arg(sentence.size())));
+}
