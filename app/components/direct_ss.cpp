@@ -1,8 +1,11 @@
 #include "direct_ss.h"
 
+#include "components/dispatcher_voice.h"
+#include "components/speechd_library.h"
 #include "components/tts_engine.h"
 #include "speech/audio/audio_output.h"
 
+#include <QLocale>
 #include <QPointer>
 
 #include <algorithm>
@@ -31,7 +34,55 @@ DirectSS::DirectSS(AudioOutput *output, const Options &options, QObject *parent)
         for (int v = 0; v < info.voices.size(); ++v)
             m_voices.push_back({i, v, info.voices.at(v), info.rates.value(v), info.speakers.value(v)});
     }
+    // Offered when its library is there, which is told without loading it.
+    m_dispatcherOffered = (options.engines & Dispatcher) && speechdInstalled();
+    if (m_dispatcherOffered)
+        addDispatcherVoice(QString(), QString());
     setCurrentEngine(0);
+}
+
+namespace {
+// "en-US" as the other voices name their language: "English (US)".
+QString languageName(const QString &code)
+{
+    const QLocale locale(code);
+    if (code.isEmpty() || locale.language() == QLocale::C)
+        return code;
+    QString name = QLocale::languageToString(locale.language());
+    const QString region = code.section(QLatin1Char('-'), 1, 1);
+    if (!region.isEmpty())
+        name += QStringLiteral(" (") + region.toUpper() + QLatin1Char(')');
+    return name;
+}
+
+const QString kDispatcherName = QStringLiteral("speech-dispatcher");
+} // namespace
+
+qint32 DirectSS::addDispatcherVoice(const QString &name, const QString &language)
+{
+    for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
+        const VoiceRef &ref = m_voices[size_t(i)];
+        if (ref.engine == kDispatcherEngine && ref.name == name) {
+            if (!language.isEmpty())
+                m_voices[size_t(i)].speaker.language = languageName(language);
+            return i;
+        }
+    }
+    m_voices.push_back({kDispatcherEngine, 0, name, 0,
+                        {languageName(language), QString(), name.section(QLatin1Char('/'), 1)}});
+    return qint32(m_voices.size()) - 1;
+}
+
+bool DirectSS::loadDispatcherVoices()
+{
+    if (!m_dispatcherOffered || !DispatcherVoice::available())
+        return false;
+    if (!m_dispatcher)
+        m_dispatcher = new DispatcherVoice(this);
+    const QList<DispatcherVoiceInfo> voices = m_dispatcher->listVoices();
+    for (const DispatcherVoiceInfo &v : voices)
+        addDispatcherVoice(v.module + QLatin1Char('/') + v.name, v.language);
+    return !voices.isEmpty();
 }
 
 DirectSS::~DirectSS()
@@ -54,6 +105,14 @@ DirectSS::~DirectSS()
 bool DirectSS::usable(int engine) const
 {
     return engine >= 0 && engine < int(m_engines.size()) && !m_engines[size_t(engine)]->failed;
+}
+
+bool DirectSS::usableVoice(qint32 voice) const
+{
+    if (voice < 0 || voice >= qint32(m_voices.size()))
+        return false;
+    const int engine = m_voices[size_t(voice)].engine;
+    return engine == kDispatcherEngine ? m_dispatcherOffered : usable(engine);
 }
 
 bool DirectSS::engineStarted() const
@@ -129,13 +188,15 @@ QString DirectSS::voiceId(qint32 voice) const
     if (voice < 0 || voice >= qint32(m_voices.size()))
         return {};
     const VoiceRef &ref = m_voices[size_t(voice)];
+    if (ref.engine == kDispatcherEngine)
+        return ref.name.isEmpty() ? kDispatcherName : kDispatcherName + QLatin1Char('/') + ref.name;
     return m_engines[size_t(ref.engine)]->info.name + QLatin1Char('/') + ref.name;
 }
 
 qint32 DirectSS::voiceIndex(const QString &id) const
 {
     for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
-        if (usable(m_voices[size_t(i)].engine) && voiceId(i) == id)
+        if (usableVoice(i) && voiceId(i) == id)
             return i;
     }
     return -1;
@@ -146,27 +207,45 @@ QString DirectSS::voiceLabel(qint32 voice) const
     if (voice < 0 || voice >= qint32(m_voices.size()))
         return {};
     const VoiceRef &ref = m_voices[size_t(voice)];
+    if (ref.engine == kDispatcherEngine) {
+        if (ref.name.isEmpty())
+            return QStringLiteral("Default voice of the speech service (speech-dispatcher)");
+        const QString module = ref.name.section(QLatin1Char('/'), 0, 0);
+        return QStringLiteral("%1 \u2014 %2 (speech-dispatcher, %3)")
+            .arg(ref.speaker.language, ref.speaker.kind, module);
+    }
     if (ref.speaker.language.isEmpty())
         return readableVoiceName(voice);
     return QStringLiteral("%1 \u2014 %2 (%3)")
         .arg(ref.speaker.language, ref.speaker.kind, m_engines[size_t(ref.engine)]->info.title);
 }
 
+qint32 DirectSS::builtInDefault() const
+{
+    // The first engine's own voice, of the first engine that still works.
+    for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
+        if (usable(m_voices[size_t(i)].engine))
+            return i;
+    }
+    return -1;
+}
+
 bool DirectSS::chooseVoice(const QString &id)
 {
-    const qint32 found = id.isEmpty() ? -1 : voiceIndex(id);
+    qint32 found = id.isEmpty() ? -1 : voiceIndex(id);
+    // A module's voice is taken at its word before the modules have been
+    // asked, which would start the service for every start of the clock;
+    // one the module does not have leaves the service to choose.
+    const QStringList parts = id.split(QLatin1Char('/'));
+    if (found < 0 && m_dispatcherOffered && parts.size() == 3 && parts.at(0) == kDispatcherName
+        && !parts.at(1).isEmpty() && !parts.at(2).isEmpty())
+        found = addDispatcherVoice(parts.at(1) + QLatin1Char('/') + parts.at(2), QString());
     if (found >= 0) {
         makeCurrent(found);
         return true;
     }
-    // The default is the first engine's own voice, of the first engine that
-    // still works.
-    for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
-        if (usable(m_voices[size_t(i)].engine)) {
-            makeCurrent(i);
-            break;
-        }
-    }
+    if (const qint32 fallback = builtInDefault(); fallback >= 0)
+        makeCurrent(fallback);
     return id.isEmpty();
 }
 
@@ -201,6 +280,16 @@ QString DirectSS::readableVoiceName(qint32 voice) const
         return {};
     const VoiceRef &ref = m_voices[size_t(voice)];
     // A voice the catalogue says nothing about keeps its own name.
+    if (ref.engine == kDispatcherEngine) {
+        const QString name = ref.name.isEmpty() ? kDispatcherName : ref.speaker.kind;
+        // Says which voice spoke instead, so that a listener knows why the
+        // voice sounds different.
+        if (voice == m_currentVoice && m_dispatcherFellBack) {
+            const qint32 own = builtInDefault();
+            return name + QStringLiteral(" unavailable, ") + (own >= 0 ? readableVoiceName(own) : QString());
+        }
+        return name;
+    }
     if (ref.speaker.accent.isEmpty())
         return ref.name;
     // Short enough for the speed frame's caption, so the engine is left to
@@ -217,6 +306,8 @@ QString DirectSS::readableVoiceName(qint32 voice) const
 
 qint16 DirectSS::TtsBusy() const
 {
+    if (m_dispatcher && m_dispatcher->busy())
+        return 1;
     std::lock_guard lk(m_lock);
     return (m_pending > 0 || (m_voice && !m_voice->isOver())) ? 1 : 0;
 }
@@ -227,9 +318,51 @@ void DirectSS::TtsSpeak(const QString &sentence)
         return;
     // The chosen voice's engine failed to start: it is as good as not
     // installed, and the default voice speaks instead.
-    if (!usable(m_voices[size_t(m_currentVoice)].engine))
+    if (!usableVoice(m_currentVoice))
         chooseVoice(QString());
     const VoiceRef &ref = m_voices[size_t(m_currentVoice)];
+    if (ref.engine == kDispatcherEngine) {
+        speakThroughDispatcher(ref, sentence);
+        return;
+    }
+    speakBuiltIn(m_currentVoice, sentence);
+}
+
+void DirectSS::speakThroughDispatcher(const VoiceRef &ref, const QString &sentence)
+{
+    if (!m_dispatcher)
+        m_dispatcher = new DispatcherVoice(this);
+    if (!m_dispatcherWired) {
+        m_dispatcherWired = true;
+        connect(m_dispatcher, &DispatcherVoice::busyChanged, this, &DirectSS::refreshBusy);
+        connect(m_dispatcher, &DispatcherVoice::unspoken, this, &DirectSS::dispatcherCouldNotSay);
+        connect(m_dispatcher, &DispatcherVoice::accepted, this, [this] {
+            if (!m_dispatcherFellBack)
+                return;
+            m_dispatcherFellBack = false;
+            Q_EMIT currentVoiceChanged();
+        });
+    }
+    m_dispatcher->setVoice(ref.name.section(QLatin1Char('/'), 0, 0), ref.name.section(QLatin1Char('/'), 1));
+    m_dispatcher->speak(sentence, m_speed, m_output->volume());
+}
+
+void DirectSS::dispatcherCouldNotSay(const QString &sentence)
+{
+    // Said all the same, by the program's own default voice; the caption
+    // tells why it sounds different.
+    const qint32 own = builtInDefault();
+    if (own >= 0)
+        speakBuiltIn(own, sentence);
+    if (!m_dispatcherFellBack) {
+        m_dispatcherFellBack = true;
+        Q_EMIT currentVoiceChanged();
+    }
+}
+
+void DirectSS::speakBuiltIn(qint32 voice, const QString &sentence)
+{
+    const VoiceRef &ref = m_voices[size_t(voice)];
     if (!usable(ref.engine))
         return;
     const int rate = ref.rate;
@@ -265,6 +398,8 @@ void DirectSS::TtsSpeak(const QString &sentence)
 
 void DirectSS::TtsStop()
 {
+    if (m_dispatcher)
+        m_dispatcher->stop();
     std::shared_ptr<AudioVoice> voice;
     {
         std::lock_guard lk(m_lock);
@@ -283,6 +418,8 @@ void DirectSS::prepare()
     if (m_voices.empty())
         return;
     const VoiceRef &ref = m_voices[size_t(m_currentVoice)];
+    if (ref.engine == kDispatcherEngine)
+        return; // the service's voices are ready in the service
     std::lock_guard lk(m_lock);
     const Engine &e = *m_engines[size_t(ref.engine)];
     // With sentences queued, the first of them starts the engine anyway.

@@ -1,0 +1,194 @@
+// speech-dispatcher as the voice, against a real private server whose sound
+// goes to a private PulseAudio server, recorded as a listener would hear it.
+#include "components/direct_ss.h"
+#include "speech/audio/audio_output.h"
+#include "pulse_server.h"
+#include "speech_dispatcher_server.h"
+#include "test_main.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace horavox;
+using namespace horavox_test;
+
+namespace {
+
+const QString kSentence = QStringLiteral("The Time is Now 05:30 PM");
+constexpr int kRate = 44100;
+
+// Samples that carry sound: how much was said, gaps left out.
+qint64 soundFrames(const std::vector<int16_t> &s)
+{
+    return std::count_if(s.begin(), s.end(), [](int16_t v) { return std::abs(int(v)) > 64; });
+}
+
+qint64 lastSound(const std::vector<int16_t> &s)
+{
+    const auto last = std::find_if(s.rbegin(), s.rend(), [](int16_t v) { return std::abs(int(v)) > 64; });
+    return qint64(last.base() - s.begin());
+}
+
+DirectSS::Options withService()
+{
+    DirectSS::Options o;
+    o.engines = DirectSS::AllEngines | DirectSS::Dispatcher;
+    return o;
+}
+
+} // namespace
+
+class TestDispatcherVoice : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void saidToTheEndThroughTheService_data();
+    void saidToTheEndThroughTheService();
+    void anotherProgramsMessageAndTheClocksFollowEachOther();
+    void serverLostMidSentence_data();
+    void serverLostMidSentence();
+
+private:
+    // Records one sentence said alone by `say`, until `done` is true.
+    template <typename Say, typename Done>
+    std::vector<int16_t> recorded(Say say, Done done)
+    {
+        auto rec = m_pulse.recordSink();
+        say();
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(done(), 20000); }();
+        QTest::qWait(400);
+        return rec->stop();
+    }
+
+    PulseServer m_pulse;
+    SpeechDispatcherServer *m_speechd = nullptr;
+};
+
+void TestDispatcherVoice::initTestCase()
+{
+    if (!m_pulse.start())
+        QSKIP(qPrintable(m_pulse.error()));
+    m_pulse.pointProcessAtIt();
+}
+
+void TestDispatcherVoice::init()
+{
+    m_speechd = new SpeechDispatcherServer;
+    if (!m_speechd->start())
+        QSKIP(qPrintable(m_speechd->error()));
+}
+
+void TestDispatcherVoice::cleanup()
+{
+    delete m_speechd;
+    m_speechd = nullptr;
+}
+
+void TestDispatcherVoice::saidToTheEndThroughTheService_data()
+{
+    QTest::addColumn<QString>("language"); // of a module's voice to pick; empty: the service's default
+    QTest::newRow("the service's default") << QString();
+    QTest::newRow("a module's voice") << QStringLiteral("en");
+}
+
+void TestDispatcherVoice::saidToTheEndThroughTheService()
+{
+    QFETCH(QString, language);
+    AudioOutput out;
+    DirectSS ss(&out, withService());
+    QString id = QStringLiteral("speech-dispatcher");
+    if (!language.isEmpty()) {
+        QVERIFY(ss.loadDispatcherVoices());
+        for (qint32 v = 0; v < ss.voiceCount() && id == QLatin1String("speech-dispatcher"); ++v) {
+            if (ss.voiceId(v).startsWith(QLatin1String("speech-dispatcher/espeak-ng/"))
+                && ss.voiceLabel(v).startsWith(QLatin1String("English")))
+                id = ss.voiceId(v);
+        }
+        QVERIFY2(id != QLatin1String("speech-dispatcher"), "no English voice listed");
+    }
+    QVERIFY(ss.chooseVoice(id));
+
+    auto rec = m_pulse.recordSink();
+    QTRY_VERIFY(rec->bytesSoFar() > 0);
+    ss.TtsSpeak(kSentence);
+    QVERIFY(ss.TtsBusy());
+    QTRY_VERIFY_WITH_TIMEOUT(!ss.TtsBusy(), 15000);
+    const qint64 framesAtEnd = rec->bytesSoFar() / 2;
+    QTest::qWait(800);
+    const std::vector<int16_t> heard = rec->stop();
+
+    QVERIFY2(soundFrames(heard) > kRate / 2, "the sentence was not heard");
+    // Busy to the real end: nothing is heard once it fell (the recorder's
+    // own delay allowed for).
+    QVERIFY2(lastSound(heard) <= framesAtEnd + kRate / 4,
+             qPrintable(QStringLiteral("heard %1 ms after busy fell")
+                            .arg((lastSound(heard) - framesAtEnd) * 1000 / kRate)));
+    // Said by the service, not by the program's own engine.
+    QVERIFY(!ss.engineStarted());
+    QVERIFY(!ss.dispatcherFellBack());
+}
+
+void TestDispatcherVoice::anotherProgramsMessageAndTheClocksFollowEachOther()
+{
+    AudioOutput out;
+    DirectSS ss(&out, withService());
+    QVERIFY(ss.chooseVoice(QStringLiteral("speech-dispatcher")));
+    const QStringList other{QStringLiteral("-P"), QStringLiteral("message"), QStringLiteral("-w"),
+                            QStringLiteral("Another program has a message of its own")};
+    QProcess spdSay;
+    const auto sayOther = [&] { spdSay.start(QStringLiteral("spd-say"), other); };
+    const auto otherDone = [&] { return spdSay.state() == QProcess::NotRunning; };
+
+    const qint64 otherAlone = soundFrames(recorded(sayOther, otherDone));
+    const qint64 clockAlone = soundFrames(recorded([&] { ss.TtsSpeak(kSentence); }, [&] { return !ss.TtsBusy(); }));
+    QVERIFY(otherAlone > kRate / 2 && clockAlone > kRate / 2);
+
+    const qint64 both = soundFrames(recorded(
+        [&] {
+            sayOther();
+            QTest::qWait(300); // the other message is being said
+            ss.TtsSpeak(kSentence);
+        },
+        [&] { return otherDone() && !ss.TtsBusy(); }));
+    // Neither cut short by the other: both are heard whole.
+    QVERIFY2(both >= (otherAlone + clockAlone) * 9 / 10,
+             qPrintable(QStringLiteral("%1 + %2 alone, %3 together").arg(otherAlone).arg(clockAlone).arg(both)));
+}
+
+void TestDispatcherVoice::serverLostMidSentence_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("ownVoiceSpeaks"); // the next sentence, instead of the service
+    // A dead server is noticed and one is started on demand again.
+    QTest::newRow("killed") << int(SIGKILL) << false;
+    // One that answers nothing is given up on for the clock's own voice.
+    QTest::newRow("stopped") << int(SIGSTOP) << true;
+}
+
+void TestDispatcherVoice::serverLostMidSentence()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, ownVoiceSpeaks);
+    AudioOutput out;
+    DirectSS ss(&out, withService());
+    QVERIFY(ss.chooseVoice(QStringLiteral("speech-dispatcher")));
+    ss.TtsSpeak(QStringLiteral("This sentence is long enough to be cut short by the server going away"));
+    QTest::qWait(700);
+    QVERIFY(ss.TtsBusy());
+    m_speechd->signal(signal);
+    // Noticed within a few seconds, and the clock goes on.
+    QTRY_VERIFY_WITH_TIMEOUT(!ss.TtsBusy(), 6000);
+
+    const std::vector<int16_t> next =
+        recorded([&] { ss.TtsSpeak(kSentence); }, [&] { return !ss.TtsBusy(); });
+    QVERIFY2(soundFrames(next) > kRate / 2, "the next sentence was not heard");
+    QCOMPARE(ss.dispatcherFellBack(), ownVoiceSpeaks);
+    QCOMPARE(ss.engineStarted(), ownVoiceSpeaks);
+    QCOMPARE(ss.readableVoiceName(ss.TtsCurrentVoice()).contains(QLatin1String("unavailable")), ownVoiceSpeaks);
+}
+
+HORAVOX_TEST_MAIN(TestDispatcherVoice)
+#include "test_dispatcher_voice.moc"
