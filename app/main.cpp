@@ -4,6 +4,7 @@
 #include "core/shown_report.h"
 #include "main_window/main_form.h"
 #include "quiet/quiet_controller.h"
+#include "quiet/screen_reader.h"
 #include "resources/resources.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
@@ -15,6 +16,7 @@
 #include "shell/start_sequence.h"
 #include "shell/session_guard.h"
 #include "shell/stderr_message_sink.h"
+#include "shell/voice_option.h"
 #include "shell/window_position.h"
 
 #include <QApplication>
@@ -49,17 +51,33 @@ QStringList argumentsOf(int argc, char **argv)
     return args;
 }
 
+// The program's own engines and speech-dispatcher, when it is installed.
+horavox::DirectSS::Options engineOptions()
+{
+    horavox::DirectSS::Options o;
+    o.engines = horavox::DirectSS::AllEngines | horavox::DirectSS::Dispatcher;
+    return o;
+}
+
+// The voice named on the command line, else the stored one, else for a
+// screen reader's user the one the screen reader speaks through.
+void chooseStartingVoice(horavox::DirectSS &engine, const QString &commandLine, const QString &stored)
+{
+    engine.chooseVoice(horavox::startingVoice(commandLine, stored, engine.dispatcherOffered(),
+                                              [] { return horavox::screenReaderRunning(); }));
+}
+
 // `--say-time` with no clock running: the window is loaded but never shown,
 // says the time once and the program ends.
-int sayTimeAlone(QApplication &app)
+int sayTimeAlone(QApplication &app, const QString &voice)
 {
     horavox::AudioOutput audio;
     // The own volume and the chosen voice hold for the one sentence too.
     const horavox::QuietPreferences quiet = horavox::quiet_preferences::load(horavox::quiet_preferences::path());
     audio.setVolume(quiet.volume);
     horavox::SdlMediaControl media(&audio);
-    horavox::DirectSS engine(&audio, horavox::DirectSS::Options{});
-    engine.chooseVoice(quiet.voice);
+    horavox::DirectSS engine(&audio, engineOptions());
+    chooseStartingVoice(engine, voice, quiet.voice);
     horavox::StderrMessageSink messages;
 
     horavox::MainForm window({horavox::systemClock(), media, engine, messages});
@@ -107,10 +125,27 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         return horavox::runQuietCommand(command);
     }
+    case horavox::CommandLine::Action::ListVoices: {
+        QCoreApplication app(argc, argv);
+        horavox::DirectSS engine(nullptr, engineOptions());
+        for (const QString &id : horavox::voiceIds(engine))
+            std::printf("%s\n", id.toLocal8Bit().constData());
+        return 0;
+    }
     }
     const bool sayTime = command.action == horavox::CommandLine::Action::SayTime;
 
     QApplication app(argc, argv);
+    // A voice that cannot be used is an error before anything else happens,
+    // a running clock's hand-over included.
+    if (!command.voice.isEmpty()) {
+        horavox::DirectSS probe(nullptr, engineOptions());
+        QString error;
+        if (!horavox::chooseCommandLineVoice(probe, command.voice, &error)) {
+            std::fputs(error.toLocal8Bit().constData(), stderr);
+            return 1;
+        }
+    }
 
     // One clock per user: a running one takes the request instead. A
     // benchmark run measures a start of its own and must not be handed over.
@@ -128,7 +163,7 @@ int main(int argc, char **argv)
         return 0;
     if (sayTime) {
         setProgramIcon(); // for a message box the sentence may bring
-        return sayTimeAlone(app);
+        return sayTimeAlone(app, command.voice);
     }
 
     horavox::InstanceServer server;
@@ -147,12 +182,12 @@ int main(int argc, char **argv)
 
     horavox::AudioOutput audio;
     horavox::SdlMediaControl media(&audio);
-    horavox::DirectSS engine(&audio, horavox::DirectSS::Options{});
+    horavox::DirectSS engine(&audio, engineOptions());
     horavox::DialogMessageSink messages;
 
     horavox::QuietController quiet(horavox::systemClock());
     // Before the load, which may already speak and names the voice.
-    engine.chooseVoice(quiet.preferences().voice);
+    chooseStartingVoice(engine, command.voice, quiet.preferences().voice);
     horavox::MainForm window({horavox::systemClock(), media, engine, messages, &quiet.gate()});
     horavox::WindowPositionKeeper position(&window, horavox::windowPositionPath());
     horavox::SessionGuard session([&window, &position] {

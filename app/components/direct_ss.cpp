@@ -45,13 +45,19 @@ namespace {
 // "en-US" as the other voices name their language: "English (US)".
 QString languageName(const QString &code)
 {
+    // Thousands of voices share a few hundred codes.
+    static QHash<QString, QString> known;
+    if (const auto it = known.constFind(code); it != known.constEnd())
+        return *it;
     const QLocale locale(code);
-    if (code.isEmpty() || locale.language() == QLocale::C)
-        return code;
-    QString name = QLocale::languageToString(locale.language());
-    const QString region = code.section(QLatin1Char('-'), 1, 1);
-    if (!region.isEmpty())
-        name += QStringLiteral(" (") + region.toUpper() + QLatin1Char(')');
+    QString name = code;
+    if (!code.isEmpty() && locale.language() != QLocale::C) {
+        name = QLocale::languageToString(locale.language());
+        const QString region = code.section(QLatin1Char('-'), 1, 1);
+        if (!region.isEmpty())
+            name += QStringLiteral(" (") + region.toUpper() + QLatin1Char(')');
+    }
+    known.insert(code, name);
     return name;
 }
 
@@ -60,17 +66,20 @@ const QString kDispatcherName = QStringLiteral("speech-dispatcher");
 
 qint32 DirectSS::addDispatcherVoice(const QString &name, const QString &language)
 {
-    for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
-        const VoiceRef &ref = m_voices[size_t(i)];
-        if (ref.engine == kDispatcherEngine && ref.name == name) {
-            if (!language.isEmpty())
-                m_voices[size_t(i)].speaker.language = languageName(language);
-            return i;
+    if (const auto it = m_dispatcherVoices.constFind(name); it != m_dispatcherVoices.constEnd()) {
+        // One taken at its word before the modules were asked learns its
+        // language.
+        if (!language.isEmpty()) {
+            m_voices[size_t(*it)].speaker.language = languageName(language);
+            m_voices[size_t(*it)].language = language;
         }
+        return *it;
     }
     m_voices.push_back({kDispatcherEngine, 0, name, 0,
-                        {languageName(language), QString(), name.section(QLatin1Char('/'), 1)}});
-    return qint32(m_voices.size()) - 1;
+                        {languageName(language), QString(), name.section(QLatin1Char('/'), 1)}, language});
+    const qint32 index = qint32(m_voices.size()) - 1;
+    m_dispatcherVoices.insert(name, index);
+    return index;
 }
 
 bool DirectSS::loadDispatcherVoices()
@@ -193,8 +202,18 @@ QString DirectSS::voiceId(qint32 voice) const
     return m_engines[size_t(ref.engine)]->info.name + QLatin1Char('/') + ref.name;
 }
 
+QString DirectSS::voiceLanguage(qint32 voice) const
+{
+    return voice >= 0 && voice < qint32(m_voices.size()) ? m_voices[size_t(voice)].language : QString();
+}
+
 qint32 DirectSS::voiceIndex(const QString &id) const
 {
+    if (id == kDispatcherName || id.startsWith(kDispatcherName + QLatin1Char('/'))) {
+        if (!m_dispatcherOffered)
+            return -1;
+        return m_dispatcherVoices.value(id.mid(kDispatcherName.size() + 1), -1);
+    }
     for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
         if (usableVoice(i) && voiceId(i) == id)
             return i;

@@ -2,6 +2,7 @@
 #include "components/speech_engine.h"
 #include "components/tts_engine.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <atomic>
@@ -88,6 +89,11 @@ public:
     // few seconds) and offers them; false when it is not offered or did not
     // answer. A second call asks again and adds what is new.
     bool loadDispatcherVoices();
+    // The language a voice of speech-dispatcher's modules speaks, as the
+    // module names it ("en-US"); empty for every other voice.
+    QString voiceLanguage(qint32 voice) const;
+    // True when speech-dispatcher's library is installed and was asked for.
+    bool dispatcherOffered() const { return m_dispatcherOffered; }
     // True while the chosen speech-dispatcher voice could not take the last
     // sentence and the program's own engine said it.
     bool dispatcherFellBack() const { return m_dispatcherFellBack; }
@@ -119,6 +125,7 @@ private:
         QString name; // for speech-dispatcher "<module>/<voice>", empty for its default
         int rate;
         TtsEngineInfo::Speaker speaker;
+        QString language = {}; // speech-dispatcher's code for it, for its voices
     };
     struct Job
     {
@@ -149,6 +156,8 @@ private:
     QString m_espeakDataPath;
     std::vector<std::unique_ptr<Engine>> m_engines;
     std::vector<VoiceRef> m_voices;
+    // speech-dispatcher's modules may offer thousands of voices.
+    QHash<QString, qint32> m_dispatcherVoices; // by VoiceRef::name
     int m_currentVoice = 0;
     qint32 m_speed = 135;
     bool m_reportedBusy = false;

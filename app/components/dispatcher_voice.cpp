@@ -35,7 +35,9 @@ QString dispatcherLanguage()
 {
     // The one place that says which language the clock speaks to the
     // service; it follows the desktop's language.
-    return QLocale::languageToCode(QLocale::system().language(), QLocale::ISO639Part1);
+    const QString code = QLocale::languageToCode(QLocale::system().language(), QLocale::ISO639Part1);
+    // The sentences are English where the desktop names no language.
+    return code.isEmpty() ? QStringLiteral("en") : code;
 }
 
 namespace {

@@ -55,12 +55,21 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption status(QStringLiteral("status"),
                                     QStringLiteral("Prints when the running clock speaks next and why it may "
                                                    "keep quiet."));
+    const QCommandLineOption listVoices(QStringLiteral("list-voices"),
+                                        QStringLiteral("Prints the id of every voice the clock can use, one a line."));
+    const QCommandLineOption voice(QStringLiteral("voice"),
+                                   QStringLiteral("Uses the text-to-speech voice <id> (as --list-voices prints "
+                                                  "it) instead of the saved one, for --say-time or for the clock "
+                                                  "started with it."),
+                                   QStringLiteral("id"));
     parser.addOption(help);
     parser.addOption(versionOption);
     parser.addOption(sayTime);
     parser.addOption(mute);
     parser.addOption(skipNext);
     parser.addOption(status);
+    parser.addOption(listVoices);
+    parser.addOption(voice);
 
     const QString program = arguments.isEmpty() ? QStringLiteral("horavox")
                                                 : QFileInfo(arguments.first()).fileName();
@@ -98,9 +107,19 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return result;
     };
     const int requests = int(parser.isSet(sayTime)) + int(parser.isSet(mute)) + int(parser.isSet(skipNext))
-                         + int(parser.isSet(status));
+                         + int(parser.isSet(status)) + int(parser.isSet(listVoices));
     if (requests > 1)
-        return fail(QStringLiteral("give only one of --say-time, --mute, --skip-next and --status"));
+        return fail(QStringLiteral("give only one of --say-time, --mute, --skip-next, --status and --list-voices"));
+    if (parser.isSet(voice)) {
+        const QStringList values = parser.values(voice);
+        if (values.size() > 1 || values.last().trimmed().isEmpty())
+            return fail(QStringLiteral("--voice takes one voice id, as --list-voices prints them"));
+        if (requests > 0 && !parser.isSet(sayTime))
+            return fail(QStringLiteral("--voice goes with --say-time or with starting the clock"));
+        result.voice = values.last().trimmed();
+    }
+    if (parser.isSet(listVoices))
+        result.action = CommandLine::Action::ListVoices;
     if (parser.isSet(sayTime))
         result.action = CommandLine::Action::SayTime;
     if (parser.isSet(skipNext))

@@ -16,10 +16,13 @@ struct CommandLine
         Mute,        // mute the running clock for `muteMinutes` (0: unmute)
         SkipNext,    // the running clock skips its next announcement
         Status,      // print the running clock's status line
+        ListVoices,  // print every voice id the clock can use, one a line
     };
     Action action = Action::Run;
     QString output;
     int muteMinutes = 0;
+    // --voice: the voice for this run of Run or SayTime; empty: the stored one.
+    QString voice;
 };
 
 // Reads the arguments (the program's name first). It needs no application

@@ -2,6 +2,7 @@
 
 #include "instance_channel.h"
 #include "components/direct_ss.h"
+#include "components/dispatcher_voice.h"
 #include "main_window/clock_actions.h"
 #include "main_window/main_form.h"
 #include "quiet/call_monitor.h"
@@ -24,11 +25,20 @@ namespace horavox {
 QList<VoiceChoice> voiceChoices(const DirectSS &engine)
 {
     QList<VoiceChoice> choices;
+    const QString language = dispatcherLanguage();
     for (qint32 v = 0; v < engine.voiceCount(); ++v) {
         const QString id = engine.voiceId(v);
         // A voice whose engine failed to start cannot be chosen any more.
-        if (engine.voiceIndex(id) == v)
-            choices.append({id, engine.voiceLabel(v)});
+        if (engine.voiceIndex(id) != v)
+            continue;
+        // speech-dispatcher's modules offer thousands of voices in every
+        // language; those of the language the clock speaks are the ones
+        // that can say its sentences. The chosen one stays in the list.
+        const QString spoken = engine.voiceLanguage(v);
+        if (!spoken.isEmpty() && spoken.section(QLatin1Char('-'), 0, 0).compare(language, Qt::CaseInsensitive) != 0
+            && v != engine.TtsCurrentVoice())
+            continue;
+        choices.append({id, engine.voiceLabel(v)});
     }
     // The labels begin with the language, so this groups the voices by it.
     std::stable_sort(choices.begin(), choices.end(), [](const VoiceChoice &a, const VoiceChoice &b) {
@@ -157,9 +167,12 @@ QuietDialog *QuietWiring::openDialog()
 {
     if (!m_dialog)
         m_dialog = new QuietDialog(m_controller, &m_window);
-    // Again at every opening: an engine that failed since is left out.
-    if (m_engine)
+    // Again at every opening: an engine that failed since is left out, and
+    // speech-dispatcher's modules are asked what they have now.
+    if (m_engine) {
+        m_engine->loadDispatcherVoices();
         m_dialog->setVoiceChoices(voiceChoices(*m_engine));
+    }
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();
