@@ -60,11 +60,14 @@ horavox::DirectSS::Options engineOptions()
 }
 
 // The voice named on the command line, else the stored one, else for a
-// screen reader's user the one the screen reader speaks through.
-void chooseStartingVoice(horavox::DirectSS &engine, const QString &commandLine, const QString &stored)
+// screen reader's user the one the screen reader speaks through. Without
+// `lookForScreenReader` that last is left to lookForScreenReader().
+void chooseStartingVoice(horavox::DirectSS &engine, const QString &commandLine, const QString &stored,
+                         bool lookForScreenReader)
 {
-    engine.chooseVoice(horavox::startingVoice(commandLine, stored, engine.dispatcherOffered(),
-                                              [] { return horavox::screenReaderRunning(); }));
+    engine.chooseVoice(horavox::startingVoice(commandLine, stored, engine.dispatcherOffered(), [=] {
+        return lookForScreenReader && horavox::screenReaderRunning();
+    }));
 }
 
 // `--say-time` with no clock running: the window is loaded but never shown,
@@ -77,7 +80,7 @@ int sayTimeAlone(QApplication &app, const QString &voice)
     audio.setVolume(quiet.volume);
     horavox::SdlMediaControl media(&audio);
     horavox::DirectSS engine(&audio, engineOptions());
-    chooseStartingVoice(engine, voice, quiet.voice);
+    chooseStartingVoice(engine, voice, quiet.voice, true);
     horavox::StderrMessageSink messages;
 
     horavox::MainForm window({horavox::systemClock(), media, engine, messages});
@@ -156,7 +159,10 @@ int main(int argc, char **argv)
     // The token from our launcher lets the running clock come forward on
     // Wayland; it is of no use to a clock that only speaks.
     const QByteArray token = sayTime ? QByteArray() : horavox::activationTokenFromEnvironment();
-    const horavox::HandOver handOver = benchRun
+    // A voice asked for one sentence is this program's to speak with; the
+    // running clock speaks with its own.
+    const bool ownVoice = sayTime && !command.voice.isEmpty();
+    const horavox::HandOver handOver = benchRun || ownVoice
         ? horavox::HandOver::NoInstance
         : horavox::sendToRunningInstance(socketPath, request, 2000, token);
     if (handOver == horavox::HandOver::Delivered)
@@ -187,7 +193,9 @@ int main(int argc, char **argv)
 
     horavox::QuietController quiet(horavox::systemClock());
     // Before the load, which may already speak and names the voice.
-    chooseStartingVoice(engine, command.voice, quiet.preferences().voice);
+    // The screen reader is looked for once the face is up: the bus is no
+    // business of the first frame.
+    chooseStartingVoice(engine, command.voice, quiet.preferences().voice, false);
     horavox::MainForm window({horavox::systemClock(), media, engine, messages, &quiet.gate()});
     horavox::WindowPositionKeeper position(&window, horavox::windowPositionPath());
     horavox::SessionGuard session([&window, &position] {
@@ -214,6 +222,8 @@ int main(int argc, char **argv)
         // the window's own copy (and the tray's, and the message boxes')
         // comes after the first frame, which does not show it.
         setProgramIcon();
+        if (!benchRun && command.voice.isEmpty() && quiet.preferences().voice.isEmpty())
+            chooseStartingVoice(engine, QString(), QString(), true);
         quietWiring.start();
         window.startTimers();
         server.setAccepting(true);

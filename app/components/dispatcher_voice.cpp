@@ -206,8 +206,15 @@ void DispatcherVoice::Link::run(std::shared_ptr<Link> link)
         {
             std::unique_lock lk(l.lock);
             l.wake.wait(lk, [&l] { return l.quit || !l.jobs.empty(); });
-            if (l.quit)
+            if (l.quit) {
+                // A stop asked for before the end still silences the
+                // clock's sentence: the server would finish it otherwise.
+                const bool stop = std::any_of(l.jobs.begin(), l.jobs.end(), [](const Job &j) { return j.kind == Cancel; });
+                lk.unlock();
+                if (stop && l.connection)
+                    l.api->cancel(l.connection);
                 break;
+            }
             job = std::move(l.jobs.front());
             l.jobs.pop_front();
         }
@@ -270,7 +277,7 @@ DispatcherVoice::~DispatcherVoice()
     l.owner = nullptr;
     std::unique_lock lk(l.lock);
     l.quit = true;
-    l.jobs.clear();
+    std::erase_if(l.jobs, [](const Job &j) { return j.kind != Cancel; });
     l.wake.notify_all();
     if (l.inCall && l.socket >= 0)
         ::shutdown(l.socket, SHUT_RDWR);
