@@ -88,7 +88,29 @@ bool DirectSS::loadDispatcherVoices()
         return false;
     if (!m_dispatcher)
         m_dispatcher = new DispatcherVoice(this);
-    const QList<DispatcherVoiceInfo> voices = m_dispatcher->listVoices();
+    return addDispatcherVoices(m_dispatcher->listVoices());
+}
+
+void DirectSS::requestDispatcherVoices()
+{
+    if (!m_dispatcherOffered || !DispatcherVoice::available())
+        return;
+    if (!m_dispatcher)
+        m_dispatcher = new DispatcherVoice(this);
+    if (!m_dispatcherListWired) {
+        m_dispatcherListWired = true;
+        connect(m_dispatcher, &DispatcherVoice::voicesListed, this, [this](const QList<DispatcherVoiceInfo> &voices) {
+            const qint32 before = voiceCount();
+            addDispatcherVoices(voices);
+            if (voiceCount() != before)
+                Q_EMIT dispatcherVoicesChanged();
+        });
+    }
+    m_dispatcher->requestVoices();
+}
+
+bool DirectSS::addDispatcherVoices(const QList<DispatcherVoiceInfo> &voices)
+{
     for (const DispatcherVoiceInfo &v : voices)
         addDispatcherVoice(v.module + QLatin1Char('/') + v.name, v.language);
     return !voices.isEmpty();

@@ -3,6 +3,7 @@
 #include "components/tts_engine.h"
 
 #include <QHash>
+#include <QList>
 #include <QStringList>
 
 #include <atomic>
@@ -89,6 +90,9 @@ public:
     // few seconds) and offers them; false when it is not offered or did not
     // answer. A second call asks again and adds what is new.
     bool loadDispatcherVoices();
+    // The same without waiting; dispatcherVoicesChanged() follows when the
+    // service answered.
+    void requestDispatcherVoices();
     // The language a voice of speech-dispatcher's modules speaks, as the
     // module names it ("en-US"); empty for every other voice.
     QString voiceLanguage(qint32 voice) const;
@@ -109,6 +113,10 @@ public:
     bool setCurrentVoice(qint32 voice);
     qint32 speed() const { return m_speed; }
     AudioOutput *output() const { return m_output; }
+
+Q_SIGNALS:
+    // More of speech-dispatcher's voices are offered.
+    void dispatcherVoicesChanged();
 
 private:
     struct Engine
@@ -143,6 +151,7 @@ private:
     bool usableVoice(qint32 voice) const;
     qint32 builtInDefault() const;
     qint32 addDispatcherVoice(const QString &name, const QString &language);
+    bool addDispatcherVoices(const QList<DispatcherVoiceInfo> &voices);
     void speakBuiltIn(qint32 voice, const QString &sentence);
     void speakThroughDispatcher(const VoiceRef &ref, const QString &sentence);
     void dispatcherCouldNotSay(const QString &sentence);
@@ -164,6 +173,7 @@ private:
     bool m_dispatcherOffered = false;
     bool m_dispatcherFellBack = false;
     bool m_dispatcherWired = false;
+    bool m_dispatcherListWired = false;
     DispatcherVoice *m_dispatcher = nullptr; // made with its first sentence
 
     mutable std::mutex m_lock; // guards everything below

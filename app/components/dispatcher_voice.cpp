@@ -35,9 +35,11 @@ QString dispatcherLanguage()
 {
     // The one place that says which language the clock speaks to the
     // service; it follows the desktop's language.
-    const QString code = QLocale::languageToCode(QLocale::system().language(), QLocale::ISO639Part1);
-    // The sentences are English where the desktop names no language.
-    return code.isEmpty() ? QStringLiteral("en") : code;
+    const QLocale::Language language = QLocale::system().language();
+    const QString code = QLocale::languageToCode(language, QLocale::ISO639Part1);
+    // The sentences are English where the desktop names no language (the
+    // "C" locale).
+    return language == QLocale::C || code.isEmpty() ? QStringLiteral("en") : code;
 }
 
 namespace {
@@ -481,41 +483,74 @@ void DispatcherVoice::refreshBusy()
     Q_EMIT busyChanged(now);
 }
 
+namespace {
+// On a connection of its own, so that choosing a module to ask leaves the
+// speaking connection's choice alone.
+QList<DispatcherVoiceInfo> listAll(const SpeechdLibrary *api)
+{
+    QList<DispatcherVoiceInfo> voices;
+    char *error = nullptr;
+    SPDConnection *c = api->open2("horavox", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
+    std::free(error);
+    if (!c)
+        return voices;
+    if (char **modules = api->list_modules(c)) {
+        for (char **m = modules; *m; ++m) {
+            if (api->set_output_module(c, *m) != 0)
+                continue;
+            if (SPDVoice **list = api->list_synthesis_voices(c)) {
+                for (SPDVoice **v = list; *v; ++v)
+                    voices.append({QString::fromUtf8(*m), QString::fromUtf8((*v)->name), QString::fromUtf8((*v)->language)});
+                api->free_voices(list);
+            }
+        }
+        api->free_modules(modules);
+    }
+    api->close(c);
+    return voices;
+}
+} // namespace
+
+int DispatcherVoice::listingLimitMs() const
+{
+    // A module may have thousands of voices, which take a while to list.
+    return m_timing.connectMs + 4 * m_timing.answerMs;
+}
+
 QList<DispatcherVoiceInfo> DispatcherVoice::listVoices() const
 {
     const SpeechdLibrary *api = speechdLibrary();
     if (!api)
         return {};
-    // On a thread and a connection of their own: a server that answers
-    // nothing keeps that thread, not the caller.
+    // On a thread of its own: a server that answers nothing keeps that
+    // thread, not the caller.
     auto result = std::make_shared<std::promise<QList<DispatcherVoiceInfo>>>();
     auto future = result->get_future();
-    std::thread([api, result] {
-        QList<DispatcherVoiceInfo> voices;
-        char *error = nullptr;
-        SPDConnection *c = api->open2("horavox", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
-        std::free(error);
-        if (c) {
-            if (char **modules = api->list_modules(c)) {
-                for (char **m = modules; *m; ++m) {
-                    if (api->set_output_module(c, *m) != 0)
-                        continue;
-                    if (SPDVoice **list = api->list_synthesis_voices(c)) {
-                        for (SPDVoice **v = list; *v; ++v)
-                            voices.append({QString::fromUtf8(*m), QString::fromUtf8((*v)->name),
-                                           QString::fromUtf8((*v)->language)});
-                        api->free_voices(list);
-                    }
-                }
-                api->free_modules(modules);
-            }
-            api->close(c);
-        }
-        result->set_value(voices);
-    }).detach();
-    if (future.wait_for(std::chrono::milliseconds(m_timing.connectMs + m_timing.answerMs)) != std::future_status::ready)
+    std::thread([api, result] { result->set_value(listAll(api)); }).detach();
+    if (future.wait_for(std::chrono::milliseconds(listingLimitMs())) != std::future_status::ready)
         return {};
     return future.get();
+}
+
+void DispatcherVoice::requestVoices()
+{
+    const SpeechdLibrary *api = speechdLibrary();
+    // One list at a time, unless the last one has been waiting for longer
+    // than a list takes (its thread is left to the server).
+    if (!api || (m_listing.isValid() && m_listing.elapsed() < listingLimitMs()))
+        return;
+    m_listing.start();
+    QPointer<DispatcherVoice> self(this);
+    std::thread([api, self] {
+        const QList<DispatcherVoiceInfo> voices = listAll(api);
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, [self, voices] {
+                if (!self)
+                    return;
+                self->m_listing.invalidate();
+                Q_EMIT self->voicesListed(voices);
+            }, Qt::QueuedConnection);
+    }).detach();
 }
 
 } // namespace horavox

@@ -75,8 +75,11 @@ public:
     bool busy() const;
 
     // Every voice of every output module, on a connection of its own, waiting
-    // at most for a connection and an answer; empty without a server.
+    // at most for a connection and the time a long list takes; empty without
+    // a server.
     QList<DispatcherVoiceInfo> listVoices() const;
+    // The same without waiting: voicesListed() brings them.
+    void requestVoices();
 
     struct Link;
 
@@ -86,6 +89,8 @@ Q_SIGNALS:
     void unspoken(const QString &text);
     // The server took a sentence.
     void accepted();
+    // What requestVoices() asked for; empty without a server.
+    void voicesListed(const QList<DispatcherVoiceInfo> &voices);
 
 private:
     friend struct Link;
@@ -96,6 +101,7 @@ private:
     void watch();
     void abandonLink();
     void refreshBusy();
+    int listingLimitMs() const;
 
     Timing m_timing;
     std::shared_ptr<Link> m_link;
@@ -109,6 +115,7 @@ private:
     QSet<int> m_overEarly;             // over before their acceptance came back
     QTimer m_watch;
     QElapsedTimer m_lastLook;
+    QElapsedTimer m_listing; // since the list asked for, while it is awaited
     bool m_reportedBusy = false;
 };
 

@@ -67,8 +67,13 @@ QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOut
     // The stored voice was chosen before the window's load, which may speak;
     // a new choice speaks from the next sentence on.
     m_engine = parts.engine;
-    if (DirectSS *engine = m_engine)
+    if (DirectSS *engine = m_engine) {
         connect(&controller, &QuietController::voiceChanged, engine, [engine](const QString &id) { engine->chooseVoice(id); });
+        connect(engine, &DirectSS::dispatcherVoicesChanged, this, [this] {
+            if (m_dialog)
+                m_dialog->setVoiceChoices(voiceChoices(*m_engine));
+        });
+    }
 
     m_actions = std::make_unique<QuietActions>(controller);
     connect(m_actions.get(), &QuietActions::dialogRequested, this, &QuietWiring::openDialog);
@@ -168,10 +173,11 @@ QuietDialog *QuietWiring::openDialog()
     if (!m_dialog)
         m_dialog = new QuietDialog(m_controller, &m_window);
     // Again at every opening: an engine that failed since is left out, and
-    // speech-dispatcher's modules are asked what they have now.
+    // speech-dispatcher's modules are asked what they have now (their list
+    // follows when it comes: thousands of voices take a moment).
     if (m_engine) {
-        m_engine->loadDispatcherVoices();
         m_dialog->setVoiceChoices(voiceChoices(*m_engine));
+        m_engine->requestDispatcherVoices();
     }
     m_dialog->show();
     m_dialog->raise();

@@ -58,12 +58,8 @@ private Q_SLOTS:
         QTest::newRow("voice for a start") << QStringList{p, "--voice", "flite/kal"} << Action::Run << QString();
         QTest::newRow("voice without an id") << QStringList{p, "--voice"} << Action::Fail << "voice";
         QTest::newRow("voice of blanks") << QStringList{p, "--voice= "} << Action::Fail << "one voice id";
-        QTest::newRow("voice twice") << QStringList{p, "--voice", "a", "--voice", "b"} << Action::Fail
-                                     << "one voice id";
         QTest::newRow("voice for the status") << QStringList{p, "--status", "--voice", "flite/kal"} << Action::Fail
                                               << "goes with --say-time";
-        QTest::newRow("help names the voice options") << QStringList{p, "--help"} << Action::ShowHelp
-                                                      << "--list-voices";
     }
     void actions()
     {

@@ -17,16 +17,14 @@ namespace {
 const QString kSentence = QStringLiteral("The Time is Now 05:30 PM");
 constexpr int kRate = 44100;
 
+bool loud(int16_t v)
+{
+    return std::abs(int(v)) > 64;
+}
 // Samples that carry sound: how much was said, gaps left out.
 qint64 soundFrames(const std::vector<int16_t> &s)
 {
-    return std::count_if(s.begin(), s.end(), [](int16_t v) { return std::abs(int(v)) > 64; });
-}
-
-qint64 lastSound(const std::vector<int16_t> &s)
-{
-    const auto last = std::find_if(s.rbegin(), s.rend(), [](int16_t v) { return std::abs(int(v)) > 64; });
-    return qint64(last.base() - s.begin());
+    return std::count_if(s.begin(), s.end(), loud);
 }
 
 DirectSS::Options withService()
@@ -89,7 +87,7 @@ void TestDispatcherVoice::cleanup()
 
 void TestDispatcherVoice::saidToTheEndThroughTheService_data()
 {
-    QTest::addColumn<QString>("language"); // of a module's voice to pick; empty: the service's default
+    QTest::addColumn<QString>("language"); // of a module's voice to pick; none: the service's default
     QTest::newRow("the service's default") << QString();
     QTest::newRow("a module's voice") << QStringLiteral("en");
 }
@@ -99,17 +97,13 @@ void TestDispatcherVoice::saidToTheEndThroughTheService()
     QFETCH(QString, language);
     AudioOutput out;
     DirectSS ss(&out, withService());
-    QString id = QStringLiteral("speech-dispatcher");
+    qint32 voice = 0;
     if (!language.isEmpty()) {
         QVERIFY(ss.loadDispatcherVoices());
-        for (qint32 v = 0; v < ss.voiceCount() && id == QLatin1String("speech-dispatcher"); ++v) {
-            if (ss.voiceId(v).startsWith(QLatin1String("speech-dispatcher/espeak-ng/"))
-                && ss.voiceLabel(v).startsWith(QLatin1String("English")))
-                id = ss.voiceId(v);
-        }
-        QVERIFY2(id != QLatin1String("speech-dispatcher"), "no English voice listed");
+        while (++voice < ss.voiceCount() && !ss.voiceLanguage(voice).startsWith(language)) {}
+        QVERIFY(voice < ss.voiceCount());
     }
-    QVERIFY(ss.chooseVoice(id));
+    QVERIFY(ss.chooseVoice(language.isEmpty() ? QStringLiteral("speech-dispatcher") : ss.voiceId(voice)));
 
     auto rec = m_pulse.recordSink();
     QTRY_VERIFY(rec->bytesSoFar() > 0);
@@ -120,12 +114,10 @@ void TestDispatcherVoice::saidToTheEndThroughTheService()
     QTest::qWait(800);
     const std::vector<int16_t> heard = rec->stop();
 
-    QVERIFY2(soundFrames(heard) > kRate / 2, "the sentence was not heard");
+    QVERIFY(soundFrames(heard) > kRate / 2);
     // Busy to the real end: nothing is heard once it fell (the recorder's
     // own delay allowed for).
-    QVERIFY2(lastSound(heard) <= framesAtEnd + kRate / 4,
-             qPrintable(QStringLiteral("heard %1 ms after busy fell")
-                            .arg((lastSound(heard) - framesAtEnd) * 1000 / kRate)));
+    QVERIFY(std::find_if(heard.rbegin(), heard.rend(), loud).base() - heard.begin() <= framesAtEnd + kRate / 4);
     // Said by the service, not by the program's own engine.
     QVERIFY(!ss.engineStarted());
     QVERIFY(!ss.dispatcherFellBack());
@@ -178,13 +170,13 @@ void TestDispatcherVoice::serverLostMidSentence()
     ss.TtsSpeak(QStringLiteral("This sentence is long enough to be cut short by the server going away"));
     QTest::qWait(700);
     QVERIFY(ss.TtsBusy());
-    m_speechd->signal(signal);
+    QVERIFY(m_speechd->signal(signal) > 0);
     // Noticed within a few seconds, and the clock goes on.
     QTRY_VERIFY_WITH_TIMEOUT(!ss.TtsBusy(), 6000);
 
     const std::vector<int16_t> next =
         recorded([&] { ss.TtsSpeak(kSentence); }, [&] { return !ss.TtsBusy(); });
-    QVERIFY2(soundFrames(next) > kRate / 2, "the next sentence was not heard");
+    QVERIFY(soundFrames(next) > kRate / 2);
     QCOMPARE(ss.dispatcherFellBack(), ownVoiceSpeaks);
     QCOMPARE(ss.engineStarted(), ownVoiceSpeaks);
     QCOMPARE(ss.readableVoiceName(ss.TtsCurrentVoice()).contains(QLatin1String("unavailable")), ownVoiceSpeaks);
