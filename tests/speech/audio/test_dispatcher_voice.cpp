@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <optional>
+
 using namespace horavox;
 using namespace horavox_test;
 
@@ -27,12 +29,7 @@ qint64 soundFrames(const std::vector<int16_t> &s)
     return std::count_if(s.begin(), s.end(), loud);
 }
 
-DirectSS::Options withService()
-{
-    DirectSS::Options o;
-    o.engines = DirectSS::AllEngines | DirectSS::Dispatcher;
-    return o;
-}
+const DirectSS::Options kWithService{DirectSS::AllEngines | DirectSS::Dispatcher, QString()};
 
 } // namespace
 
@@ -40,9 +37,19 @@ class TestDispatcherVoice : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        if (!m_pulse.start())
+            QSKIP(qPrintable(m_pulse.error()));
+        m_pulse.pointProcessAtIt();
+    }
+    void init()
+    {
+        m_speechd.emplace();
+        if (!m_speechd->start())
+            QSKIP(qPrintable(m_speechd->error()));
+    }
+    void cleanup() { m_speechd.reset(); }
     void saidToTheEndThroughTheService_data();
     void saidToTheEndThroughTheService();
     void anotherProgramsMessageAndTheClocksFollowEachOther();
@@ -62,28 +69,8 @@ private:
     }
 
     PulseServer m_pulse;
-    SpeechDispatcherServer *m_speechd = nullptr;
+    std::optional<SpeechDispatcherServer> m_speechd;
 };
-
-void TestDispatcherVoice::initTestCase()
-{
-    if (!m_pulse.start())
-        QSKIP(qPrintable(m_pulse.error()));
-    m_pulse.pointProcessAtIt();
-}
-
-void TestDispatcherVoice::init()
-{
-    m_speechd = new SpeechDispatcherServer;
-    if (!m_speechd->start())
-        QSKIP(qPrintable(m_speechd->error()));
-}
-
-void TestDispatcherVoice::cleanup()
-{
-    delete m_speechd;
-    m_speechd = nullptr;
-}
 
 void TestDispatcherVoice::saidToTheEndThroughTheService_data()
 {
@@ -96,7 +83,7 @@ void TestDispatcherVoice::saidToTheEndThroughTheService()
 {
     QFETCH(QString, language);
     AudioOutput out;
-    DirectSS ss(&out, withService());
+    DirectSS ss(&out, kWithService);
     qint32 voice = 0;
     if (!language.isEmpty()) {
         QVERIFY(ss.loadDispatcherVoices());
@@ -126,12 +113,12 @@ void TestDispatcherVoice::saidToTheEndThroughTheService()
 void TestDispatcherVoice::anotherProgramsMessageAndTheClocksFollowEachOther()
 {
     AudioOutput out;
-    DirectSS ss(&out, withService());
+    DirectSS ss(&out, kWithService);
     QVERIFY(ss.chooseVoice(QStringLiteral("speech-dispatcher")));
-    const QStringList other{QStringLiteral("-P"), QStringLiteral("message"), QStringLiteral("-w"),
-                            QStringLiteral("Another program has a message of its own")};
     QProcess spdSay;
-    const auto sayOther = [&] { spdSay.start(QStringLiteral("spd-say"), other); };
+    const auto sayOther = [&] {
+        spdSay.start(QStringLiteral("spd-say"), {"-P", "message", "-w", "Another program has a message of its own"});
+    };
     const auto otherDone = [&] { return spdSay.state() == QProcess::NotRunning; };
 
     const qint64 otherAlone = soundFrames(recorded(sayOther, otherDone));
@@ -165,7 +152,7 @@ void TestDispatcherVoice::serverLostMidSentence()
     QFETCH(int, signal);
     QFETCH(bool, ownVoiceSpeaks);
     AudioOutput out;
-    DirectSS ss(&out, withService());
+    DirectSS ss(&out, kWithService);
     QVERIFY(ss.chooseVoice(QStringLiteral("speech-dispatcher")));
     ss.TtsSpeak(QStringLiteral("This sentence is long enough to be cut short by the server going away"));
     QTest::qWait(700);
@@ -174,9 +161,7 @@ void TestDispatcherVoice::serverLostMidSentence()
     // Noticed within a few seconds, and the clock goes on.
     QTRY_VERIFY_WITH_TIMEOUT(!ss.TtsBusy(), 6000);
 
-    const std::vector<int16_t> next =
-        recorded([&] { ss.TtsSpeak(kSentence); }, [&] { return !ss.TtsBusy(); });
-    QVERIFY(soundFrames(next) > kRate / 2);
+    QVERIFY(soundFrames(recorded([&] { ss.TtsSpeak(kSentence); }, [&] { return !ss.TtsBusy(); })) > kRate / 2);
     QCOMPARE(ss.dispatcherFellBack(), ownVoiceSpeaks);
     QCOMPARE(ss.engineStarted(), ownVoiceSpeaks);
     QCOMPARE(ss.readableVoiceName(ss.TtsCurrentVoice()).contains(QLatin1String("unavailable")), ownVoiceSpeaks);
