@@ -85,6 +85,7 @@ struct DispatcherVoice::Link
     // The worker's own.
     const SpeechdLibrary *api = nullptr;
     SPDConnection *connection = nullptr;
+    QByteArray forcedModule; // set on the connection for a picked voice
     Timing timing;
 
     // Runs on the owner's thread, if the owner is still there.
@@ -179,12 +180,19 @@ void DispatcherVoice::Link::close()
     }
     api->close(connection);
     connection = nullptr;
+    forcedModule.clear();
 }
 
 void DispatcherVoice::Link::run(std::shared_ptr<Link> link)
 {
     Link &l = *link;
-    const auto say = [&l](const Job &job) {
+    const auto say = [&l, &link](const Job &job) {
+        // A connection keeps the module it was given; only a fresh one
+        // follows the user's own settings again.
+        if (job.module.isEmpty() && !l.forcedModule.isEmpty()) {
+            l.close();
+            post(link, [](DispatcherVoice *owner) { owner->connectionLost(); });
+        }
         if (!l.open())
             return -1;
         const SpeechdLibrary &a = *l.api;
@@ -197,6 +205,7 @@ void DispatcherVoice::Link::run(std::shared_ptr<Link> link)
             && (a.set_output_module(c, job.module.constData()) != 0
                 || a.set_synthesis_voice(c, job.voice.constData()) != 0))
             return -1;
+        l.forcedModule = job.module;
         if (a.set_voice_rate(c, job.rate) != 0 || a.set_volume(c, job.volume) != 0)
             return -1;
         // What a screen reader's own messages are: queued behind one being
