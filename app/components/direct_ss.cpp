@@ -271,16 +271,65 @@ qint32 DirectSS::builtInDefault() const
     return -1;
 }
 
+namespace {
+bool storableSign(uchar c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_'
+           || c == '-';
+}
+
+// What storableVoiceId() wrote, back; null when `stored` is not of its form.
+QString fromStorable(const QString &stored)
+{
+    QByteArray bytes;
+    const QByteArray in = stored.toLatin1();
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        const uchar c = uchar(in.at(i));
+        if (c == '+') {
+            bool ok = false;
+            const int byte = in.mid(i + 1, 2).toInt(&ok, 16);
+            if (!ok || i + 2 >= in.size())
+                return QString();
+            bytes += char(byte);
+            i += 2;
+        } else if (storableSign(c)) {
+            bytes += char(c);
+        } else {
+            return QString();
+        }
+    }
+    return QString::fromUtf8(bytes);
+}
+} // namespace
+
+QString DirectSS::storableVoiceId(const QString &id)
+{
+    const QStringList parts = id.split(QLatin1Char('/'));
+    if (parts.size() != 3 || parts.at(0) != kDispatcherName)
+        return id;
+    QString name;
+    for (const char c : parts.at(2).toUtf8()) {
+        if (storableSign(uchar(c)))
+            name += QLatin1Char(c);
+        else
+            name += QStringLiteral("+%1").arg(uchar(c), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return parts.at(0) + QLatin1Char('/') + parts.at(1) + QLatin1Char('/') + name;
+}
+
 bool DirectSS::chooseVoice(const QString &id)
 {
     qint32 found = id.isEmpty() ? -1 : voiceIndex(id);
     // A module's voice is taken at its word before the modules have been
     // asked, which would start the service for every start of the clock;
-    // one the module does not have leaves the service to choose.
+    // one the module does not have leaves the service to choose. A stored
+    // id is read back from its stored form.
     const QStringList parts = id.split(QLatin1Char('/'));
     if (found < 0 && m_dispatcherOffered && parts.size() == 3 && parts.at(0) == kDispatcherName
-        && !parts.at(1).isEmpty() && !parts.at(2).isEmpty())
-        found = addDispatcherVoice(parts.at(1) + QLatin1Char('/') + parts.at(2), QString());
+        && !parts.at(1).isEmpty() && !parts.at(2).isEmpty()) {
+        const QString stored = fromStorable(parts.at(2));
+        found = addDispatcherVoice(parts.at(1) + QLatin1Char('/') + (stored.isEmpty() ? parts.at(2) : stored), QString());
+    }
     if (found >= 0) {
         makeCurrent(found);
         return true;

@@ -79,6 +79,11 @@ public:
     QString voiceId(qint32 voice) const;
     // -1 when no voice of a usable engine has that id.
     qint32 voiceIndex(const QString &id) const;
+    // The id as a preferences file keeps it: a module's voice names may have
+    // blanks, brackets and letters of any script, which are written as "+"
+    // and two hex digits of their UTF-8 bytes ("English+20+28America+29").
+    // chooseVoice() takes either form.
+    static QString storableVoiceId(const QString &id);
     // The language, then who speaks, for a list to choose from.
     QString voiceLabel(qint32 voice) const override;
     // Makes the voice with this id current for the next sentence. An empty

@@ -11,6 +11,7 @@
 #include "quiet/quiet_actions.h"
 #include "quiet/quiet_controller.h"
 #include "quiet/quiet_dialog.h"
+#include "quiet/quiet_preferences.h"
 #include "quiet/quiet_mark.h"
 #include "quiet/quiet_tray.h"
 #include "say_time.h"
@@ -38,7 +39,12 @@ QList<VoiceChoice> voiceChoices(const DirectSS &engine)
         if (!spoken.isEmpty() && spoken.section(QLatin1Char('-'), 0, 0).compare(language, Qt::CaseInsensitive) != 0
             && v != engine.TtsCurrentVoice())
             continue;
-        choices.append({id, engine.voiceLabel(v)});
+        // Offered as the preferences keep it; one too long for them to keep
+        // is not offered at all (--voice still reaches it).
+        const QString stored = DirectSS::storableVoiceId(id);
+        if (stored.size() > kMaxStoredVoiceLength)
+            continue;
+        choices.append({stored, engine.voiceLabel(v)});
     }
     // The labels begin with the language, so this groups the voices by it.
     std::stable_sort(choices.begin(), choices.end(), [](const VoiceChoice &a, const VoiceChoice &b) {

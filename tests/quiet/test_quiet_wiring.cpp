@@ -258,8 +258,17 @@ private Q_SLOTS:
             const QString language = v.engine.voiceLanguage(v.engine.voiceIndex(box->itemData(i).toString()));
             QVERIFY2(language.isEmpty() || language.startsWith(dispatcherLanguage()), qPrintable(language));
         }
-        box->setCurrentIndex(box->count() - 1);
-        QCOMPARE(v.engine.voiceId(v.engine.TtsCurrentVoice()), box->itemData(box->count() - 1).toString());
+        // A voice whose name has blanks and brackets, picked and kept for
+        // the next start.
+        const int picked = box->findText(QStringLiteral("English (US) \u2014 English (America) (speech-dispatcher, espeak-ng)"));
+        QVERIFY(picked > 0);
+        box->setCurrentIndex(picked);
+        const QString id = QStringLiteral("speech-dispatcher/espeak-ng/English (America)");
+        QCOMPARE(v.engine.voiceId(v.engine.TtsCurrentVoice()), id);
+        QVERIFY(v.controller.flush());
+        DirectSS next(nullptr, DirectSS::Options{DirectSS::AllEngines | DirectSS::Dispatcher, QString()});
+        QVERIFY(next.chooseVoice(quiet_preferences::load(quiet_preferences::path()).voice));
+        QCOMPARE(next.voiceId(next.TtsCurrentVoice()), id);
     }
 };
 

@@ -387,6 +387,9 @@ void TestDirectSS::voicesByStoredId_data()
     QTest::newRow("a module's voice before the modules are asked")
         << withService << "speech-dispatcher/espeak-ng/English (America)" << true
         << "speech-dispatcher/espeak-ng/English (America)" << "English (America)";
+    QTest::newRow("a module's voice as stored") << withService << "speech-dispatcher/espeak-ng/English+20+28America+29+2BAnnie"
+                                                << true << "speech-dispatcher/espeak-ng/English (America)+Annie"
+                                                << "English (America)+Annie";
     QTest::newRow("a module without a voice") << withService << "speech-dispatcher/espeak-ng" << false << "flite/slt"
                                               << "US female";
     QTest::newRow("the speech service not offered") << int(DirectSS::AllEngines) << "speech-dispatcher" << false
