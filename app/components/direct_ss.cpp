@@ -177,6 +177,8 @@ QStringList DirectSS::engineNames() const
         if (usable(i))
             names << m_engines[size_t(i)]->info.name;
     }
+    if (m_dispatcherOffered)
+        names << kDispatcherName;
     return names;
 }
 
@@ -346,7 +348,7 @@ void DirectSS::TtsSetSpeed(qint32 speed)
 
 qint16 DirectSS::TtsEngineCount() const
 {
-    qint16 n = 0;
+    qint16 n = m_dispatcherOffered ? 1 : 0;
     for (int i = 0; i < int(m_engines.size()); ++i)
         n += usable(i) ? 1 : 0;
     return n;

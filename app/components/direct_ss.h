@@ -44,8 +44,8 @@ class DirectSS : public SpeechEngine
 {
     Q_OBJECT
 public:
-    // speech-dispatcher is no engine of the program's own and is counted
-    // with none of them.
+    // speech-dispatcher is no engine of the program's own; offered, it is
+    // counted and named after them.
     enum EngineFlag { Flite = 0x1, Espeak = 0x2, AllEngines = Flite | Espeak, Dispatcher = 0x4 };
 
     struct Options
@@ -108,7 +108,8 @@ public:
     bool dispatcherFellBack() const { return m_dispatcherFellBack; }
     DispatcherVoice *dispatcher() const { return m_dispatcher; }
 
-    // Engine names in index order ("flite", "espeak").
+    // Engine names in index order ("flite", "espeak", then
+    // "speech-dispatcher").
     QStringList engineNames() const;
     // True once the engine of some voice has been started.
     bool engineStarted() const;

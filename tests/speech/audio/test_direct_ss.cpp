@@ -301,6 +301,9 @@ void TestDirectSS::enginesStartWithTheFirstSentence_data()
     QTest::newRow("both") << int(DirectSS::AllEngines) << QStringList{"flite", "espeak"} << "slt";
     QTest::newRow("flite") << int(DirectSS::Flite) << QStringList{"flite"} << "slt";
     QTest::newRow("espeak") << int(DirectSS::Espeak) << QStringList{"espeak"} << "en-us";
+    // Offered, found by its library's file, not by loading it.
+    QTest::newRow("with the speech service") << int(DirectSS::AllEngines | DirectSS::Dispatcher)
+                                             << QStringList{"flite", "espeak", "speech-dispatcher"} << "slt";
 }
 
 void TestDirectSS::enginesStartWithTheFirstSentence()
