@@ -135,6 +135,21 @@ void TestDispatcherVoice::anotherProgramsMessageAndTheClocksFollowEachOther()
     // Neither cut short by the other: both are heard whole.
     QVERIFY2(both >= (otherAlone + clockAlone) * 9 / 10,
              qPrintable(QStringLiteral("%1 + %2 alone, %3 together").arg(otherAlone).arg(clockAlone).arg(both)));
+
+    // The clock's stop takes back its own sentence, waiting, and nothing of
+    // the other program's.
+    const qint64 afterStop = soundFrames(recorded(
+        [&] {
+            sayOther();
+            QTest::qWait(300);
+            ss.TtsSpeak(kSentence);
+            QTest::qWait(200);
+            ss.TtsStop();
+            QTRY_VERIFY_WITH_TIMEOUT(!ss.TtsBusy(), 3000);
+            QVERIFY(!otherDone());
+        },
+        otherDone));
+    QVERIFY(afterStop >= otherAlone * 9 / 10 && afterStop <= otherAlone * 11 / 10);
 }
 
 void TestDispatcherVoice::serverLostMidSentence_data()
