@@ -4,6 +4,7 @@
 #include "core/shown_report.h"
 #include "main_window/main_form.h"
 #include "quiet/quiet_controller.h"
+#include "quiet/screen_reader.h"
 #include "resources/resources.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
@@ -15,6 +16,7 @@
 #include "shell/start_sequence.h"
 #include "shell/session_guard.h"
 #include "shell/stderr_message_sink.h"
+#include "shell/voice_option.h"
 #include "shell/window_position.h"
 
 #include <QApplication>
@@ -59,17 +61,38 @@ QStringList argumentsOf(int argc, char **argv)
     return args;
 }
 
+// The program's own engines and speech-dispatcher, when it is installed.
+horavox::DirectSS::Options engineOptions()
+{
+    horavox::DirectSS::Options o;
+    o.engines = horavox::DirectSS::AllEngines | horavox::DirectSS::Dispatcher;
+    return o;
+}
+
+// The voice named on the command line, else the stored one, else for a
+// screen reader's user the one the screen reader speaks through. Without
+// `lookForScreenReader` that last is left to lookForScreenReader().
+// With none of those, the spoken language's own voice.
+void chooseStartingVoice(horavox::DirectSS &engine, const QString &commandLine,
+                         horavox::QuietPreferences preferences, bool lookForScreenReader)
+{
+    preferences.voice = horavox::startingVoice(commandLine, preferences.voice, engine.dispatcherOffered(), [=] {
+        return lookForScreenReader && horavox::screenReaderRunning();
+    });
+    horavox::applySpokenLanguage(preferences, &engine);
+}
+
 // `--say-time` with no clock running: the window is loaded but never shown,
 // says the time once and the program ends.
-int sayTimeAlone(QApplication &app)
+int sayTimeAlone(QApplication &app, const QString &voice)
 {
     horavox::AudioOutput audio;
     // The own volume and the chosen voice hold for the one sentence too.
     const horavox::QuietPreferences quiet = horavox::quiet_preferences::load(horavox::quiet_preferences::path());
     audio.setVolume(quiet.volume);
     horavox::SdlMediaControl media(&audio);
-    horavox::DirectSS engine(&audio, horavox::DirectSS::Options{});
-    horavox::applySpokenLanguage(quiet, &engine);
+    horavox::DirectSS engine(&audio, engineOptions());
+    chooseStartingVoice(engine, voice, quiet, true);
     horavox::StderrMessageSink messages;
 
     horavox::MainForm window({horavox::systemClock(), media, engine, messages});
@@ -126,10 +149,27 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         return horavox::runQuietCommand(command);
     }
+    case horavox::CommandLine::Action::ListVoices: {
+        QCoreApplication app(argc, argv);
+        horavox::DirectSS engine(nullptr, engineOptions());
+        for (const QString &id : horavox::voiceIds(engine))
+            std::printf("%s\n", id.toLocal8Bit().constData());
+        return 0;
+    }
     }
     const bool sayTime = command.action == horavox::CommandLine::Action::SayTime;
 
     QApplication app(argc, argv);
+    // A voice that cannot be used is an error before anything else happens,
+    // a running clock's hand-over included.
+    if (!command.voice.isEmpty()) {
+        horavox::DirectSS probe(nullptr, engineOptions());
+        QString error;
+        if (!horavox::chooseCommandLineVoice(probe, command.voice, &error)) {
+            std::fputs(error.toLocal8Bit().constData(), stderr);
+            return 1;
+        }
+    }
 
     // One clock per user: a running one takes the request instead. A
     // benchmark run measures a start of its own and must not be handed over.
@@ -149,7 +189,9 @@ int main(int argc, char **argv)
     // A sentence in a language of its own is said by this run: the running
     // clock speaks its own language, in its own voice.
     const bool ownLanguage = sayTime && !command.language.isEmpty();
-    const horavox::HandOver handOver = benchRun || ownLanguage
+    // So is a voice asked for one sentence.
+    const bool ownVoice = sayTime && !command.voice.isEmpty();
+    const horavox::HandOver handOver = benchRun || ownLanguage || ownVoice
         ? horavox::HandOver::NoInstance
         : horavox::sendToRunningInstance(socketPath, request, kLoadingClockWaitMs, token);
     if (handOver == horavox::HandOver::Delivered)
@@ -158,7 +200,7 @@ int main(int argc, char **argv)
         return refuseSecondClock();
     if (sayTime) {
         setProgramIcon(); // for a message box the sentence may bring
-        return sayTimeAlone(app);
+        return sayTimeAlone(app, command.voice);
     }
 
     horavox::InstanceServer server;
@@ -182,12 +224,14 @@ int main(int argc, char **argv)
 
     horavox::AudioOutput audio;
     horavox::SdlMediaControl media(&audio);
-    horavox::DirectSS engine(&audio, horavox::DirectSS::Options{});
+    horavox::DirectSS engine(&audio, engineOptions());
     horavox::DialogMessageSink messages;
 
     horavox::QuietController quiet(horavox::systemClock());
     // Before the load, which may already speak and names the voice.
-    horavox::applySpokenLanguage(quiet.preferences(), &engine);
+    // The screen reader is looked for once the face is up: the bus is no
+    // business of the first frame.
+    chooseStartingVoice(engine, command.voice, quiet.preferences(), false);
     horavox::MainForm window({horavox::systemClock(), media, engine, messages, &quiet.gate()});
     horavox::WindowPositionKeeper position(&window, horavox::windowPositionPath());
     horavox::SessionGuard session([&window, &position] {
@@ -214,6 +258,8 @@ int main(int argc, char **argv)
         // the window's own copy (and the tray's, and the message boxes')
         // comes after the first frame, which does not show it.
         setProgramIcon();
+        if (!benchRun && command.voice.isEmpty() && quiet.preferences().voice.isEmpty())
+            chooseStartingVoice(engine, QString(), quiet.preferences(), true);
         quietWiring.start();
         window.startTimers();
         server.setAccepting(true);

@@ -1,8 +1,11 @@
 #include "direct_ss.h"
 
+#include "components/dispatcher_voice.h"
+#include "components/speechd_library.h"
 #include "components/tts_engine.h"
 #include "speech/audio/audio_output.h"
 
+#include <QLocale>
 #include <QPointer>
 
 #include <algorithm>
@@ -31,7 +34,86 @@ DirectSS::DirectSS(AudioOutput *output, const Options &options, QObject *parent)
         for (int v = 0; v < info.voices.size(); ++v)
             m_voices.push_back({i, v, info.voices.at(v), info.rates.value(v), info.speakers.value(v)});
     }
+    // Offered when its library is there, which is told without loading it.
+    m_dispatcherOffered = (options.engines & Dispatcher) && speechdInstalled();
+    if (m_dispatcherOffered)
+        addDispatcherVoice(QString(), QString());
     setCurrentEngine(0);
+}
+
+namespace {
+// "en-US" as the other voices name their language: "English (US)".
+QString languageName(const QString &code)
+{
+    // Thousands of voices share a few hundred codes.
+    static QHash<QString, QString> known;
+    if (const auto it = known.constFind(code); it != known.constEnd())
+        return *it;
+    const QLocale locale(code);
+    QString name = code;
+    if (!code.isEmpty() && locale.language() != QLocale::C) {
+        name = QLocale::languageToString(locale.language());
+        const QString region = code.section(QLatin1Char('-'), 1, 1);
+        if (!region.isEmpty())
+            name += QStringLiteral(" (") + region.toUpper() + QLatin1Char(')');
+    }
+    known.insert(code, name);
+    return name;
+}
+
+const QString kDispatcherName = QStringLiteral("speech-dispatcher");
+} // namespace
+
+qint32 DirectSS::addDispatcherVoice(const QString &name, const QString &language)
+{
+    if (const auto it = m_dispatcherVoices.constFind(name); it != m_dispatcherVoices.constEnd()) {
+        // One taken at its word before the modules were asked learns its
+        // language.
+        if (!language.isEmpty()) {
+            m_voices[size_t(*it)].speaker.language = languageName(language);
+            m_voices[size_t(*it)].language = language;
+        }
+        return *it;
+    }
+    m_voices.push_back({kDispatcherEngine, 0, name, 0,
+                        {languageName(language), QString(), name.section(QLatin1Char('/'), 1)}, language});
+    const qint32 index = qint32(m_voices.size()) - 1;
+    m_dispatcherVoices.insert(name, index);
+    return index;
+}
+
+bool DirectSS::loadDispatcherVoices()
+{
+    if (!m_dispatcherOffered || !DispatcherVoice::available())
+        return false;
+    if (!m_dispatcher)
+        m_dispatcher = new DispatcherVoice(this);
+    return addDispatcherVoices(m_dispatcher->listVoices());
+}
+
+void DirectSS::requestDispatcherVoices()
+{
+    if (!m_dispatcherOffered || !DispatcherVoice::available())
+        return;
+    if (!m_dispatcher)
+        m_dispatcher = new DispatcherVoice(this);
+    if (!m_dispatcherListWired) {
+        m_dispatcherListWired = true;
+        connect(m_dispatcher, &DispatcherVoice::voicesListed, this, [this](const QList<DispatcherVoiceInfo> &voices) {
+            const qint32 before = voiceCount();
+            addDispatcherVoices(voices);
+            if (voiceCount() != before)
+                Q_EMIT dispatcherVoicesChanged();
+        });
+    }
+    m_dispatcher->requestVoices();
+}
+
+bool DirectSS::addDispatcherVoices(const QList<DispatcherVoiceInfo> &voices)
+{
+    for (const DispatcherVoiceInfo &v : voices)
+        addDispatcherVoice(v.module + QLatin1Char('/') + v.name, v.language);
+    return !voices.isEmpty();
 }
 
 DirectSS::~DirectSS()
@@ -54,6 +136,14 @@ DirectSS::~DirectSS()
 bool DirectSS::usable(int engine) const
 {
     return engine >= 0 && engine < int(m_engines.size()) && !m_engines[size_t(engine)]->failed;
+}
+
+bool DirectSS::usableVoice(qint32 voice) const
+{
+    if (voice < 0 || voice >= qint32(m_voices.size()))
+        return false;
+    const int engine = m_voices[size_t(voice)].engine;
+    return engine == kDispatcherEngine ? m_dispatcherOffered : usable(engine);
 }
 
 bool DirectSS::engineStarted() const
@@ -87,6 +177,8 @@ QStringList DirectSS::engineNames() const
         if (usable(i))
             names << m_engines[size_t(i)]->info.name;
     }
+    if (m_dispatcherOffered)
+        names << kDispatcherName;
     return names;
 }
 
@@ -129,13 +221,25 @@ QString DirectSS::voiceId(qint32 voice) const
     if (voice < 0 || voice >= qint32(m_voices.size()))
         return {};
     const VoiceRef &ref = m_voices[size_t(voice)];
+    if (ref.engine == kDispatcherEngine)
+        return ref.name.isEmpty() ? kDispatcherName : kDispatcherName + QLatin1Char('/') + ref.name;
     return m_engines[size_t(ref.engine)]->info.name + QLatin1Char('/') + ref.name;
+}
+
+QString DirectSS::voiceLanguage(qint32 voice) const
+{
+    return voice >= 0 && voice < qint32(m_voices.size()) ? m_voices[size_t(voice)].language : QString();
 }
 
 qint32 DirectSS::voiceIndex(const QString &id) const
 {
+    if (id == kDispatcherName || id.startsWith(kDispatcherName + QLatin1Char('/'))) {
+        if (!m_dispatcherOffered)
+            return -1;
+        return m_dispatcherVoices.value(id.mid(kDispatcherName.size() + 1), -1);
+    }
     for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
-        if (usable(m_voices[size_t(i)].engine) && voiceId(i) == id)
+        if (usableVoice(i) && voiceId(i) == id)
             return i;
     }
     return -1;
@@ -146,27 +250,94 @@ QString DirectSS::voiceLabel(qint32 voice) const
     if (voice < 0 || voice >= qint32(m_voices.size()))
         return {};
     const VoiceRef &ref = m_voices[size_t(voice)];
+    if (ref.engine == kDispatcherEngine) {
+        if (ref.name.isEmpty())
+            return QStringLiteral("Default voice of the speech service (speech-dispatcher)");
+        const QString module = ref.name.section(QLatin1Char('/'), 0, 0);
+        return QStringLiteral("%1 \u2014 %2 (speech-dispatcher, %3)")
+            .arg(ref.speaker.language, ref.speaker.kind, module);
+    }
     if (ref.speaker.language.isEmpty())
         return readableVoiceName(voice);
     return QStringLiteral("%1 \u2014 %2 (%3)")
         .arg(ref.speaker.language, ref.speaker.kind, m_engines[size_t(ref.engine)]->info.title);
 }
 
+qint32 DirectSS::builtInDefault() const
+{
+    // The first engine's own voice, of the first engine that still works.
+    for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
+        if (usable(m_voices[size_t(i)].engine))
+            return i;
+    }
+    return -1;
+}
+
+namespace {
+bool storableSign(uchar c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_'
+           || c == '-';
+}
+
+// What storableVoiceId() wrote, back; null when `stored` is not of its form.
+QString fromStorable(const QString &stored)
+{
+    QByteArray bytes;
+    const QByteArray in = stored.toLatin1();
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        const uchar c = uchar(in.at(i));
+        if (c == '+') {
+            bool ok = false;
+            const int byte = in.mid(i + 1, 2).toInt(&ok, 16);
+            if (!ok || i + 2 >= in.size())
+                return QString();
+            bytes += char(byte);
+            i += 2;
+        } else if (storableSign(c)) {
+            bytes += char(c);
+        } else {
+            return QString();
+        }
+    }
+    return QString::fromUtf8(bytes);
+}
+} // namespace
+
+QString DirectSS::storableVoiceId(const QString &id)
+{
+    const QStringList parts = id.split(QLatin1Char('/'));
+    if (parts.size() != 3 || parts.at(0) != kDispatcherName)
+        return id;
+    QString name;
+    for (const char c : parts.at(2).toUtf8()) {
+        if (storableSign(uchar(c)))
+            name += QLatin1Char(c);
+        else
+            name += QStringLiteral("+%1").arg(uchar(c), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return parts.at(0) + QLatin1Char('/') + parts.at(1) + QLatin1Char('/') + name;
+}
+
 bool DirectSS::chooseVoice(const QString &id)
 {
-    const qint32 found = id.isEmpty() ? -1 : voiceIndex(id);
+    qint32 found = id.isEmpty() ? -1 : voiceIndex(id);
+    // A module's voice is taken at its word before the modules have been
+    // asked, which would start the service for every start of the clock;
+    // one the module does not have leaves the service to choose. A stored
+    // id is read back from its stored form.
+    const QStringList parts = id.split(QLatin1Char('/'));
+    if (found < 0 && m_dispatcherOffered && parts.size() == 3 && parts.at(0) == kDispatcherName
+        && !parts.at(1).isEmpty() && !parts.at(2).isEmpty()) {
+        const QString stored = fromStorable(parts.at(2));
+        found = addDispatcherVoice(parts.at(1) + QLatin1Char('/') + (stored.isEmpty() ? parts.at(2) : stored), QString());
+    }
     if (found >= 0) {
         makeCurrent(found);
         return true;
     }
-    // The default is the first engine's own voice, of the first engine that
-    // still works.
-    for (qint32 i = 0; i < qint32(m_voices.size()); ++i) {
-        if (usable(m_voices[size_t(i)].engine)) {
-            makeCurrent(i);
-            break;
-        }
-    }
+    if (const qint32 fallback = builtInDefault(); fallback >= 0)
+        makeCurrent(fallback);
     return id.isEmpty();
 }
 
@@ -177,7 +348,7 @@ void DirectSS::TtsSetSpeed(qint32 speed)
 
 qint16 DirectSS::TtsEngineCount() const
 {
-    qint16 n = 0;
+    qint16 n = m_dispatcherOffered ? 1 : 0;
     for (int i = 0; i < int(m_engines.size()); ++i)
         n += usable(i) ? 1 : 0;
     return n;
@@ -201,6 +372,16 @@ QString DirectSS::readableVoiceName(qint32 voice) const
         return {};
     const VoiceRef &ref = m_voices[size_t(voice)];
     // A voice the catalogue says nothing about keeps its own name.
+    if (ref.engine == kDispatcherEngine) {
+        const QString name = ref.name.isEmpty() ? kDispatcherName : ref.speaker.kind;
+        // Says which voice spoke instead, so that a listener knows why the
+        // voice sounds different.
+        if (voice == m_currentVoice && m_dispatcherFellBack) {
+            const qint32 own = builtInDefault();
+            return name + QStringLiteral(" unavailable, ") + (own >= 0 ? readableVoiceName(own) : QString());
+        }
+        return name;
+    }
     if (ref.speaker.accent.isEmpty())
         return ref.name;
     // Short enough for the speed frame's caption, so the engine is left to
@@ -217,6 +398,8 @@ QString DirectSS::readableVoiceName(qint32 voice) const
 
 qint16 DirectSS::TtsBusy() const
 {
+    if (m_dispatcher && m_dispatcher->busy())
+        return 1;
     std::lock_guard lk(m_lock);
     return (m_pending > 0 || (m_voice && !m_voice->isOver())) ? 1 : 0;
 }
@@ -227,9 +410,51 @@ void DirectSS::TtsSpeak(const QString &sentence)
         return;
     // The chosen voice's engine failed to start: it is as good as not
     // installed, and the default voice speaks instead.
-    if (!usable(m_voices[size_t(m_currentVoice)].engine))
+    if (!usableVoice(m_currentVoice))
         chooseVoice(QString());
     const VoiceRef &ref = m_voices[size_t(m_currentVoice)];
+    if (ref.engine == kDispatcherEngine) {
+        speakThroughDispatcher(ref, sentence);
+        return;
+    }
+    speakBuiltIn(m_currentVoice, sentence);
+}
+
+void DirectSS::speakThroughDispatcher(const VoiceRef &ref, const QString &sentence)
+{
+    if (!m_dispatcher)
+        m_dispatcher = new DispatcherVoice(this);
+    if (!m_dispatcherWired) {
+        m_dispatcherWired = true;
+        connect(m_dispatcher, &DispatcherVoice::busyChanged, this, &DirectSS::refreshBusy);
+        connect(m_dispatcher, &DispatcherVoice::unspoken, this, &DirectSS::dispatcherCouldNotSay);
+        connect(m_dispatcher, &DispatcherVoice::accepted, this, [this] {
+            if (!m_dispatcherFellBack)
+                return;
+            m_dispatcherFellBack = false;
+            Q_EMIT currentVoiceChanged();
+        });
+    }
+    m_dispatcher->setVoice(ref.name.section(QLatin1Char('/'), 0, 0), ref.name.section(QLatin1Char('/'), 1));
+    m_dispatcher->speak(sentence, m_speed, m_output->volume());
+}
+
+void DirectSS::dispatcherCouldNotSay(const QString &sentence)
+{
+    // Said all the same, by the program's own default voice; the caption
+    // tells why it sounds different.
+    const qint32 own = builtInDefault();
+    if (own >= 0)
+        speakBuiltIn(own, sentence);
+    if (!m_dispatcherFellBack) {
+        m_dispatcherFellBack = true;
+        Q_EMIT currentVoiceChanged();
+    }
+}
+
+void DirectSS::speakBuiltIn(qint32 voice, const QString &sentence)
+{
+    const VoiceRef &ref = m_voices[size_t(voice)];
     if (!usable(ref.engine))
         return;
     const int rate = ref.rate;
@@ -265,6 +490,8 @@ void DirectSS::TtsSpeak(const QString &sentence)
 
 void DirectSS::TtsStop()
 {
+    if (m_dispatcher)
+        m_dispatcher->stop();
     std::shared_ptr<AudioVoice> voice;
     {
         std::lock_guard lk(m_lock);
@@ -283,6 +510,8 @@ void DirectSS::prepare()
     if (m_voices.empty())
         return;
     const VoiceRef &ref = m_voices[size_t(m_currentVoice)];
+    if (ref.engine == kDispatcherEngine)
+        return; // the service's voices are ready in the service
     std::lock_guard lk(m_lock);
     const Engine &e = *m_engines[size_t(ref.engine)];
     // With sentences queued, the first of them starts the engine anyway.

@@ -33,7 +33,7 @@ bool readBool(const QString &text, bool fallback)
 // bring the expression engine's code and its compiled pattern along.
 bool usableVoice(const QString &v)
 {
-    return v.size() <= 64 && std::all_of(v.cbegin(), v.cend(), [](QChar c) {
+    return v.size() <= kMaxStoredVoiceLength && std::all_of(v.cbegin(), v.cend(), [](QChar c) {
                const char16_t u = c.unicode();
                return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')
                       || u == u'.' || u == u'_' || u == u'/' || u == u'+' || u == u'-';

@@ -7,6 +7,9 @@
 
 namespace horavox {
 
+// The longest voice id the file keeps.
+inline constexpr int kMaxStoredVoiceLength = 64;
+
 // What the user chose about when the clock keeps quiet, how loud its own
 // voice is and which voice speaks. Kept in a file of its own beside the
 // settings file, whose bytes stay exactly as they always were.

@@ -65,6 +65,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
                        "or in the clock it starts.")
             .arg(spokenLanguages().join(QStringLiteral(", "))),
         QStringLiteral("code"));
+    const QCommandLineOption listVoices(QStringLiteral("list-voices"),
+                                        QStringLiteral("Prints the id of every voice the clock can use, one a line."));
+    const QCommandLineOption voice(QStringLiteral("voice"),
+                                   QStringLiteral("Uses the text-to-speech voice <id> (as --list-voices prints "
+                                                  "it) instead of the saved one, for --say-time or for the clock "
+                                                  "started with it."),
+                                   QStringLiteral("id"));
     parser.addOption(help);
     parser.addOption(versionOption);
     parser.addOption(sayTime);
@@ -73,6 +80,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.addOption(status);
     parser.addOption(printTime);
     parser.addOption(language);
+    parser.addOption(listVoices);
+    parser.addOption(voice);
 
     const QString program = arguments.isEmpty() ? QStringLiteral("horavox")
                                                 : QFileInfo(arguments.first()).fileName();
@@ -110,20 +119,31 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return result;
     };
     const int requests = int(parser.isSet(sayTime)) + int(parser.isSet(mute)) + int(parser.isSet(skipNext))
-                         + int(parser.isSet(status)) + int(parser.isSet(printTime));
+                         + int(parser.isSet(status)) + int(parser.isSet(printTime)) + int(parser.isSet(listVoices));
     if (requests > 1)
-        return fail(QStringLiteral("give only one of --say-time, --print-time, --mute, --skip-next and --status"));
+        return fail(QStringLiteral("give only one of --say-time, --print-time, --mute, --skip-next, --status "
+                                   "and --list-voices"));
     if (parser.isSet(language)) {
         const QStringList values = parser.values(language);
         result.language = matchSpokenLanguage(values.last());
         if (values.size() > 1 || result.language.isEmpty())
             return fail(QStringLiteral("unknown language '%1'; the languages are %2")
                             .arg(values.last(), spokenLanguages().join(QStringLiteral(", "))));
-        if (parser.isSet(mute) || parser.isSet(skipNext) || parser.isSet(status))
+        if (parser.isSet(mute) || parser.isSet(skipNext) || parser.isSet(status) || parser.isSet(listVoices))
             return fail(QStringLiteral("--language goes with --print-time, --say-time or a clock's start"));
+    }
+    if (parser.isSet(voice)) {
+        const QStringList values = parser.values(voice);
+        if (values.size() > 1 || values.last().trimmed().isEmpty())
+            return fail(QStringLiteral("--voice takes one voice id, as --list-voices prints them"));
+        if (requests > 0 && !parser.isSet(sayTime))
+            return fail(QStringLiteral("--voice goes with --say-time or with starting the clock"));
+        result.voice = values.last().trimmed();
     }
     if (parser.isSet(printTime))
         result.action = CommandLine::Action::PrintTime;
+    if (parser.isSet(listVoices))
+        result.action = CommandLine::Action::ListVoices;
     if (parser.isSet(sayTime))
         result.action = CommandLine::Action::SayTime;
     if (parser.isSet(skipNext))

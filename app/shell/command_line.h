@@ -17,6 +17,7 @@ struct CommandLine
         SkipNext,    // the running clock skips its next announcement
         Status,      // print the running clock's status line
         PrintTime,   // print the sentence the text-to-speech voice would say now
+        ListVoices,  // print every voice id the clock can use, one a line
     };
     Action action = Action::Run;
     QString output;
@@ -24,6 +25,8 @@ struct CommandLine
     // --language: the spoken language for this run ("de", "pt-BR"); empty
     // for the one the preferences or the desktop give.
     QString language;
+    // --voice: the voice for this run of Run or SayTime; empty: the stored one.
+    QString voice;
 };
 
 // Reads the arguments (the program's name first). It needs no application

@@ -3,6 +3,7 @@
 #include "instance_channel.h"
 #include "components/direct_ss.h"
 #include "core/clock.h"
+#include "components/dispatcher_voice.h"
 #include "main_window/clock_actions.h"
 #include "main_window/main_form.h"
 #include "quiet/call_monitor.h"
@@ -11,6 +12,7 @@
 #include "quiet/quiet_actions.h"
 #include "quiet/quiet_controller.h"
 #include "quiet/quiet_dialog.h"
+#include "quiet/quiet_preferences.h"
 #include "quiet/quiet_mark.h"
 #include "quiet/quiet_tray.h"
 #include "quiet/tray_host_watch.h"
@@ -28,11 +30,25 @@ namespace horavox {
 QList<VoiceChoice> voiceChoices(const DirectSS &engine)
 {
     QList<VoiceChoice> choices;
+    const QString language = dispatcherLanguage().section(QLatin1Char('-'), 0, 0);
     for (qint32 v = 0; v < engine.voiceCount(); ++v) {
         const QString id = engine.voiceId(v);
         // A voice whose engine failed to start cannot be chosen any more.
-        if (engine.voiceIndex(id) == v)
-            choices.append({id, engine.voiceLabel(v)});
+        if (engine.voiceIndex(id) != v)
+            continue;
+        // speech-dispatcher's modules offer thousands of voices in every
+        // language; those of the language the clock speaks are the ones
+        // that can say its sentences. The chosen one stays in the list.
+        const QString spoken = engine.voiceLanguage(v);
+        if (!spoken.isEmpty() && spoken.section(QLatin1Char('-'), 0, 0).compare(language, Qt::CaseInsensitive) != 0
+            && v != engine.TtsCurrentVoice())
+            continue;
+        // Offered as the preferences keep it; one too long for them to keep
+        // is not offered at all (--voice still reaches it).
+        const QString stored = DirectSS::storableVoiceId(id);
+        if (stored.size() > kMaxStoredVoiceLength)
+            continue;
+        choices.append({stored, engine.voiceLabel(v)});
     }
     // The labels begin with the language, so this groups the voices by it.
     std::stable_sort(choices.begin(), choices.end(), [](const VoiceChoice &a, const VoiceChoice &b) {
@@ -85,6 +101,10 @@ QuietWiring::QuietWiring(QuietController &controller, MainForm &window, AudioOut
         const auto apply = [&controller, engine] { applySpokenLanguage(controller.preferences(), engine); };
         connect(&controller, &QuietController::voiceChanged, engine, apply);
         connect(&controller, &QuietController::languageChanged, engine, apply);
+        connect(engine, &DirectSS::dispatcherVoicesChanged, this, [this] {
+            if (m_dialog)
+                m_dialog->setVoiceChoices(voiceChoices(*m_engine));
+        });
     } else {
         connect(&controller, &QuietController::languageChanged, this,
                 [&controller] { applySpokenLanguage(controller.preferences(), nullptr); });
@@ -215,10 +235,13 @@ QuietDialog *QuietWiring::openDialog()
 {
     if (!m_dialog)
         m_dialog = new QuietDialog(m_controller, &m_window);
-    // Again at every opening: an engine that failed since is left out.
+    // Again at every opening: an engine that failed since is left out, and
+    // speech-dispatcher's modules are asked what they have now (their list
+    // follows when it comes: thousands of voices take a moment).
     if (m_engine) {
         m_dialog->setVoiceChoices(voiceChoices(*m_engine));
         m_dialog->setLanguageChoices(languageChoices(*m_engine));
+        m_engine->requestDispatcherVoices();
     }
     m_dialog->show();
     m_dialog->raise();

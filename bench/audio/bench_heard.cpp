@@ -19,6 +19,7 @@
 #include "core/paths.h"
 #include "main_window/main_form.h"
 #include "pulse_server.h"
+#include "speech_dispatcher_server.h"
 #include "resources/resources.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/pcm_convert.h"
@@ -673,6 +674,64 @@ void printRow(const char *what, const QString &quiet, const QString &busy)
     std::printf("%-60s %14s %14s\n", what, qPrintable(quiet), qPrintable(busy));
 }
 
+// speech-dispatcher says the sentence through its own stream: the first
+// sample is looked for in the recording as it grows, and dated back by what
+// the recorder already wrote after it (its own 20 ms fragments remain in the
+// figure). The first sentence opens the connection; the later ones find it
+// open, as a clock's do.
+struct ServiceFigures
+{
+    Stats firstMs, laterMs;
+};
+
+ServiceFigures dispatcherHeard(PulseServer &pulse, int sentences)
+{
+    ServiceFigures fig;
+    horavox_test::SpeechDispatcherServer speechd;
+    if (!speechd.start()) {
+        std::printf("speech-dispatcher: not available: %s\n", qPrintable(speechd.error()));
+        return fig;
+    }
+    AudioOutput audio;
+    DirectSS::Options o;
+    o.engines = DirectSS::AllEngines | DirectSS::Dispatcher;
+    DirectSS engine(&audio, o);
+    if (!engine.chooseVoice(QStringLiteral("speech-dispatcher")))
+        return fig;
+    for (int i = 0; i <= sentences; ++i) {
+        idleFor(300);
+        auto rec = pulse.recordSink();
+        if (!rec)
+            break;
+        QFile file(rec->path());
+        if (!file.open(QIODevice::ReadOnly))
+            break;
+        QByteArray got;
+        double heardAt = -1;
+        const double t0 = nowMs();
+        engine.TtsSpeak(QStringLiteral("The Time is Now 07:45 AM"));
+        while (heardAt < 0 && nowMs() - t0 < 10000) {
+            QCoreApplication::processEvents();
+            got += file.readAll();
+            const double now = nowMs();
+            const auto *s = reinterpret_cast<const int16_t *>(got.constData());
+            const qsizetype n = got.size() / 2;
+            for (qsizetype k = 0; k < n; ++k) {
+                if (std::abs(int(s[k])) > 64) {
+                    heardAt = now - double(n - k) * 1000.0 / kRate;
+                    break;
+                }
+            }
+            QThread::msleep(1);
+        }
+        waitUntil([&] { return engine.TtsBusy() == 0; }, 20000, 5);
+        rec->stop();
+        if (heardAt >= 0)
+            (i == 0 ? fig.firstMs : fig.laterMs).add(heardAt - t0);
+    }
+    return fig;
+}
+
 QString ms(const Stats &s)
 {
     return s.v.empty() ? QStringLiteral("-") : QStringLiteral("%1 / %2").arg(s.at(0.5), 0, 'f', 1).arg(s.max(), 0, 'f', 1);
@@ -731,12 +790,15 @@ int main(int argc, char **argv)
         return fig;
     };
     const Figures quiet = measured("quiet");
+    const ServiceFigures quietService = dispatcherHeard(pulse, presses);
     Figures busy;
+    ServiceFigures busyService;
     int busyCount = 0;
     {
         BusyMachine load(2);
         busyCount = load.count();
         busy = measured("busy");
+        busyService = dispatcherHeard(pulse, presses);
     }
 
     std::printf("%-60s %14s %14s\n", "", "quiet", qPrintable(QStringLiteral("%1 busy").arg(busyCount)));
@@ -755,6 +817,10 @@ int main(int argc, char **argv)
              QStringLiteral("%1 / %2").arg(busy.speech.inserted).arg(busy.speech.dropped));
     printRow("speech: times the stream ran dry", QString::number(quiet.underruns), QString::number(busy.underruns));
     printRow("TtsSpeak to first sample heard, ms (median / max)", ms(quiet.speechMs), ms(busy.speechMs));
+    printRow("speech-dispatcher, first (connects): to first sample, ms", ms(quietService.firstMs),
+             ms(busyService.firstMs));
+    printRow("speech-dispatcher: TtsSpeak to first sample, ms (median/max)", ms(quietService.laterMs),
+             ms(busyService.laterMs));
     printRow("stream latency (pactl: buffer + sink), ms", ms(quiet.latencyMs), ms(busy.latencyMs));
     printRow("idle CPU, device closed, % of a core", QString::number(quiet.idleCpu, 'f', 2),
              QString::number(busy.idleCpu, 'f', 2));

@@ -47,7 +47,8 @@ private Q_SLOTS:
         FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0)));
         AudioOutput audio;
         SdlMediaControl media(&audio);
-        DirectSS engine(&audio, DirectSS::Options{});
+        // The engines the program offers, speech-dispatcher's among them.
+        DirectSS engine(&audio, DirectSS::Options{DirectSS::AllEngines | DirectSS::Dispatcher, QString()});
         SilentSink messages;
         MainForm window({clock, media, engine, messages});
         window.Form_Load();
@@ -62,12 +63,13 @@ private Q_SLOTS:
         Settings *settings = window.settingsWindow();
         QVERIFY(!settings->hasControls());
         QCOMPARE(settingsControl<QLabel>(settings, "Label10")->text(),
-                 QStringLiteral("There are 2 TTS engines installed"));
+                 QStringLiteral("There are 3 TTS engines installed"));
         QCOMPARE(settingsControl<QGroupBox>(settings, "Frame2")->title(),
                  QStringLiteral("TTS Speed of voice \"US female\""));
         QVERIFY(!sdlLoaded());
         QVERIFY(!mapped("libSDL2"));
         QVERIFY(!mapped("horavox_voices"));
+        QVERIFY(!mapped("libspeechd"));
         QVERIFY(!engine.engineStarted());
 
         // The first sentence brings them.
@@ -78,7 +80,8 @@ private Q_SLOTS:
         QVERIFY(mapped("libSDL2"));
         QVERIFY(mapped("horavox_voices"));
         QVERIFY(engine.engineStarted());
-        QCOMPARE(engine.TtsEngineCount(), qint16(2));
+        QVERIFY(!mapped("libspeechd")); // a voice of the program's own spoke
+        QCOMPARE(engine.TtsEngineCount(), qint16(3));
         window.saveForExit();
     }
 };

@@ -168,4 +168,29 @@ private:
     bool m_host = false;
 };
 
+// The accessibility bus launcher's status, as far as a screen reader goes.
+class FakeA11yStatus : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.a11y.Status")
+    Q_PROPERTY(bool ScreenReaderEnabled READ screenReaderEnabled)
+public:
+    FakeA11yStatus(QDBusConnection bus, bool enabled) : m_bus(bus), m_enabled(enabled) {}
+    ~FakeA11yStatus() override
+    {
+        m_bus.unregisterService(QStringLiteral("org.a11y.Bus"));
+        m_bus.unregisterObject(QStringLiteral("/org/a11y/bus"));
+    }
+    bool publish()
+    {
+        return m_bus.registerObject(QStringLiteral("/org/a11y/bus"), this, QDBusConnection::ExportAllProperties)
+               && m_bus.registerService(QStringLiteral("org.a11y.Bus"));
+    }
+    bool screenReaderEnabled() const { return m_enabled; }
+
+private:
+    QDBusConnection m_bus;
+    bool m_enabled;
+};
+
 } // namespace horavox_test

@@ -5,8 +5,11 @@
 #include "quiet/dnd_monitor.h"
 #include "quiet/media_pauser.h"
 #include "quiet/tray_host_watch.h"
+#include "quiet/screen_reader.h"
 
 #include "private_bus.h"
+
+#include <QThread>
 #include "quiet_clock_rig.h"
 #include "test_main.h"
 
@@ -32,6 +35,32 @@ private Q_SLOTS:
         QVERIFY(m_bus->start());
         // GNOME's settings are kept in a file in this test's own folder.
         qputenv("GSETTINGS_BACKEND", "keyfile");
+    }
+
+    void screenReader_data()
+    {
+        QTest::addColumn<bool>("launcher"); // the bus launcher answers
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("no launcher") << false << false;
+        QTest::newRow("launcher, no screen reader") << true << false;
+        QTest::newRow("screen reader running") << true << true;
+    }
+    void screenReader()
+    {
+        QFETCH(bool, launcher);
+        QFETCH(bool, enabled);
+        // Answers on a thread of its own while the look blocks this one.
+        QThread serving;
+        serving.start();
+        auto *status = new FakeA11yStatus(connection(), enabled);
+        status->moveToThread(&serving);
+        const bool published = !launcher || status->publish();
+        const bool running = screenReaderRunning(connection(), 5000);
+        status->deleteLater();
+        serving.quit();
+        serving.wait();
+        QVERIFY(published);
+        QCOMPARE(running, enabled);
     }
 
     void kdeDoNotDisturb()

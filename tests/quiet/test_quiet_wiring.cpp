@@ -3,6 +3,7 @@
 // the skin, the own volume and the preferences file follow.
 #include "quiet_clock_rig.h"
 #include "components/direct_ss.h"
+#include "components/dispatcher_voice.h"
 #include "main_window/clock_actions.h"
 #include "quiet/quiet_actions.h"
 #include "quiet/quiet_controller.h"
@@ -13,6 +14,7 @@
 #include "settings/settings_window.h"
 #include "shell/quiet_wiring.h"
 #include "speech/audio/audio_output.h"
+#include "speech_dispatcher_server.h"
 #include "test_main.h"
 
 #include <QComboBox>
@@ -67,7 +69,7 @@ bool mapped(const char *part)
 // them: the stored voice chosen before the window's load.
 struct Voiced
 {
-    Voiced()
+    explicit Voiced(int engines = DirectSS::AllEngines) : engine(&audio, DirectSS::Options{engines, QString()})
     {
         QuietClockRig::write(settingsFilePath(), "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
         applySpokenLanguage(controller.preferences(), &engine);
@@ -301,6 +303,33 @@ private Q_SLOTS:
         const QuietPreferences kept = quiet_preferences::load(quiet_preferences::path());
         QCOMPARE(kept.language, picked.isEmpty() ? storedLanguage : currentLanguage());
         QCOMPARE(kept.voice, storedVoice);
+    }
+
+    void speechServiceVoicesFollowInTheClocksLanguage()
+    {
+        SpeechDispatcherServer speechd;
+        if (!speechd.start())
+            QSKIP(qPrintable(speechd.error()));
+        Voiced v(DirectSS::AllEngines | DirectSS::Dispatcher);
+        QComboBox *box = v.wiring.openDialog()->voiceBox();
+        // At once: the engines' voices and the service's default.
+        QCOMPARE(box->count(), 6);
+        QTRY_VERIFY_WITH_TIMEOUT(box->count() > 6, 15000);
+        for (int i = 1; i < box->count(); ++i) {
+            const QString language = v.engine.voiceLanguage(v.engine.voiceIndex(box->itemData(i).toString()));
+            QVERIFY2(language.isEmpty() || language.startsWith(dispatcherLanguage()), qPrintable(language));
+        }
+        // A voice whose name has blanks and brackets, picked and kept for
+        // the next start.
+        const int picked = box->findText(QStringLiteral("English (US) \u2014 English (America) (speech-dispatcher, espeak-ng)"));
+        QVERIFY(picked > 0);
+        box->setCurrentIndex(picked);
+        const QString id = QStringLiteral("speech-dispatcher/espeak-ng/English (America)");
+        QCOMPARE(v.engine.voiceId(v.engine.TtsCurrentVoice()), id);
+        QVERIFY(v.controller.flush());
+        DirectSS next(nullptr, DirectSS::Options{DirectSS::AllEngines | DirectSS::Dispatcher, QString()});
+        QVERIFY(next.chooseVoice(quiet_preferences::load(quiet_preferences::path()).voice));
+        QCOMPARE(next.voiceId(next.TtsCurrentVoice()), id);
     }
 };
 

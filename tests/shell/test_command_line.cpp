@@ -62,6 +62,14 @@ private Q_SLOTS:
                                         << "'fr'";
         QTest::newRow("language of a quiet request") << QStringList{p, "--status", "--language", "de"}
                                                      << Action::Fail << "--language goes with";
+        QTest::newRow("list-voices") << QStringList{p, "--list-voices"} << Action::ListVoices << QString();
+        QTest::newRow("list-voices and say-time") << QStringList{p, "--list-voices", "--say-time"} << Action::Fail
+                                                  << "only one";
+        QTest::newRow("voice for a start") << QStringList{p, "--voice", "flite/kal"} << Action::Run << QString();
+        QTest::newRow("voice without an id") << QStringList{p, "--voice"} << Action::Fail << "voice";
+        QTest::newRow("voice of blanks") << QStringList{p, "--voice= "} << Action::Fail << "one voice id";
+        QTest::newRow("voice for the status") << QStringList{p, "--status", "--voice", "flite/kal"} << Action::Fail
+                                              << "goes with --say-time";
     }
     void actions()
     {
@@ -110,6 +118,23 @@ private Q_SLOTS:
         const CommandLine cl = parseCommandLine({"horavox", "--mute", value});
         QCOMPARE(cl.action, Action::Mute);
         QCOMPARE(cl.muteMinutes, minutes);
+    }
+
+    void voiceOption_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("voice");
+        QTest::newRow("none") << QStringList{"horavox", "--say-time"} << QString();
+        QTest::newRow("say-time") << QStringList{"horavox", "--say-time", "--voice", "flite/kal"} << "flite/kal";
+        // A module's voice names are the module's own, blanks and all.
+        QTest::newRow("blanks inside kept")
+            << QStringList{"horavox", "--voice=speech-dispatcher/espeak-ng/English (America) "}
+            << "speech-dispatcher/espeak-ng/English (America)";
+    }
+    void voiceOption()
+    {
+        QFETCH(QStringList, args);
+        QTEST(parseCommandLine(args).voice, "voice");
     }
 
     void versionIsExactlyOneLine()

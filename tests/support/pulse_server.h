@@ -85,6 +85,8 @@ public:
         }
         // Bytes written so far: tells that the recorder has started to run.
         qint64 bytesSoFar() const { return QFileInfo(m_path).size(); }
+        // The file it records into, to be read while it grows.
+        QString path() const { return m_path; }
 
     private:
         friend class PulseServer;

@@ -304,6 +304,9 @@ void TestDirectSS::enginesStartWithTheFirstSentence_data()
     QTest::newRow("both") << int(DirectSS::AllEngines) << QStringList{"flite", "espeak"} << "slt";
     QTest::newRow("flite") << int(DirectSS::Flite) << QStringList{"flite"} << "slt";
     QTest::newRow("espeak") << int(DirectSS::Espeak) << QStringList{"espeak"} << "en-us";
+    // Offered, found by its library's file, not by loading it.
+    QTest::newRow("with the speech service") << int(DirectSS::AllEngines | DirectSS::Dispatcher)
+                                             << QStringList{"flite", "espeak", "speech-dispatcher"} << "slt";
 }
 
 void TestDirectSS::enginesStartWithTheFirstSentence()
@@ -383,6 +386,20 @@ void TestDirectSS::voicesByStoredId_data()
     QTest::newRow("a voice's short name is no id") << int(DirectSS::AllEngines) << "en" << false << "flite/slt"
                                                    << "US female";
     QTest::newRow("none stored") << int(DirectSS::AllEngines) << "" << true << "flite/slt" << "US female";
+    const int withService = DirectSS::AllEngines | DirectSS::Dispatcher;
+    QTest::newRow("the speech service's default") << withService << "speech-dispatcher" << true
+                                                  << "speech-dispatcher" << "speech-dispatcher";
+    // Taken at its word: asking the modules would start the service at every start.
+    QTest::newRow("a module's voice before the modules are asked")
+        << withService << "speech-dispatcher/espeak-ng/English (America)" << true
+        << "speech-dispatcher/espeak-ng/English (America)" << "English (America)";
+    QTest::newRow("a module's voice as stored") << withService << "speech-dispatcher/espeak-ng/English+20+28America+29+2BAnnie"
+                                                << true << "speech-dispatcher/espeak-ng/English (America)+Annie"
+                                                << "English (America)+Annie";
+    QTest::newRow("a module without a voice") << withService << "speech-dispatcher/espeak-ng" << false << "flite/slt"
+                                              << "US female";
+    QTest::newRow("the speech service not offered") << int(DirectSS::AllEngines) << "speech-dispatcher" << false
+                                                    << "flite/slt" << "US female";
 }
 
 void TestDirectSS::voicesByStoredId()
@@ -393,7 +410,7 @@ void TestDirectSS::voicesByStoredId()
     AudioOutput out;
     DirectSS ss(&out, only(engines));
     // From another voice than the default, as a running clock may be.
-    ss.setCurrentVoice(ss.voiceCount() - 1);
+    ss.setCurrentVoice(1);
     QSignalSpy changed(&ss, &SpeechEngine::currentVoiceChanged);
     QTEST(ss.chooseVoice(id), "known");
     QCOMPARE(ss.voiceId(ss.TtsCurrentVoice()), speaks);
