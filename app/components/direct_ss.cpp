@@ -1,5 +1,6 @@
 #include "direct_ss.h"
 
+#include "components/library_check.h"
 #include "components/tts_engine.h"
 #include "speech/audio/audio_output.h"
 
@@ -14,15 +15,23 @@ DirectSS::DirectSS(QObject *parent) : DirectSS(nullptr, Options{}, parent) {}
 DirectSS::DirectSS(AudioOutput *output, const Options &options, QObject *parent)
     : SpeechEngine(parent), m_output(output ? output : new AudioOutput(this)), m_espeakDataPath(options.espeakDataPath)
 {
+    // Both engines live in one module: when it could not be loaded there is
+    // no engine at all, and the clock must say so rather than count two
+    // engines that stay silent.
+    const QString module = options.voicesModule.isEmpty() ? voicesModuleFile() : options.voicesModule;
+    QString missing;
+    const int engines = sharedObjectLoadable(module, &missing) ? options.engines : 0;
+    if (engines != options.engines && options.engines != 0)
+        qWarning("No speech engine: %s cannot be loaded (%s is missing)", qPrintable(module), qPrintable(missing));
     auto add = [this](const TtsEngineInfo &info, int flag) {
         auto e = std::make_unique<Engine>();
         e->info = info;
         e->flag = flag;
         m_engines.push_back(std::move(e));
     };
-    if (options.engines & Flite)
+    if (engines & Flite)
         add(fliteInfo(), Flite);
-    if (options.engines & Espeak) {
+    if (engines & Espeak) {
         if (const auto info = espeakInfo(options.espeakDataPath))
             add(*info, Espeak);
     }

@@ -24,7 +24,8 @@ class TtsEngine;
 // being spoken follows it without a pause.
 //
 // Starting an engine costs time and memory, so at construction the engines
-// are only looked for (built in, data present); the engine of a voice starts
+// are only looked for (their module and every library it needs on disk,
+// data present); the engine of a voice starts
 // on the worker thread when that voice first speaks. The count, names and
 // voices come from that look. An engine that then fails to start is left out
 // from that moment on.
@@ -38,6 +39,9 @@ public:
     {
         int engines = AllEngines;
         QString espeakDataPath; // empty: the library's default
+        // The engines' module as looked at start; empty: the one beside the
+        // program (or in its build folder). Sentences always load that one.
+        QString voicesModule;
     };
 
     explicit DirectSS(QObject *parent = nullptr);
