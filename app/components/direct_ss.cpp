@@ -283,7 +283,9 @@ void DirectSS::TtsStop()
         m_pending = 0;
         voice = std::move(m_voice);
     }
-    m_output->stop(voice);
+    // Cut, end and all: a sentence stopped to be said again must not be
+    // heard going on under (or before) the new one.
+    m_output->cut(voice);
     refreshBusyLater();
 }
 

@@ -481,9 +481,10 @@ void MainForm::speakNow()
     if (!isLoaded())
         return;
     const QString t = mediumTimeText(now().time());
-    // A press while the engine still speaks is let go, as one during a clip
-    // is: cutting the sentence to start it again is heard as a stutter.
-    if (m_settings->ttsSelected() && m_state.WaveModeText != kPlaying && m_services.engine.TtsBusy() == 0) {
+    // A press while the engine speaks starts the sentence again: the stop
+    // drops what the sound device still holds of the first, so nothing of it
+    // is heard after the press.
+    if (m_settings->ttsSelected() && m_state.WaveModeText != kPlaying) {
         m_services.engine.TtsStop();
         m_services.engine.TtsSetSpeed(m_settings->speed());
         m_services.engine.TtsSpeak(TimeSentence(m_settings->phrase(), t));

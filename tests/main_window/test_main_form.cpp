@@ -430,8 +430,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("busy");
         QTest::addColumn<QStringList>("spoken");
         QTest::newRow("engine silent") << false << QStringList{QStringLiteral("The Time is Now 05:04 PM")};
-        // A second press while the first sentence is heard starts nothing.
-        QTest::newRow("engine speaking") << true << QStringList{};
+        // A second press while the first sentence is heard stops it and
+        // says the time again.
+        QTest::newRow("engine speaking") << true << QStringList{QStringLiteral("The Time is Now 05:04 PM")};
     }
 
     void speakWithTextToSpeech()
@@ -444,7 +445,7 @@ private Q_SLOTS:
         rig.form->speakNow();
         QCOMPARE(rig.engine.spoken, spoken);
         QCOMPARE(rig.engine.speeds, QVector<qint32>(spoken.size(), 180));
-        QCOMPARE(rig.engine.stops > 0, !busy);
+        QVERIFY(rig.engine.stops > 0);
         QVERIFY(rig.media.played.isEmpty());
     }
 
