@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QRegularExpression>
+#include <unistd.h>
 #include <algorithm>
 
 using namespace horavox;
@@ -827,6 +829,161 @@ private Q_SLOTS:
         QVERIFY(rig.engine.stops >= 1);
         QCOMPARE(rig.media.commands.mid(rig.media.commands.size() - 2),
                  QStringList({QStringLiteral("stop voice1"), QStringLiteral("close voice1")}));
+    }
+
+    // However the program is asked to end while the load's "Value is not
+    // valid" box waits, the load has not copied the file in yet: both files
+    // stay as they were, byte for byte.
+    void quitBeforeTheLoadFinishedKeepsBothFiles_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::newRow("close sequence (Close, tray Quit, Ctrl+Q)") << "close";
+        QTest::newRow("window manager close") << "wm";
+        QTest::newRow("session end (SIGTERM, logout)") << "session";
+    }
+    void quitBeforeTheLoadFinishedKeepsBothFiles()
+    {
+        QFETCH(QString, route);
+        const QByteArray settings = "T\r\n180\r\nMy own phrase\r\n1\r\n13\r\n30\r\nP\r\n11\r\n45\r\nP\r\n1\r\n";
+        const QByteArray slider = "1200\r\n";
+        RecordingSink *sink = nullptr;
+        MainForm *loading = nullptr;
+        int boxes = 0;
+        const auto quit = [&] {
+            ++boxes;
+            if (route == QLatin1String("close"))
+                loading->closeSequence();
+            else if (route == QLatin1String("wm"))
+                loading->close();
+            else
+                QVERIFY(loading->saveForExit().isEmpty());
+        };
+        writeFile(settingsFilePath(), settings);
+        writeFile(sliderFilePath(), slider);
+        FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
+        FakeMedia media;
+        FakeSpeechEngine engine;
+        RecordingSink recording;
+        sink = &recording;
+        sink->whileShown = quit;
+        MainForm form(MainFormServices{clock, media, engine, recording});
+        loading = &form;
+        form.Form_Load();
+        QCOMPARE(boxes, 1);
+        QCOMPARE(readAll(settingsFilePath()), settings);
+        QCOMPARE(readAll(sliderFilePath()), slider);
+    }
+
+    // A file that was there but could not be read is never written over at
+    // close; the other is saved as usual, and the user heard why at load.
+    void closeLeavesAFileItCouldNotReadAlone_data()
+    {
+        QTest::addColumn<bool>("settingsUnread");
+        QTest::newRow("settings file unreadable") << true;
+        QTest::newRow("slider file unreadable") << false;
+    }
+    void closeLeavesAFileItCouldNotReadAlone()
+    {
+        QFETCH(bool, settingsUnread);
+        if (::geteuid() == 0)
+            QSKIP("file permissions do not bind the superuser");
+        const QByteArray mine = settingsUnread ? QByteArray("T\r\n180\r\nMine\r\n0\r\n9\r\n00\r\nA\r\n5\r\n00\r\nP\r\n1\r\n")
+                                               : QByteArray("1200\r\n");
+        const QString unread = settingsUnread ? settingsFilePath() : sliderFilePath();
+        writeFile(unread, mine);
+        QVERIFY(QFile::setPermissions(unread, QFileDevice::WriteOwner));
+        if (settingsUnread)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot read the settings file"));
+        Rig rig(settingsUnread ? QByteArray() : kQuietSettings, settingsUnread ? QByteArray("450\r\n") : QByteArray());
+        QCOMPARE(rig.sink.shown.size(), 1);
+        QVERIFY2(rig.sink.shown.at(0).contains(unread), qPrintable(rig.sink.shown.at(0)));
+        rig.ui().Spanbar1->setInitial(1800);
+        rig.form->closeSequence();
+        QCOMPARE(rig.sink.shown.size(), 1); // not saving it is no failure to report again
+        QVERIFY(QFile::setPermissions(unread, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(readAll(unread), mine);
+        if (settingsUnread)
+            QCOMPARE(readAll(sliderFilePath()), QByteArray("1800\r\n"));
+        else
+            QCOMPARE(readAll(settingsFilePath()), kQuietSettings);
+    }
+
+    // The user closes the clock and the files cannot be written: a box says
+    // what was not saved and why, and the program ends once it is answered.
+    void failedSaveAtCloseIsShownBeforeTheEnd()
+    {
+        if (::geteuid() == 0)
+            QSKIP("file permissions do not bind the superuser");
+        Rig rig;
+        QSignalSpy finished(rig.form.get(), &MainForm::finished);
+        int finishedWhileShown = -1;
+        rig.sink.whileShown = [&] { finishedWhileShown = finished.count(); };
+        QVERIFY(QFile::setPermissions(configDir(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot write the settings file"));
+        rig.form->closeSequence();
+        QFile::setPermissions(configDir(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(rig.sink.shown.size(), 1);
+        const QString box = rig.sink.shown.at(0);
+        QVERIFY2(box.contains(QStringLiteral("settings were not saved to ") + settingsFilePath())
+                     && box.contains(QStringLiteral("slider position was not saved to ") + sliderFilePath())
+                     && box.contains(QStringLiteral("ermission denied")),
+                 qPrintable(box));
+        QCOMPARE(finishedWhileShown, 0);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(readAll(settingsFilePath()), kQuietSettings);
+    }
+
+    // A window or box opened while the clips speak: the sentence goes on to
+    // its end with it open, and a due minute that falls meanwhile is spoken
+    // on time.
+    void sentenceGoesOnWhileAWindowIsOpen_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("settings window") << "settings";
+        QTest::newRow("message box") << "box";
+    }
+    void sentenceGoesOnWhileAWindowIsOpen()
+    {
+        QFETCH(QString, opened);
+        Rig rig; // interval 15
+        rig.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
+        DialogMessageSink boxes;
+        QPointer<QWidget> window;
+        int queries = 0;
+        rig.media.onQuery = [&] {
+            if (++queries != 2)
+                return;
+            if (opened == QLatin1String("settings")) {
+                rig.form->openSettings();
+                window = rig.form->settingsWindow();
+            } else {
+                boxes.information(rig.form.get(), QStringLiteral("Data Entry"), QStringLiteral("Value is not valid"));
+                window = QApplication::activeModalWidget();
+            }
+        };
+        // Should the window hold the sentence in a loop of its own, it is
+        // closed from outside after a while, and the test sees it closed.
+        QTimer closer;
+        closer.setSingleShot(true);
+        connect(&closer, &QTimer::timeout, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w != rig.form.get() && w->isVisible())
+                    w->close();
+            }
+        });
+        closer.start(2000);
+        rig.form->speakNow();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(rig.media.played, QStringList({kTimeClip, clip("9"), clip("0"), clip("5"), clip("AM")}));
+        rig.media.played.clear();
+        rig.tickAt(QTime(9, 14, 59));
+        rig.tickAt(QTime(9, 15, 0));
+        QVERIFY(window->isVisible());
+        QCOMPARE(rig.media.played, QStringList({kTimeClip, clip("9"), clip("15"), clip("AM")}));
+        closer.stop();
+        window->close();
     }
 
     void closeInAlarmModeLeavesBothFilesAlone()

@@ -101,18 +101,45 @@ private Q_SLOTS:
         QCOMPARE(contentOf(file), settings_codec::defaultFile());
     }
 
-    void readMissingIsNothing()
+    // What the reader makes of a file it cannot take whole: nothing, with a
+    // reason when the file is there (the run must then keep its hands off
+    // it), none when it is not.
+    void readWholeOrNot_data()
     {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot read the settings file"));
-        QVERIFY(!settings_file::read(path(QStringLiteral("absent.txt"))).has_value());
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("at the cap") << "cap" << true << QString();
+        QTest::newRow("one byte over the cap") << "over" << false << "larger than 1024 kB";
+        QTest::newRow("unreadable") << "mode0200" << false << "ermission denied";
+        QTest::newRow("a folder") << "folder" << false << "not an ordinary file";
+        QTest::newRow("missing") << "missing" << false << QString();
     }
-
-    void readIsHeldToItsLimit()
+    void readWholeOrNot()
     {
-        put(path(), QByteArray(settings_file::kMaxReadBytes + 100, 'a'));
-        const auto bytes = settings_file::read(path());
-        QVERIFY(bytes.has_value());
-        QCOMPARE(bytes->size(), settings_file::kMaxReadBytes);
+        QFETCH(QString, shape);
+        QFETCH(bool, read);
+        QFETCH(QString, reason);
+        const QString file = path(QStringLiteral("probe-") + shape);
+        if (shape == QLatin1String("cap"))
+            put(file, QByteArray(settings_file::kMaxReadBytes, 'a'));
+        else if (shape == QLatin1String("over"))
+            put(file, QByteArray(settings_file::kMaxReadBytes + 1, 'a'));
+        else if (shape == QLatin1String("mode0200")) {
+            if (::geteuid() == 0)
+                QSKIP("file permissions do not bind the superuser");
+            put(file, settings_codec::defaultFile());
+            QVERIFY(QFile::setPermissions(file, QFileDevice::WriteOwner));
+        } else if (shape == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(file));
+        if (!read)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot read the settings file"));
+        QString why;
+        const auto bytes = settings_file::read(file, &why);
+        QCOMPARE(bytes.has_value(), read);
+        if (read)
+            QCOMPARE(bytes->size(), settings_file::kMaxReadBytes);
+        QVERIFY2(reason.isEmpty() ? why.isEmpty() : why.contains(reason), qPrintable(why));
     }
 
     void readGivesExactBytes()

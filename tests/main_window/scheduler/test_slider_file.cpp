@@ -122,10 +122,34 @@ private Q_SLOTS:
         QCOMPARE(readSliderPosition(path), position);
     }
 
-    void missingFileReadsAsTheDefault()
+    // A missing file is the default with nothing to keep; one that is there
+    // but cannot be read gives a reason, so that the run leaves it alone.
+    void unreadFileReadsAsTheDefault_data()
     {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<bool>("reason");
+        QTest::newRow("missing") << "missing" << false;
+        QTest::newRow("no read permission") << "mode0200" << true;
+        QTest::newRow("a folder") << "folder" << true;
+    }
+    void unreadFileReadsAsTheDefault()
+    {
+        QFETCH(QString, shape);
+        QFETCH(bool, reason);
         QTemporaryDir dir;
-        QCOMPARE(readSliderPosition(dir.filePath("none.txt")), kDefaultSliderPosition);
+        const QString path = dir.filePath("SliderSetting.txt");
+        if (shape == QLatin1String("mode0200")) {
+            if (::geteuid() == 0)
+                QSKIP("file permissions do not bind the superuser");
+            put(path, "900\r\n");
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        } else if (shape == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        }
+        QCOMPARE(readSliderPosition(path), kDefaultSliderPosition);
+        QString why;
+        QVERIFY(!readSliderFile(path, &why).has_value());
+        QCOMPARE(!why.isEmpty(), reason);
     }
 
     void positionsGiveTheirIntervals_data()
