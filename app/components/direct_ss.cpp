@@ -15,23 +15,16 @@ DirectSS::DirectSS(QObject *parent) : DirectSS(nullptr, Options{}, parent) {}
 DirectSS::DirectSS(AudioOutput *output, const Options &options, QObject *parent)
     : SpeechEngine(parent), m_output(output ? output : new AudioOutput(this)), m_espeakDataPath(options.espeakDataPath)
 {
-    // Both engines live in one module: when it could not be loaded there is
-    // no engine at all, and the clock must say so rather than count two
-    // engines that stay silent.
-    const QString module = options.voicesModule.isEmpty() ? voicesModuleFile() : options.voicesModule;
-    QString missing;
-    const int engines = sharedObjectLoadable(module, &missing) ? options.engines : 0;
-    if (engines != options.engines && options.engines != 0)
-        qWarning("No speech engine: %s cannot be loaded (%s is missing)", qPrintable(module), qPrintable(missing));
     auto add = [this](const TtsEngineInfo &info, int flag) {
         auto e = std::make_unique<Engine>();
         e->info = info;
         e->flag = flag;
         m_engines.push_back(std::move(e));
     };
-    if (engines & Flite)
+    m_voicesModule = options.voicesModule.isEmpty() ? voicesModuleFile() : options.voicesModule;
+    if (options.engines & Flite)
         add(fliteInfo(), Flite);
-    if (engines & Espeak) {
+    if (options.engines & Espeak) {
         if (const auto info = espeakInfo(options.espeakDataPath))
             add(*info, Espeak);
     }
@@ -58,6 +51,25 @@ DirectSS::~DirectSS()
     if (m_worker.joinable())
         m_worker.join();
     m_output->stop(voice);
+}
+
+bool DirectSS::moduleLoadable() const
+{
+    // Looked at when the engines are first counted or asked to speak, after
+    // the window is shown: the look reads a dozen libraries' headers.
+    if (!m_moduleLoadable) {
+        QString missing;
+        m_moduleLoadable = sharedObjectLoadable(m_voicesModule, &missing);
+        // Both engines live in that module: without it there is none, and
+        // the clock must say so rather than count engines that stay silent.
+        if (!*m_moduleLoadable && !m_engines.empty()) {
+            qWarning("No speech engine: %s cannot be loaded (%s is missing)", qPrintable(m_voicesModule),
+                     qPrintable(missing));
+            for (const auto &e : m_engines)
+                e->failed = true;
+        }
+    }
+    return *m_moduleLoadable;
 }
 
 bool DirectSS::usable(int engine) const
@@ -91,6 +103,7 @@ TtsEngine *DirectSS::startEngine(int engine)
 
 QStringList DirectSS::engineNames() const
 {
+    moduleLoadable();
     QStringList names;
     for (int i = 0; i < int(m_engines.size()); ++i) {
         if (usable(i))
@@ -186,6 +199,7 @@ void DirectSS::TtsSetSpeed(qint32 speed)
 
 qint16 DirectSS::TtsEngineCount() const
 {
+    moduleLoadable();
     qint16 n = 0;
     for (int i = 0; i < int(m_engines.size()); ++i)
         n += usable(i) ? 1 : 0;
@@ -232,7 +246,7 @@ qint16 DirectSS::TtsBusy() const
 
 void DirectSS::TtsSpeak(const QString &sentence)
 {
-    if (m_voices.empty())
+    if (m_voices.empty() || !moduleLoadable())
         return;
     // The chosen voice's engine failed to start: it is as good as not
     // installed, and the default voice speaks instead.
@@ -291,7 +305,7 @@ void DirectSS::TtsStop()
 
 void DirectSS::prepare()
 {
-    if (m_voices.empty())
+    if (m_voices.empty() || !moduleLoadable())
         return;
     const VoiceRef &ref = m_voices[size_t(m_currentVoice)];
     std::lock_guard lk(m_lock);

@@ -9,6 +9,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -24,8 +25,9 @@ class TtsEngine;
 // being spoken follows it without a pause.
 //
 // Starting an engine costs time and memory, so at construction the engines
-// are only looked for (their module and every library it needs on disk,
-// data present); the engine of a voice starts
+// are only looked for (data present), and when first counted or asked to
+// speak, whether their module and every library it needs are on disk; the
+// engine of a voice starts
 // on the worker thread when that voice first speaks. The count, names and
 // voices come from that look. An engine that then fails to start is left out
 // from that moment on.
@@ -112,6 +114,9 @@ private:
     };
 
     bool usable(int engine) const;
+    // Whether the engines' module could be loaded; on the first call it is
+    // looked at, and without it every engine counts as failed.
+    bool moduleLoadable() const;
     void makeCurrent(qint32 voice);
     TtsEngine *startEngine(int engine); // on the worker thread
     void run();
@@ -120,6 +125,8 @@ private:
 
     AudioOutput *m_output = nullptr;
     QString m_espeakDataPath;
+    QString m_voicesModule;
+    mutable std::optional<bool> m_moduleLoadable;
     std::vector<std::unique_ptr<Engine>> m_engines;
     std::vector<VoiceRef> m_voices;
     int m_currentVoice = 0;

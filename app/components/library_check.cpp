@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStringList>
 
@@ -23,6 +24,7 @@ struct Dynamic
 {
     QStringList needed;
     QStringList runPath; // DT_RUNPATH, or DT_RPATH when there is none
+    bool oldStyle = false; // DT_RPATH: looked in before LD_LIBRARY_PATH
 };
 
 template <typename T>
@@ -39,9 +41,12 @@ std::optional<Dynamic> readDynamic(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const qint64 size = file.size();
-    const uchar *data = file.map(0, size);
+    uchar *data = file.map(0, size);
     if (!data)
         return std::nullopt;
+    // Not left mapped: a look must leave no trace of the object in the
+    // process, as if it had been loaded.
+    const auto unmap = qScopeGuard([&] { file.unmap(data); });
     const auto *eh = at<ElfW(Ehdr)>(data, size, 0);
     // This process's own class, byte order and machine: a 32-bit copy of a
     // library in a biarch folder is no use to it.
@@ -118,6 +123,7 @@ std::optional<Dynamic> readDynamic(const QString &path)
         const auto text = string(*paths);
         if (!text)
             return std::nullopt;
+        result.oldStyle = !runpath;
         const QString origin = QFileInfo(path).absolutePath();
         for (QString dir : text->split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
             dir.replace(QLatin1String("${ORIGIN}"), origin).replace(QLatin1String("$ORIGIN"), origin);
@@ -180,8 +186,8 @@ bool satisfied(const QString &name, const Dynamic &from, QSet<QString> &seen, QS
         return loadable(name, seen, missing);
     if (inProcess(name))
         return true;
-    QStringList folders = from.runPath;
-    folders = qEnvironmentVariable("LD_LIBRARY_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts) + folders;
+    const QStringList environment = qEnvironmentVariable("LD_LIBRARY_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    QStringList folders = from.oldStyle ? from.runPath + environment : environment + from.runPath;
     folders += systemFolders();
     for (const QString &folder : folders) {
         const QString candidate = QDir(folder).filePath(name);

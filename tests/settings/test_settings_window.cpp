@@ -1094,14 +1094,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, shape);
         QFETCH(QString, reason);
-        QFile::remove(settingsFilePath());
         if (shape == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(settingsFilePath()));
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot write the settings file"));
         } else {
             if (shape == QLatin1String("mode0200") && ::geteuid() == 0)
                 QSKIP("file permissions do not bind the superuser");
-            // A 2 MB phrase: what lay past the cap would be lost at the next write.
             writeSettingsFile(shape == QLatin1String("large")
                                   ? crlf({"T", "180", QString(2 << 20, QLatin1Char('x')), "0", "9", "00", "A", "5", "00", "P", "1"})
                                   : crlf({"T", "180", "Mine", "0", "9", "00", "A", "5", "00", "P", "1"}));

@@ -25,7 +25,6 @@ private Q_SLOTS:
         QTest::newRow("a copy elsewhere") << "copy" << 2;
         QTest::newRow("moved away") << "gone" << 0;
         QTest::newRow("a library it needs is missing") << "patched" << 0;
-        QTest::newRow("not a loadable object") << "text" << 0;
     }
     void unloadableModuleLeavesNoEngine()
     {
@@ -39,8 +38,6 @@ private Q_SLOTS:
             const QByteArray needed("libespeak-ng.so.1");
             QVERIFY(bytes.contains(needed + '\0'));
             bytes.replace(needed + '\0', QByteArray("libespeak-zz.so.1") + '\0');
-        } else if (module == QLatin1String("text")) {
-            bytes = "not a library\n";
         }
         QTemporaryDir dir;
         DirectSS::Options o;
@@ -54,7 +51,7 @@ private Q_SLOTS:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No speech engine"));
         DirectSS ss(nullptr, o);
         QCOMPARE(ss.TtsEngineCount(), qint16(engines));
-        QCOMPARE(ss.voiceCount() > 0, engines > 0);
+        QCOMPARE(ss.engineNames().size(), engines);
         QVERIFY(!ss.engineStarted());
     }
 
