@@ -10,6 +10,7 @@
 #include "speech/audio/sdl_media_control.h"
 #include "shell/bring_forward.h"
 #include "shell/command_line.h"
+#include "shell/desktop_notice.h"
 #include "shell/instance_channel.h"
 #include "shell/quiet_wiring.h"
 #include "shell/say_time.h"
@@ -235,8 +236,9 @@ int main(int argc, char **argv)
     horavox::MainForm window({horavox::systemClock(), media, engine, messages, &quiet.gate()});
     horavox::WindowPositionKeeper position(&window, horavox::windowPositionPath());
     horavox::SessionGuard session([&window, &position] {
-        window.saveForExit();
+        const QString lost = window.saveForExit();
         position.flush();
+        horavox::sendDesktopNotice(QDBusConnection::sessionBus(), QStringLiteral("Horavox settings not saved"), lost);
     });
     session.installSignalHandlers();
     QObject::connect(&session, &horavox::SessionGuard::terminationRequested, &app, &QApplication::quit);

@@ -2,6 +2,7 @@
 
 #include "components/dispatcher_voice.h"
 #include "components/speechd_library.h"
+#include "components/library_check.h"
 #include "components/tts_engine.h"
 #include "speech/audio/audio_output.h"
 
@@ -23,6 +24,7 @@ DirectSS::DirectSS(AudioOutput *output, const Options &options, QObject *parent)
         e->flag = flag;
         m_engines.push_back(std::move(e));
     };
+    m_voicesModule = options.voicesModule.isEmpty() ? voicesModuleFile() : options.voicesModule;
     if (options.engines & Flite)
         add(fliteInfo(), Flite);
     if (options.engines & Espeak) {
@@ -133,6 +135,25 @@ DirectSS::~DirectSS()
     m_output->stop(voice);
 }
 
+bool DirectSS::moduleLoadable() const
+{
+    // Looked at when the engines are first counted or asked to speak, after
+    // the window is shown: the look reads a dozen libraries' headers.
+    if (!m_moduleLoadable) {
+        QString missing;
+        m_moduleLoadable = sharedObjectLoadable(m_voicesModule, &missing);
+        // Both engines live in that module: without it there is none, and
+        // the clock must say so rather than count engines that stay silent.
+        if (!*m_moduleLoadable && !m_engines.empty()) {
+            qWarning("No speech engine: %s cannot be loaded (%s is missing)", qPrintable(m_voicesModule),
+                     qPrintable(missing));
+            for (const auto &e : m_engines)
+                e->failed = true;
+        }
+    }
+    return *m_moduleLoadable;
+}
+
 bool DirectSS::usable(int engine) const
 {
     return engine >= 0 && engine < int(m_engines.size()) && !m_engines[size_t(engine)]->failed;
@@ -172,6 +193,7 @@ TtsEngine *DirectSS::startEngine(int engine)
 
 QStringList DirectSS::engineNames() const
 {
+    moduleLoadable();
     QStringList names;
     for (int i = 0; i < int(m_engines.size()); ++i) {
         if (usable(i))
@@ -348,6 +370,7 @@ void DirectSS::TtsSetSpeed(qint32 speed)
 
 qint16 DirectSS::TtsEngineCount() const
 {
+    moduleLoadable();
     qint16 n = m_dispatcherOffered ? 1 : 0;
     for (int i = 0; i < int(m_engines.size()); ++i)
         n += usable(i) ? 1 : 0;
@@ -406,7 +429,7 @@ qint16 DirectSS::TtsBusy() const
 
 void DirectSS::TtsSpeak(const QString &sentence)
 {
-    if (m_voices.empty())
+    if (m_voices.empty() || !moduleLoadable())
         return;
     // The chosen voice's engine failed to start: it is as good as not
     // installed, and the default voice speaks instead.
@@ -501,13 +524,15 @@ void DirectSS::TtsStop()
         m_pending = 0;
         voice = std::move(m_voice);
     }
-    m_output->stop(voice);
+    // Cut, end and all: a sentence stopped to be said again must not be
+    // heard going on under (or before) the new one.
+    m_output->cut(voice);
     refreshBusyLater();
 }
 
 void DirectSS::prepare()
 {
-    if (m_voices.empty())
+    if (m_voices.empty() || !moduleLoadable())
         return;
     const VoiceRef &ref = m_voices[size_t(m_currentVoice)];
     if (ref.engine == kDispatcherEngine)

@@ -11,6 +11,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -28,7 +29,9 @@ class TtsEngine;
 // being spoken follows it without a pause.
 //
 // Starting an engine costs time and memory, so at construction the engines
-// are only looked for (built in, data present); the engine of a voice starts
+// are only looked for (data present), and when first counted or asked to
+// speak, whether their module and every library it needs are on disk; the
+// engine of a voice starts
 // on the worker thread when that voice first speaks. The count, names and
 // voices come from that look. An engine that then fails to start is left out
 // from that moment on.
@@ -52,6 +55,9 @@ public:
     {
         int engines = AllEngines;
         QString espeakDataPath; // empty: the library's default
+        // The engines' module as looked at start; empty: the one beside the
+        // program (or in its build folder). Sentences always load that one.
+        QString voicesModule;
     };
 
     explicit DirectSS(QObject *parent = nullptr);
@@ -161,6 +167,9 @@ private:
     void speakBuiltIn(qint32 voice, const QString &sentence);
     void speakThroughDispatcher(const VoiceRef &ref, const QString &sentence);
     void dispatcherCouldNotSay(const QString &sentence);
+    // Whether the engines' module could be loaded; on the first call it is
+    // looked at, and without it every engine counts as failed.
+    bool moduleLoadable() const;
     void makeCurrent(qint32 voice);
     TtsEngine *startEngine(int engine); // on the worker thread
     void run();
@@ -169,6 +178,8 @@ private:
 
     AudioOutput *m_output = nullptr;
     QString m_espeakDataPath;
+    QString m_voicesModule;
+    mutable std::optional<bool> m_moduleLoadable;
     std::vector<std::unique_ptr<Engine>> m_engines;
     std::vector<VoiceRef> m_voices;
     // speech-dispatcher's modules may offer thousands of voices.

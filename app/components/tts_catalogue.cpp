@@ -19,19 +19,22 @@ namespace {
 // a clock speaking recorded clips never needs.
 std::atomic<bool> g_moduleTried{false};
 
+QStringList moduleCandidates()
+{
+    // Installed beside the program (found from where the program is, so
+    // that a package staged under any prefix works), else where it was
+    // built, for a program run from its build folder.
+    return {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../" HORAVOX_VOICES_INSTALLED)),
+            QStringLiteral(HORAVOX_VOICES_BUILT)};
+}
+
 QLibrary &voicesModule()
 {
     static QLibrary module;
     static std::once_flag once;
     std::call_once(once, [] {
         g_moduleTried = true;
-        // Installed beside the program (found from where the program is, so
-        // that a package staged under any prefix works), else where it was
-        // built, for a program run from its build folder.
-        const QStringList candidates{
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../" HORAVOX_VOICES_INSTALLED)),
-            QStringLiteral(HORAVOX_VOICES_BUILT)};
-        for (const QString &file : candidates) {
+        for (const QString &file : moduleCandidates()) {
             if (!QFileInfo::exists(file))
                 continue;
             module.setFileName(file);
@@ -65,6 +68,15 @@ Fn resolve(const char *symbol)
 }
 
 } // namespace
+
+QString voicesModuleFile()
+{
+    for (const QString &file : moduleCandidates()) {
+        if (QFileInfo::exists(file))
+            return file;
+    }
+    return {};
+}
 
 TtsEngineInfo fliteInfo()
 {

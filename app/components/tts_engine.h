@@ -52,7 +52,11 @@ struct TtsEngineInfo
     QString title;             // the engine as its makers spell it: "eSpeak NG"
 };
 
-// flite and its voices are built into the program.
+// The file the engines' module is loaded from: installed beside the program,
+// else where it was built; empty when neither is there.
+QString voicesModuleFile();
+
+// flite and its voices come with the engines' module.
 TtsEngineInfo fliteInfo();
 // eSpeak NG needs its data folder; none is returned when the data is not
 // there. An empty folder name means the library's own default.

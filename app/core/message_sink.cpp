@@ -6,7 +6,18 @@ namespace horavox {
 
 void DialogMessageSink::information(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox::information(parent, title, text, QMessageBox::Ok);
+    informThen(parent, title, text, {});
+}
+
+void DialogMessageSink::informThen(QWidget *parent, const QString &title, const QString &text,
+                                   std::function<void()> answered)
+{
+    auto *box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    if (answered)
+        QObject::connect(box, &QMessageBox::finished, box, [answered = std::move(answered)] { answered(); });
+    box->show();
 }
 
 } // namespace horavox

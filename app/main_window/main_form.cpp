@@ -31,6 +31,7 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 namespace horavox {
@@ -143,7 +144,8 @@ void MainForm::loadFace()
     // 7. The slider where its file left it; the interval it sets takes
     // effect once the settings are in (see finishLoad()).
     SliderCheck(sliderFilePath());
-    m_ui->Spanbar1->setInitial(qint16(readSliderPosition(sliderFilePath())));
+    m_ui->Spanbar1->setInitial(
+        qint16(readSliderFile(sliderFilePath(), &m_sliderReadFailure).value_or(kDefaultSliderPosition)));
 
     // 8. The five-cornered shape.
     const qreal dpiX = screen() ? screen()->logicalDotsPerInchX() : 96.0;
@@ -237,6 +239,14 @@ void MainForm::finishLoad()
     connect(m_settings, &Settings::settingsChanged, this, &MainForm::scheduleDispatch);
     connect(&m_services.engine, &SpeechEngine::busyChanged, this, &MainForm::scheduleDispatch);
     connect(&m_services.media, &MediaControl::playbackEnded, this, &MainForm::scheduleDispatch);
+
+    if (!m_sliderReadFailure.isEmpty())
+        m_services.messages.information(
+            this, QStringLiteral("Horavox"),
+            QStringLiteral("The slider position in %1 could not be read: %2.\n\n"
+                           "This run starts at one minute and leaves the file as it is.")
+                .arg(sliderFilePath(), m_sliderReadFailure));
+    m_loadFinished = true;
 }
 
 ClockActions *MainForm::clockActions() const
@@ -374,9 +384,14 @@ void MainForm::PlayWav()
         if (!m_noDeviceReported) {
             m_noDeviceReported = true;
             m_soundMessageOpen = true;
-            m_services.messages.information(this, QStringLiteral("Sound Card Check"),
-                                            QStringLiteral("Your system cannot play WAV files"));
-            m_soundMessageOpen = false;
+            QPointer<MainForm> self(this);
+            m_services.messages.informThen(this, QStringLiteral("Sound Card Check"),
+                                           QStringLiteral("Your system cannot play WAV files"), [self] {
+                                               if (!self)
+                                                   return;
+                                               self->m_soundMessageOpen = false;
+                                               self->scheduleDispatch();
+                                           });
         }
         return;
     }
@@ -505,9 +520,10 @@ void MainForm::speakNow()
     if (!isLoaded())
         return;
     const QTime t = now().time();
-    // A press while the engine still speaks is let go, as one during a clip
-    // is: cutting the sentence to start it again is heard as a stutter.
-    if (m_settings->ttsSelected() && m_state.WaveModeText != kPlaying && m_services.engine.TtsBusy() == 0) {
+    // A press while the engine speaks starts the sentence again: the stop
+    // drops what the sound device still holds of the first, so nothing of it
+    // is heard after the press.
+    if (m_settings->ttsSelected() && m_state.WaveModeText != kPlaying) {
         m_services.engine.TtsStop();
         m_services.engine.TtsSetSpeed(m_settings->speed());
         m_services.engine.TtsSpeak(languageTimeSentence(m_settings->phrase(), t));
@@ -520,7 +536,16 @@ void MainForm::openSettings()
 {
     if (!isLoaded())
         return;
-    m_settings->exec();
+    // Modal as before, but not in a loop of its own: opened while a clip
+    // plays, a nested loop would hold the clip's wait (and every due minute)
+    // until the window closed.
+    if (m_settings->isVisible()) {
+        m_settings->raise();
+        m_settings->activateWindow();
+        return;
+    }
+    m_settings->setWindowModality(Qt::ApplicationModal);
+    m_settings->show();
 }
 
 void MainForm::openAbout()
@@ -541,21 +566,21 @@ void MainForm::openAbout()
     m_about->show();
 }
 
-void MainForm::WriteSettings()
+bool MainForm::WriteSettings(QString *why)
 {
-    m_settings->WriteSettings();
+    return m_settings->WriteSettings(why);
 }
 
-void MainForm::WriteSlider()
+bool MainForm::WriteSlider(QString *why)
 {
-    horavox::WriteSlider(double(m_ui->Spanbar1->RangeLeft()), sliderFilePath());
+    return horavox::WriteSlider(double(m_ui->Spanbar1->RangeLeft()), sliderFilePath(), why);
 }
 
 void MainForm::closeSequence()
 {
     if (m_closing)
         return;
-    saveForExit();
+    const QString lost = saveForExit();
     m_closing = true;
     m_timer1.stop();
     m_timer3.stop();
@@ -565,21 +590,34 @@ void MainForm::closeSequence()
         m_settings->closeForQuit();
     Form_Unload();
     hide();
-    Q_EMIT finished();
+    if (lost.isEmpty()) {
+        Q_EMIT finished();
+        return;
+    }
+    // The user closed the clock and is there to read why their choices
+    // will not be there next time; the program ends once they have.
+    QPointer<MainForm> self(this);
+    m_services.messages.informThen(nullptr, QStringLiteral("Horavox"), lost, [self] {
+        if (self)
+            Q_EMIT self->finished();
+    });
 }
 
-void MainForm::saveForExit()
+QString MainForm::saveForExit()
 {
     m_services.engine.TtsStop();
-    // Closed before its settings were read, the clock has nothing of its
-    // own to save, and writing its controls would put defaults over the
-    // user's file.
-    if (!isLoaded())
-        return;
-    if (m_settings->alarmMode() == 0) {
-        WriteSettings();
-        WriteSlider();
-    }
+    // Closed before the load was over, the clock may not hold the user's
+    // settings yet, and writing its controls would put defaults over the
+    // user's files.
+    if (!m_loadFinished || m_settings->alarmMode() != 0)
+        return {};
+    QStringList lost;
+    QString why;
+    if (m_settings->ownsSettingsFile() && !WriteSettings(&why))
+        lost << QStringLiteral("The settings were not saved to %1: %2.").arg(m_settings->settingsFilePath(), why);
+    if (m_sliderReadFailure.isEmpty() && !WriteSlider(&why))
+        lost << QStringLiteral("The slider position was not saved to %1: %2.").arg(sliderFilePath(), why);
+    return lost.join(QLatin1Char('\n'));
 }
 
 void MainForm::Form_Unload()

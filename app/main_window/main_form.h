@@ -68,6 +68,9 @@ public:
     void loadFace();
     void finishLoad();
     bool isLoaded() const { return m_settings != nullptr; }
+    // The whole load has run to its end; until then the controls may not
+    // hold the user's settings yet, and nothing is saved.
+    bool loadFinished() const { return m_loadFinished; }
     // Starts the clock tick and the dispatcher; the program calls it once the
     // window is shown.
     void startTimers();
@@ -89,9 +92,9 @@ public:
     void Timer3_Timer();
     void ShowClockFace();
 
-    // Files written at close.
-    void WriteSettings();
-    void WriteSlider();
+    // Files written at close; false, with the reason in `why`, on failure.
+    bool WriteSettings(QString *why = nullptr);
+    bool WriteSlider(QString *why = nullptr);
 
     // The skin buttons' actions, as run on release.
     void speakNow();
@@ -100,8 +103,11 @@ public:
     void closeSequence();
     // What closing saves: the speech stops, and with alarm mode off the
     // settings and the slider are written. The close sequence runs it; so
-    // does the end of the desktop session.
-    void saveForExit();
+    // does the end of the desktop session. Returns what could not be saved
+    // and why, in words for the user; empty when nothing was lost. A file
+    // the run does not own (the load had not finished, or the file was
+    // there but could not be read) is left as it is, and is no failure.
+    QString saveForExit();
 
     ProgramState &state() { return m_state; }
     Settings *settingsWindow() const { return m_settings; }
@@ -181,6 +187,8 @@ private:
     bool m_noDeviceReported = false; // until a device is found again
     bool m_soundMessageOpen = false;
     bool m_faceLoaded = false;
+    bool m_loadFinished = false;
+    QString m_sliderReadFailure; // the slider file is there but could not be read
     SurfaceDrag m_drag;
 };
 

@@ -61,14 +61,16 @@ QStringList lines(const QByteArray &bytes)
     const QString text = decode(bytes);
     QStringList result;
     qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        qsizetype stop = end;
-        if (stop > start && text.at(stop - 1) == QLatin1Char('\r') && end < text.size())
-            --stop;
-        result << text.mid(start, stop - start);
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+            ++end;
+        result << text.mid(start, end - start);
+        // CR LF is one line end; a CR alone (as old Mac editors write) is
+        // one too, so it never stays at the end of a value.
+        if (end + 1 < n && text.at(end) == QLatin1Char('\r') && text.at(end + 1) == QLatin1Char('\n'))
+            ++end;
         start = end + 1;
     }
     return result;

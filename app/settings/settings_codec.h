@@ -38,7 +38,8 @@ inline constexpr int kDefaultSpeed = 135;
 // editors add, is dropped.
 QString decode(const QByteArray &bytes);
 
-// The file's lines without their line ends. CR LF and LF both end a line;
+// The file's lines without their line ends. CR LF, LF and a lone CR each
+// end a line;
 // empty lines are kept; a final line end adds no entry.
 QStringList lines(const QByteArray &bytes);
 

@@ -224,16 +224,21 @@ void Settings::load()
     // not taken for a change; the interval is still 0 here.
     setLabel5(shortTimeText(m_clock.now().time()));
 
-    if (announceAtStartup())
-        StartupSpeak();
-
+    // Counted before the start-up announcement, so that without an engine
+    // it is the recorded voice that makes it; shown after it.
     m_engineCount = m_engine.TtsEngineCount();
     // A negative count can only be an engine fault; it is treated as none.
     m_noEngine = m_engineCount <= 0;
     if (m_noEngine)
         m_held.phrase = QString();
+
+    if (announceAtStartup())
+        StartupSpeak();
+
+    m_countShown = true;
     showEngineCount();
     showVoiceName();
+    m_loadFinished = true;
 }
 
 void Settings::fillControls()
@@ -263,7 +268,7 @@ void Settings::fillControls()
 
 void Settings::showEngineCount()
 {
-    if (!m_ui)
+    if (!m_ui || !m_countShown)
         return;
     Ui::Settings &ui = *m_ui;
     if (m_engineCount >= 2)
@@ -290,7 +295,7 @@ void Settings::showVoiceName()
 {
     // Until the load has counted the engines, and without any, the caption
     // is the load's to set.
-    if (m_engineCount <= 0 || !m_ui)
+    if (m_engineCount <= 0 || !m_countShown || !m_ui)
         return;
     const qint32 voice = m_engine.TtsCurrentVoice();
     const QString name = m_engine.readableVoiceName(voice);
@@ -318,8 +323,14 @@ void Settings::SettingsFileCheck()
 
 void Settings::ReadSettingsFile()
 {
-    const std::optional<QByteArray> bytes = settings_file::read(m_settingsFilePath);
-    // Unreadable: the run goes on with the defaults in the controls.
+    const std::optional<QByteArray> bytes = settings_file::read(m_settingsFilePath, &m_readFailure);
+    // Unreadable: the run goes on with the defaults in the controls, and
+    // says so once, since the close will not save them over the file.
+    if (!m_readFailure.isEmpty())
+        m_messages.information(this, QStringLiteral("Horavox"),
+                               QStringLiteral("The settings in %1 could not be read: %2.\n\n"
+                                              "This run uses the default settings and leaves the file as it is.")
+                                   .arg(m_settingsFilePath, m_readFailure));
     apply(bytes ? settings_codec::parse(*bytes) : StoredSettings{});
 }
 
@@ -363,11 +374,15 @@ StoredSettings Settings::storedSettings() const
     return s;
 }
 
-bool Settings::WriteSettings()
+bool Settings::WriteSettings(QString *why)
 {
-    if (m_settingsFilePath.isEmpty())
-        m_settingsFilePath = horavox::settingsFilePath();
-    return settings_file::write(m_settingsFilePath, settings_codec::serialize(storedSettings()));
+    if (!ownsSettingsFile()) {
+        if (why)
+            *why = m_readFailure.isEmpty() ? QStringLiteral("the settings were not loaded yet")
+                                           : QStringLiteral("the file could not be read at start");
+        return false;
+    }
+    return settings_file::write(m_settingsFilePath, settings_codec::serialize(storedSettings()), why);
 }
 
 WindowBound Settings::startBound() const
@@ -570,13 +585,20 @@ void Settings::keyPressEvent(QKeyEvent *e)
 
 // Until the controls are made, only the load has set anything: the alarm and
 // its time-telling choice are off, as the controls start.
+// Without an engine a file's "Say using TTS" stays shown (and stored, for
+// when an engine is back), but the recorded voice speaks: an engine that is
+// not there would leave every announcement silent.
 bool Settings::ttsSelected() const
 {
+    if (m_noEngine)
+        return false;
     return m_ui ? m_ui->Option1->isChecked() : m_loaded && m_held.tts;
 }
 
 bool Settings::clipsSelected() const
 {
+    if (m_noEngine)
+        return true;
     return m_ui ? m_ui->Option2->isChecked() : m_loaded && !m_held.tts;
 }
 

@@ -57,8 +57,15 @@ public:
     // Makes sure the settings file exists, writing the default one if not.
     void SettingsFileCheck();
     // Writes the controls to the settings file as a whole; false (and a log
-    // line) when it could not be written, the old file then being intact.
-    bool WriteSettings();
+    // line, and the reason in `why` when given) when it could not be
+    // written, the old file then being intact. Refused while the run does
+    // not own the file (see ownsSettingsFile()).
+    bool WriteSettings(QString *why = nullptr);
+    // The load has read the file whole and is done: the controls hold the
+    // user's settings, so writing them loses nothing. Until then, and for a
+    // run whose file was there but could not be read, the file is left as
+    // it is.
+    bool ownsSettingsFile() const { return m_loadFinished && m_readFailure.isEmpty(); }
     // Decides whether now lies in the speaking window; sets InTimeWindow.
     void CheckRange();
 
@@ -138,6 +145,8 @@ private:
     // The settings while there are no controls; speed and phrase always set.
     StoredSettings m_held;
     bool m_loaded = false;
+    bool m_loadFinished = false;
+    QString m_readFailure; // why a file that is there could not be read
     ProgramState &m_state;
     Clock &m_clock;
     SpeechEngine &m_engine;
@@ -150,6 +159,7 @@ private:
     MinuteTrigger m_minuteTrigger; // what Label5's change notification was
     qint16 m_engineCount = 0;
     bool m_noEngine = false; // the load found none: the speech controls stay disabled
+    bool m_countShown = false; // counted before the start-up announcement, shown after it
     bool m_closingForQuit = false;
     bool m_formFontApplied = false;
 };

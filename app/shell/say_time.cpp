@@ -35,9 +35,12 @@ void requestTimeAnnouncement(MainForm &form)
         // the request until a clip that is playing has ended.
         state.ClipTimeRequest = true;
     } else if (settings->ttsSelected()) {
-        if (settings->playBleep() != 0)
+        if (settings->playBleep() != 0) {
+            // As a press on Speak: a sentence being spoken gives way, so the
+            // bleep and the new sentence come at once.
+            settings->engine().TtsStop();
             state.TTSBleepTimeRequest = true; // bleep, then the sentence, once the engine is silent
-        else
+        } else
             form.speakNow();
     }
     form.Timer2_Timer();

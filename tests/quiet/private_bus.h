@@ -65,7 +65,8 @@ private:
     QStringList m_names;
 };
 
-// KDE Plasma's notification server, as far as do-not-disturb goes.
+// KDE Plasma's notification server, as far as do-not-disturb goes, and the
+// notifications it is sent.
 class FakeNotifications : public QObject
 {
     Q_OBJECT
@@ -76,7 +77,7 @@ public:
     bool publish()
     {
         return m_bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), this,
-                                    QDBusConnection::ExportAllProperties)
+                                    QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSlots)
                && m_bus.registerService(QStringLiteral("org.freedesktop.Notifications"));
     }
     void withdraw() { m_bus.unregisterService(QStringLiteral("org.freedesktop.Notifications")); }
@@ -90,6 +91,16 @@ public:
         changed << QStringLiteral("org.freedesktop.Notifications") << QVariantMap{{QStringLiteral("Inhibited"), on}}
                 << QStringList{};
         m_bus.send(changed);
+    }
+
+    QStringList notices; // summary, then body, of each
+
+public Q_SLOTS:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+                const QStringList &, const QVariantMap &, int)
+    {
+        notices << summary + QLatin1Char('|') + body;
+        return uint(notices.size());
     }
 
 private:

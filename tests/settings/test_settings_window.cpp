@@ -26,6 +26,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <unistd.h>
 
 using namespace horavox;
 using horavox_test::FakeClock;
@@ -559,6 +560,10 @@ private Q_SLOTS:
         QVERIFY(!rig.get<QLineEdit>("Text1")->isEnabled());
         QCOMPARE(rig.window.phrase(), QString());
         QVERIFY(rig.option("Option2")->isEnabled());
+        // The recorded voice speaks in its place; the file keeps its choice.
+        QVERIFY(!rig.window.ttsSelected());
+        QVERIFY(rig.window.clipsSelected());
+        QVERIFY(rig.window.storedSettings().tts);
     }
 
     void startupAnnouncementBeforeEngineCount()
@@ -1098,23 +1103,52 @@ private Q_SLOTS:
         QCOMPARE(readSettingsFile(), crlf({"T", "135", "", "0", "12", "00", "A", "12", "00", "A", "0"}));
     }
 
+    // A file that is there but cannot be read whole: the run uses the
+    // defaults, says why once, and never writes over the file.
+    void unreadableFileLeavesDefaultsAndRunsOn_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder") << "folder" << "not an ordinary file";
+        QTest::newRow("no read permission") << "mode0200" << "ermission denied";
+        QTest::newRow("over the size cap") << "large" << "larger than";
+    }
     void unreadableFileLeavesDefaultsAndRunsOn()
     {
-        // A folder where the file should be: it can be neither made nor read.
-        QVERIFY(QDir().mkpath(settingsFilePath()));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot write the settings file"));
+        QFETCH(QString, shape);
+        QFETCH(QString, reason);
+        if (shape == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(settingsFilePath()));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot write the settings file"));
+        } else {
+            if (shape == QLatin1String("mode0200") && ::geteuid() == 0)
+                QSKIP("file permissions do not bind the superuser");
+            writeSettingsFile(shape == QLatin1String("large")
+                                  ? crlf({"T", "180", QString(2 << 20, QLatin1Char('x')), "0", "9", "00", "A", "5", "00", "P", "1"})
+                                  : crlf({"T", "180", "Mine", "0", "9", "00", "A", "5", "00", "P", "1"}));
+            if (shape == QLatin1String("mode0200"))
+                QVERIFY(QFile::setPermissions(settingsFilePath(), QFileDevice::WriteOwner));
+        }
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot read the settings file"));
         Rig rig;
         rig.window.load();
         QVERIFY(rig.window.clipsSelected());
         QCOMPARE(rig.window.announceAtStartup(), 1);
         QCOMPARE(rig.box("StartHrText")->text(), QStringLiteral("12"));
-        QCOMPARE(rig.box("EndMinText")->text(), QStringLiteral("00"));
         QVERIFY(rig.option("EndAMOption")->isChecked());
+        QCOMPARE(rig.messages.shown.size(), 1);
+        QVERIFY2(rig.messages.shown.at(0).second.contains(settingsFilePath())
+                     && rig.messages.shown.at(0).second.contains(reason),
+                 qPrintable(rig.messages.shown.at(0).second));
 
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot write the settings file"));
-        QVERIFY(!rig.window.WriteSettings());
-        QVERIFY(QFileInfo(settingsFilePath()).isDir());
+        QFile::setPermissions(settingsFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const QByteArray before = readSettingsFile();
+        QString why;
+        QVERIFY(!rig.window.WriteSettings(&why));
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(readSettingsFile(), before);
+        if (shape == QLatin1String("folder"))
+            QVERIFY(QFileInfo(settingsFilePath()).isDir() && QDir().rmdir(settingsFilePath()));
     }
 };
 

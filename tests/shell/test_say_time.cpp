@@ -189,6 +189,27 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(settingsFilePath()), !settingsFile.isEmpty());
     }
 
+    // The tray's "Say the time" and --say-time through a running clock, as
+    // a press on Speak: a sentence being spoken gives way to a new one.
+    void requestWhileTheEngineTalksStartsAgain_data()
+    {
+        QTest::addColumn<bool>("bleep");
+        QTest::newRow("plain") << false;
+        QTest::newRow("bleep first") << true;
+    }
+    void requestWhileTheEngineTalksStartsAgain()
+    {
+        QFETCH(bool, bleep);
+        Rig rig(settingsWith(true, false, bleep));
+        rig.engine.TtsSpeak(QStringLiteral("an earlier sentence"));
+        QVERIFY(rig.engine.TtsBusy() != 0);
+        const int stopsBefore = rig.engine.stops;
+        requestTimeAnnouncement(*rig.form);
+        QTRY_COMPARE(rig.engine.spoken, QStringList({QStringLiteral("an earlier sentence"), kSentence}));
+        QVERIFY(rig.engine.stops > stopsBefore);
+        QCOMPARE(rig.media.played, bleep ? QStringList({clip("A"), clip("A")}) : QStringList());
+    }
+
     void aVoiceThatNeverEndsIsCutOff()
     {
         Rig rig(settingsWith(true, false, false));

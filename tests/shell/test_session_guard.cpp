@@ -1,6 +1,9 @@
 #include "settings_control.h"
 #include "shell/session_guard.h"
 
+#include "../quiet/private_bus.h"
+#include "shell/desktop_notice.h"
+
 #include "core/message_sink.h"
 #include "core/paths.h"
 #include "fake_clock.h"
@@ -15,7 +18,10 @@
 #include <QCheckBox>
 #include <QSignalSpy>
 
+#include <QRegularExpression>
+
 #include <csignal>
+#include <unistd.h>
 
 using namespace horavox;
 using namespace horavox_test;
@@ -149,6 +155,36 @@ private Q_SLOTS:
         QVERIFY(end(second));
         QVERIFY(Rig::noFiles());
         QCOMPARE(rig.saves, 1);
+    }
+
+    // At the end of the session nobody may be there to answer a box: what
+    // could not be saved goes to the desktop's notifications instead, and
+    // the end is not held up.
+    void failedSaveAtSessionEndIsANotification()
+    {
+        if (!PrivateBus::installed())
+            QSKIP("dbus-daemon is not installed");
+        if (::geteuid() == 0)
+            QSKIP("file permissions do not bind the superuser");
+        PrivateBus bus;
+        QVERIFY(bus.start());
+        FakeNotifications service(bus.connect(QStringLiteral("notifications")));
+        QVERIFY(service.publish());
+        const QDBusConnection clock = bus.connect(QStringLiteral("clock"));
+
+        Rig rig;
+        SessionGuard guard( // as the program's own does
+            [&] { sendDesktopNotice(clock, QStringLiteral("Horavox settings not saved"), rig.form->saveForExit()); });
+        QVERIFY(guard.installSignalHandlers());
+        QVERIFY(QFile::setPermissions(configDir(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot write the settings file"));
+        const bool ended = deliver(guard, SIGTERM);
+        QFile::setPermissions(configDir(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(ended);
+        QTRY_COMPARE(service.notices.size(), 1);
+        QVERIFY2(service.notices.at(0).startsWith(QStringLiteral("Horavox settings not saved|The settings were not saved to ")
+                                                  + settingsFilePath()),
+                 qPrintable(service.notices.at(0)));
     }
 
     void alarmModeWritesNothingButStillEnds()

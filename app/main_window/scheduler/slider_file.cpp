@@ -15,20 +15,26 @@ namespace horavox {
 
 namespace {
 
-bool writeLine(const QString &path, const QByteArray &line)
+bool writeLine(const QString &path, const QByteArray &line, QString *why = nullptr)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const auto fail = [&] {
+        if (why)
+            *why = file.errorString();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail();
     const QByteArray bytes = line + "\r\n";
     // Flushed before the commit: QSaveFile would otherwise put an empty file
     // in place of the old one when the disk refuses the buffered bytes.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const bool failed = fail();
         file.cancelWriting();
-        return false;
+        return failed;
     }
-    return file.commit();
+    return file.commit() || fail();
 }
 
 } // namespace
@@ -85,10 +91,25 @@ int readSliderPosition()
 
 int readSliderPosition(const QString &path)
 {
+    return readSliderFile(path, nullptr).value_or(kDefaultSliderPosition);
+}
+
+std::optional<int> readSliderFile(const QString &path, QString *why)
+{
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return kDefaultSliderPosition;
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (why)
+            *why = file.errorString();
+        return std::nullopt;
+    }
     QByteArray first = file.readLine(4096);
+    if (file.error() != QFileDevice::NoError) {
+        if (why)
+            *why = file.errorString();
+        return std::nullopt;
+    }
     while (first.endsWith('\n') || first.endsWith('\r'))
         first.chop(1);
     return parseSliderPosition(QString::fromLatin1(first));
@@ -108,9 +129,9 @@ bool WriteSlider(double rangeLeft)
     return WriteSlider(rangeLeft, sliderFilePath());
 }
 
-bool WriteSlider(double rangeLeft, const QString &path)
+bool WriteSlider(double rangeLeft, const QString &path, QString *why)
 {
-    return writeLine(path, QByteArray::number(sliderValueFor(rangeLeft)));
+    return writeLine(path, QByteArray::number(sliderValueFor(rangeLeft)), why);
 }
 
 int minutesForSliderPosition(int position)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace horavox {
 
@@ -23,15 +24,20 @@ int parseSliderPosition(const QString &line);
 // counts as the default content.
 int readSliderPosition();
 int readSliderPosition(const QString &path);
+// The same, or nothing when the file cannot be read; a file that is there
+// but could not be read also gives the reason in `why`, so that the run
+// knows to leave it as it is.
+std::optional<int> readSliderFile(const QString &path, QString *why);
 
 // The stored value for a slider reading: RangeLeft x 30 rounded to nearest
 // (halves to even), held within 16 bits.
 qint16 sliderValueFor(double rangeLeft);
 
 // Replaces the file with one line holding the current slider value. The old
-// file stays intact until the new one is complete. Returns false on failure.
+// file stays intact until the new one is complete. Returns false on failure,
+// with the reason in `why` when given.
 bool WriteSlider(double rangeLeft);
-bool WriteSlider(double rangeLeft, const QString &path);
+bool WriteSlider(double rangeLeft, const QString &path, QString *why = nullptr);
 
 // The interval the slider's track gives for a position: position / 1790 x 60
 // rounded to nearest, halves to even (the track is 1790 twips for 60 minutes).

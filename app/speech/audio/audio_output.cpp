@@ -422,6 +422,32 @@ void AudioOutput::stop(const std::shared_ptr<AudioVoice> &voice)
     armIdleClose();
 }
 
+void AudioOutput::cut(const std::shared_ptr<AudioVoice> &voice)
+{
+    if (!voice)
+        return;
+    bool mayStillSound = false;
+    bool alone = false;
+    {
+        std::lock_guard lk(m_lock);
+        auto it = std::find(m_active.begin(), m_active.end(), voice);
+        const bool active = it != m_active.end();
+        if (active)
+            m_active.erase(it);
+        std::erase(m_finished, voice);
+        voice->m_state = AudioVoice::State::Stopped;
+        // What was mixed last is still with the device for a few buffers
+        // (as drain() counts them).
+        const qint64 end = voice->endFrame();
+        mayStillSound = voice->firstFrame() >= 0 && (active || end < 0 || end + 3 * qint64(m_mix.size()) > m_renderPos);
+        alone = m_active.empty();
+    }
+    if (mayStillSound && alone)
+        closeDevice();
+    else
+        armIdleClose();
+}
+
 void AudioOutput::stopAll()
 {
     std::vector<std::shared_ptr<AudioVoice>> voices;

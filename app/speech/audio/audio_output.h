@@ -173,6 +173,12 @@ public:
     // voice whose end has been announced is left to finish.
     void stop(const std::shared_ptr<AudioVoice> &voice);
     void stopAll();
+    // Silences a voice at once, its announced end included, and drops what
+    // of it the device already holds, so that nothing more of it is heard:
+    // with no other voice playing, the device is closed (the sound server
+    // throws the stream's buffer away with it) and the next sound opens it
+    // again. For a sentence that is to start again, not to be followed.
+    void cut(const std::shared_ptr<AudioVoice> &voice);
     int activeVoices() const;
 
     // A sound is expected soon: opens the device now, so that its lead-in

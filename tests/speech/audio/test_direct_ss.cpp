@@ -181,26 +181,40 @@ void TestDirectSS::busyFromSpeakUntilHeard()
 
 void TestDirectSS::stopSilencesAtOnce_data()
 {
-    addEngineRows();
+    QTest::addColumn<int>("engine");
+    QTest::addColumn<bool>("inItsEnd");
+    for (const auto &[name, engine] : {std::pair{"flite", int(DirectSS::Flite)}, std::pair{"espeak", int(DirectSS::Espeak)}}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, while spoken").arg(QLatin1String(name)))) << engine << false;
+        // Its end announced (the engine no longer busy), its last samples
+        // still on the way: a press on Speak then must not let them through.
+        QTest::newRow(qPrintable(QStringLiteral("%1, in its announced end").arg(QLatin1String(name)))) << engine << true;
+    }
 }
 
 void TestDirectSS::stopSilencesAtOnce()
 {
     QFETCH(int, engine);
+    QFETCH(bool, inItsEnd);
     AudioOutput out;
     TapRecorder tap(out);
     DirectSS ss(&out, only(engine));
     QSignalSpy busy(&ss, &SpeechEngine::busyChanged);
-    ss.TtsSetSpeed(50);
-    ss.TtsSpeak(QStringLiteral("5 minutes have elapsed. The Time is now 05:05 PM. Start Time 05:00 PM"));
-    QTRY_VERIFY_WITH_TIMEOUT(tap.loudCount() > 2000, 10000);
+    QSignalSpy closed(&out, &AudioOutput::deviceClosed);
+    ss.TtsSetSpeed(inItsEnd ? 220 : 50);
+    ss.TtsSpeak(inItsEnd ? QStringLiteral("Nine") : QStringLiteral("5 minutes have elapsed. The Time is now 05:05 PM. Start Time 05:00 PM"));
+    if (inItsEnd)
+        QTRY_VERIFY_WITH_TIMEOUT(ss.TtsBusy() == 0, 10000);
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(tap.loudCount() > 2000, 10000);
     ss.TtsStop();
     QCOMPARE(ss.TtsBusy(), qint16(0));
     const size_t atStop = tap.size();
+    // What the device held of it is thrown away with the device.
+    QCOMPARE(closed.count(), 1);
     QTest::qWait(300);
     QCOMPARE(tap.loudCount(atStop), size_t(0));
     QCOMPARE(ss.TtsBusy(), qint16(0));
-    QCOMPARE(busy.count(), 2);
+    QTRY_COMPARE(busy.count(), 2);
     QCOMPARE(busy.last().at(0).toBool(), false);
 }
 

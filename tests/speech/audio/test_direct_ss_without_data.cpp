@@ -1,8 +1,10 @@
 #include "components/direct_ss.h"
+#include "components/tts_engine.h"
 #include "test_main.h"
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +16,45 @@ class TestDirectSSWithoutData : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The cheap look at start must see what loading the engines' module
+    // would find: the module gone, or a library it needs gone, is no engine.
+    void unloadableModuleLeavesNoEngine_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<int>("engines");
+        QTest::newRow("a copy elsewhere") << "copy" << 2;
+        QTest::newRow("moved away") << "gone" << 0;
+        QTest::newRow("a library it needs is missing") << "patched" << 0;
+    }
+    void unloadableModuleLeavesNoEngine()
+    {
+        QFETCH(QString, module);
+        QFETCH(int, engines);
+        QFile built(voicesModuleFile());
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        QByteArray bytes = built.readAll();
+        if (module == QLatin1String("patched")) {
+            // The same length, so that every offset in the file stays right.
+            const QByteArray needed("libespeak-ng.so.1");
+            QVERIFY(bytes.contains(needed + '\0'));
+            bytes.replace(needed + '\0', QByteArray("libespeak-zz.so.1") + '\0');
+        }
+        QTemporaryDir dir;
+        DirectSS::Options o;
+        o.voicesModule = dir.filePath(QStringLiteral("libhoravox_voices.so"));
+        if (module != QLatin1String("gone")) {
+            QFile copy(o.voicesModule);
+            QVERIFY(copy.open(QIODevice::WriteOnly));
+            QCOMPARE(copy.write(bytes), bytes.size());
+        }
+        if (engines == 0)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No speech engine"));
+        DirectSS ss(nullptr, o);
+        QCOMPARE(ss.TtsEngineCount(), qint16(engines));
+        QCOMPARE(ss.engineNames().size(), engines);
+        QVERIFY(!ss.engineStarted());
+    }
+
     void missingEspeakDataLeavesNoEngine()
     {
         QTemporaryDir empty;
