@@ -111,6 +111,7 @@ public:
 
     ProgramState &state() { return m_state; }
     Settings *settingsWindow() const { return m_settings; }
+    MessageSink &messages() const { return m_services.messages; }
     Ui::MainForm *ui() const { return m_ui.get(); }
     bool timer3Active() const { return m_timer3.isActive(); }
     // Shows the lit lamp while a voice speaks, the unlit one otherwise.

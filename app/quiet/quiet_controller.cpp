@@ -14,7 +14,7 @@ constexpr int kSaveDelayMs = 400;
 QuietController::QuietController(Clock &clock, const QString &path, QObject *parent)
     : QObject(parent), m_clock(clock), m_gate(clock), m_path(path)
 {
-    m_saved = quiet_preferences::load(m_path);
+    m_saved = quiet_preferences::load(m_path, &m_readFailure);
     m_gate.setPreferences(m_saved);
     m_volume = m_saved.volume;
     m_voice = m_saved.voice;
@@ -56,10 +56,22 @@ bool QuietController::flush()
     const QuietPreferences now = m_gate.preferences();
     if (now == m_saved)
         return true;
-    if (!quiet_preferences::save(m_path, now))
-        return false;
-    m_saved = now;
-    return true;
+    // A file that was there but could not be read holds the user's choices
+    // still: this run's defaults, changed or not, are not written over it.
+    QString why = m_readFailure.isEmpty() ? QString() : QStringLiteral("the file could not be read at start");
+    if (why.isEmpty() && quiet_preferences::save(m_path, now)) {
+        m_saved = now;
+        m_lastFailure.clear();
+        return true;
+    }
+    if (why.isEmpty())
+        why = QStringLiteral("it could not be written");
+    // Said once for each reason, not at every move of the volume slider.
+    if (why != m_lastFailure) {
+        m_lastFailure = why;
+        Q_EMIT notSaved(why);
+    }
+    return false;
 }
 
 void QuietController::gateChanged()

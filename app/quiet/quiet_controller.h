@@ -34,6 +34,10 @@ public:
 
     // Writes what is still waiting to be written.
     bool flush();
+    // Why the file could not be read at start (empty when it was, or was
+    // not there); such a file is never written over.
+    const QString &readFailure() const { return m_readFailure; }
+    const QString &path() const { return m_path; }
 
 Q_SIGNALS:
     // Anything the status line, the menus or the mark show may have changed,
@@ -44,6 +48,8 @@ Q_SIGNALS:
     void voiceChanged(const QString &voice);
     // The language of the sentences, or the clock they read, was changed.
     void languageChanged();
+    // A change could not be kept in the file, and why.
+    void notSaved(const QString &why);
 
 private:
     void gateChanged();
@@ -53,6 +59,8 @@ private:
     QuietGate m_gate;
     QString m_path;
     QuietPreferences m_saved;
+    QString m_readFailure;
+    QString m_lastFailure;
     int m_volume = 100;
     QString m_voice;
     QString m_language;

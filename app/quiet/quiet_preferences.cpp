@@ -141,11 +141,11 @@ QuietPreferences parse(const QByteArray &ini)
     return p;
 }
 
-QuietPreferences load(const QString &path)
+QuietPreferences load(const QString &path, QString *why)
 {
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(path).exists())
         return QuietPreferences{};
-    const std::optional<QByteArray> bytes = settings_file::read(path);
+    const std::optional<QByteArray> bytes = settings_file::read(path, why);
     return bytes ? parse(*bytes) : QuietPreferences{};
 }
 

@@ -52,7 +52,7 @@ QuietPreferences parse(const QByteArray &ini);
 
 // Read from and written to the file as a whole (atomically); a missing or
 // unreadable file gives the defaults, a failed write keeps the old file.
-QuietPreferences load(const QString &path);
+QuietPreferences load(const QString &path, QString *why = nullptr);
 bool save(const QString &path, const QuietPreferences &p);
 
 } // namespace quiet_preferences

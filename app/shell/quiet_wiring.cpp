@@ -3,6 +3,7 @@
 #include "instance_channel.h"
 #include "components/direct_ss.h"
 #include "core/clock.h"
+#include "core/message_sink.h"
 #include "components/dispatcher_voice.h"
 #include "main_window/clock_actions.h"
 #include "main_window/main_form.h"
@@ -137,6 +138,18 @@ void QuietWiring::start()
     if (m_started)
         return;
     m_started = true;
+    const QString path = m_controller.path();
+    if (!m_controller.readFailure().isEmpty())
+        m_window.messages().information(&m_window, QStringLiteral("Horavox"),
+                                        QStringLiteral("The quiet times and voice choices in %1 could not be read: "
+                                                       "%2.\n\nThis run uses the defaults and leaves the file as "
+                                                       "it is.")
+                                            .arg(path, m_controller.readFailure()));
+    connect(&m_controller, &QuietController::notSaved, this, [this, path](const QString &why) {
+        m_window.messages().information(&m_window, QStringLiteral("Horavox"),
+                                        QStringLiteral("The quiet times and voice choices were not saved to %1: %2.")
+                                            .arg(path, why));
+    });
     addToClockMenu();
     if (m_parts.tray)
         startTray();

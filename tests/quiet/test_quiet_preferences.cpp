@@ -1,10 +1,17 @@
 // The preferences file: what a hand-edited or damaged file reads as, and that
 // what is written reads back, here and through QSettings.
+#include "quiet/quiet_controller.h"
 #include "quiet/quiet_preferences.h"
+
+#include "fake_clock.h"
 
 #include "test_main.h"
 
 #include <QSettings>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace horavox;
@@ -116,6 +123,49 @@ private Q_SLOTS:
     void missingFileGivesDefaults()
     {
         QVERIFY(quiet_preferences::load(QStringLiteral("/nonexistent/x.ini")) == QuietPreferences{});
+    }
+
+    // A file that is there but could not be read whole keeps the user's
+    // choices: the run takes the defaults, a change is not written over it,
+    // and saying so once is not skipped.
+    void unreadableFileIsNeverWrittenOver_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("larger than a preferences file can be") << "huge";
+        QTest::newRow("a folder in its place") << "folder";
+    }
+    void unreadableFileIsNeverWrittenOver()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("QuietTimesAndVoice.ini"));
+        QByteArray before;
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            before = "Volume=40\n" + QByteArray(2 * 1024 * 1024, '#') + "\n";
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size());
+        }
+        horavox_test::FakeClock clock;
+        QuietController controller(clock, path);
+        QVERIFY(!controller.readFailure().isEmpty());
+        QCOMPARE(controller.preferences().volume, QuietPreferences{}.volume);
+        QSignalSpy notSaved(&controller, &QuietController::notSaved);
+        for (int volume : {30, 20}) {
+            QuietPreferences p = controller.preferences();
+            p.volume = volume;
+            controller.setPreferences(p);
+            QVERIFY(!controller.flush());
+        }
+        QCOMPARE(notSaved.size(), 1);
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QFileInfo(path).isDir());
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll() == before);
+        }
     }
 };
 

@@ -313,8 +313,9 @@ private Q_SLOTS:
         Voiced v(DirectSS::AllEngines | DirectSS::Dispatcher);
         QComboBox *box = v.wiring.openDialog()->voiceBox();
         // At once: the engines' voices and the service's default.
-        QCOMPARE(box->count(), 6);
-        QTRY_VERIFY_WITH_TIMEOUT(box->count() > 6, 15000);
+        const int atOnce = box->count();
+        QVERIFY(box->findData(QStringLiteral("speech-dispatcher")) > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(box->count() > atOnce, 15000);
         for (int i = 1; i < box->count(); ++i) {
             const QString language = v.engine.voiceLanguage(v.engine.voiceIndex(box->itemData(i).toString()));
             QVERIFY2(language.isEmpty() || language.startsWith(dispatcherLanguage()), qPrintable(language));
