@@ -16,6 +16,7 @@
 #include "shell/session_guard.h"
 #include "shell/stderr_message_sink.h"
 #include "shell/window_position.h"
+#include "translations/interface_language.h"
 
 #include <QApplication>
 #include <QFile>
@@ -111,6 +112,8 @@ int main(int argc, char **argv)
     const bool sayTime = command.action == horavox::CommandLine::Action::SayTime;
 
     QApplication app(argc, argv);
+    // Before any window or message is made; nothing is loaded for English.
+    horavox::installDesktopInterfaceLanguage();
 
     // One clock per user: a running one takes the request instead. A
     // benchmark run measures a start of its own and must not be handed over.

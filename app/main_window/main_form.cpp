@@ -350,8 +350,8 @@ void MainForm::PlayWav()
         if (!m_noDeviceReported) {
             m_noDeviceReported = true;
             m_soundMessageOpen = true;
-            m_services.messages.information(this, QStringLiteral("Sound Card Check"),
-                                            QStringLiteral("Your system cannot play WAV files"));
+            m_services.messages.information(this, tr("Sound Card Check"),
+                                            tr("Your system cannot play WAV files"));
             m_soundMessageOpen = false;
         }
         return;

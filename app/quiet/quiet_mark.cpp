@@ -22,13 +22,13 @@ QuietMark::QuietMark(QWidget *parent) : QWidget(parent)
     // The speaker printed on the skin; presses go through to the window, so
     // the clock can still be dragged by it.
     setGeometry(44, 45, 13, 14);
-    setAccessibleName(QStringLiteral("Quiet"));
+    setAccessibleName(tr("Quiet"));
     hide();
 }
 
 void QuietMark::setHold(const QString &why)
 {
-    setToolTip(why.isEmpty() ? QString() : QStringLiteral("Quiet: ") + why);
+    setToolTip(why.isEmpty() ? QString() : tr("Quiet: %1").arg(why));
     setAccessibleDescription(toolTip());
     setVisible(!why.isEmpty());
 }
