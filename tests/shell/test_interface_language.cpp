@@ -2,7 +2,7 @@
 // complete and true to its source's placeholders and keys, and no text cut
 // off by the windows laid out to the pixel for English.
 #include "about/about_window.h"
-#include "core/message_sink.h"
+#include "../settings/settings_test_support.h"
 #include "fake_clock.h"
 #include "fake_media.h"
 #include "fake_speech_engine.h"
@@ -32,11 +32,6 @@ using namespace horavox;
 using namespace horavox_test;
 
 namespace {
-
-struct NoMessages final : MessageSink
-{
-    void information(QWidget *, const QString &, const QString &) override {}
-};
 
 // Back to English whatever a row leaves installed.
 struct English
@@ -100,7 +95,7 @@ struct Windows
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
     FakeMedia media;
     FakeSpeechEngine engine;
-    NoMessages messages;
+    RecordingMessageSink messages;
     MainForm form{MainFormServices{clock, media, engine, messages}};
     QuietController quiet{clock};
 
@@ -157,11 +152,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("englishTitle"); // the main window's is the Speak button's tooltip
+        const std::pair<const char *, const char *> windows[] = {
+            {"main", "Say Time"}, {"settings", "Horavox Settings"}, {"about", "About Horavox"},
+            {"quiet", "Quiet times and voice"}};
         // English is the layout's own; the rest must live with its pixels.
         for (const char *language : {"en", "de", "ru", "fr", "es", "it", "nl", "pl", "pt-BR", "pt-PT"})
-            for (const char *window : {"main", "settings", "about", "quiet"})
+            for (const auto &[window, title] : windows)
                 QTest::addRow("%s %s", language, window) << QString::fromLatin1(language)
-                                                         << QString::fromLatin1(window);
+                                                         << QString::fromLatin1(window) << QString::fromLatin1(title);
     }
     void textsFit()
     {
@@ -183,12 +182,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(top));
         // A row that fell back on English would prove nothing about its
         // language.
-        const QString title = window == QLatin1String("main") ? windows.form.findChild<QWidget *>(QStringLiteral("SpeakB"))->toolTip()
-                                                              : top->windowTitle();
-        const QString englishTitle = window == QLatin1String("main")       ? QStringLiteral("Say Time")
-                                     : window == QLatin1String("settings") ? QStringLiteral("Horavox Settings")
-                                     : window == QLatin1String("about")    ? QStringLiteral("About Horavox")
-                                                                           : QStringLiteral("Quiet times and voice");
+        QFETCH(QString, englishTitle);
+        const QString title = window == QLatin1String("main")
+                                  ? windows.form.findChild<QWidget *>(QStringLiteral("SpeakB"))->toolTip()
+                                  : top->windowTitle();
         QCOMPARE(title == englishTitle, english);
         const QStringList cut = cutOff(top);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("; "))));
