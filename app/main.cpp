@@ -19,6 +19,7 @@
 #include "shell/stderr_message_sink.h"
 #include "shell/voice_option.h"
 #include "shell/window_position.h"
+#include "translations/interface_language.h"
 
 #include <QApplication>
 #include <QFile>
@@ -161,6 +162,8 @@ int main(int argc, char **argv)
     const bool sayTime = command.action == horavox::CommandLine::Action::SayTime;
 
     QApplication app(argc, argv);
+    // Before any window or message is made; nothing is loaded for English.
+    horavox::installDesktopInterfaceLanguage();
     // A voice that cannot be used is an error before anything else happens,
     // a running clock's hand-over included.
     if (!command.voice.isEmpty()) {

@@ -134,11 +134,12 @@ QPixmap bitmapOr(const QString &name, QPixmap fallback)
 
 QString buildWelcomeText()
 {
-    return QStringLiteral("Horavox speaks the time at the interval you choose, "
-                          "or whenever you ask. In alarm mode it counts "
-                          "the minutes for you.\n")
+    return Form3::tr("Horavox speaks the time at the interval you choose, "
+                     "or whenever you ask. In alarm mode it counts "
+                     "the minutes for you.")
         // The version `horavox --version` prints, for a report of a fault.
-        + QStringLiteral("Version " HORAVOX_VERSION ", ") + QChar(169) + QStringLiteral(" 2026 The Horavox developers");
+        + QLatin1Char('\n') + Form3::tr("Version %1").arg(QStringLiteral(HORAVOX_VERSION)) + QStringLiteral(", ")
+        + Form3::tr("© 2026 The Horavox developers");
 }
 
 } // namespace
@@ -148,7 +149,7 @@ Form3::Form3(int mainWindowHeight, QScreen *screen, QWidget *parent)
     , m_drag(this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About Horavox"));
+    setWindowTitle(tr("About Horavox"));
     setFixedSize(kWidthPx, kHeightPx);
 
     for (std::size_t i = 0; i < m_titles.size(); ++i) {
@@ -180,7 +181,7 @@ Form3::Form3(int mainWindowHeight, QScreen *screen, QWidget *parent)
     QFont labelFont = font();
     labelFont.setBold(true);
 
-    m_label1 = new QLabel(QStringLiteral("Email"), this);
+    m_label1 = new QLabel(tr("Email"), this);
     m_label1->setGeometry(twipsRect(215, 2015, 615, 255));
     m_label1->setAttribute(Qt::WA_TransparentForMouseEvents);
     {
@@ -212,12 +213,12 @@ Form3::Form3(int mainWindowHeight, QScreen *screen, QWidget *parent)
     closeB->onRelease = [this] { CloseB_MouseUp(); };
     m_closeB = closeB;
     m_closeB->setGeometry(twipsRect(3270, 90, 195, 195));
-    m_closeB->setToolTip(QStringLiteral("Close"));
+    m_closeB->setToolTip(tr("Close"));
 
     // Without a mouse: the link and the close button take the focus and
     // Space or Enter, and assistive technology can press them.
-    SkinButton::attach(m_label2, QStringLiteral("Write to ") + contactAddress(), nullptr, [this] { Label2_Click(); });
-    SkinButton::attach(m_closeB, QStringLiteral("Close"), [this] { CloseB_MouseDown(); }, [this] { CloseB_MouseUp(); });
+    SkinButton::attach(m_label2, tr("Write to %1").arg(contactAddress()), nullptr, [this] { Label2_Click(); });
+    SkinButton::attach(m_closeB, tr("Close"), [this] { CloseB_MouseDown(); }, [this] { CloseB_MouseUp(); });
     new FocusGlow(this);
 
     m_timer1 = new QTimer(this);

@@ -49,8 +49,8 @@ public:
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return static_cast<const QLabel *>(widget())->text() == QLatin1String("6")
-                       ? QStringLiteral("Alarm mode on")
-                       : QStringLiteral("Alarm mode off");
+                       ? QCoreApplication::translate("horavox::ClockAccess", "Alarm mode on")
+                       : QCoreApplication::translate("horavox::ClockAccess", "Alarm mode off");
         return QAccessibleWidget::text(t);
     }
 };
@@ -111,12 +111,12 @@ void ClockAccess::attachSkinButtons()
         SkinButton::attach(b, name, [b] { Q_EMIT b->mouseDown(0, 0, 0.0f, 0.0f); },
                            [b] { Q_EMIT b->mouseUp(0, 0, 0.0f, 0.0f); });
     };
-    image(ui.SpeakB, QStringLiteral("Say the time"));
-    image(ui.SettingsB, QStringLiteral("Settings"));
-    image(ui.Min, QStringLiteral("Minimize"));
-    image(ui.CloseB, QStringLiteral("Close"));
+    image(ui.SpeakB, tr("Say the time"));
+    image(ui.SettingsB, tr("Settings"));
+    image(ui.Min, tr("Minimize"));
+    image(ui.CloseB, tr("Close"));
     SheerPicture *about = ui.QuesB;
-    SkinButton::attach(about, QStringLiteral("About Horavox"), [about] { Q_EMIT about->mouseDown(0, 0, 0.0f, 0.0f); },
+    SkinButton::attach(about, tr("About Horavox"), [about] { Q_EMIT about->mouseDown(0, 0, 0.0f, 0.0f); },
                        [about] { Q_EMIT about->mouseUp(0, 0, 0.0f, 0.0f); });
 
     // Reading order: the time first, then what is used most, the window's
@@ -136,9 +136,9 @@ void ClockAccess::attachSkinButtons()
 void ClockAccess::nameTheParts()
 {
     Ui::MainForm &ui = *m_form.ui();
-    ui.SheerPicture1->setAccessibleName(QStringLiteral("Speaking"));
-    ui.SheerPicture2->setAccessibleName(QStringLiteral("Silent"));
-    ui.Spanbar1->setAccessibleName(QStringLiteral("Minutes between announcements"));
+    ui.SheerPicture1->setAccessibleName(tr("Speaking"));
+    ui.SheerPicture2->setAccessibleName(tr("Silent"));
+    ui.Spanbar1->setAccessibleName(tr("Minutes between announcements"));
     ui.Spanbar1->setValueReading(&intervalReading);
 }
 

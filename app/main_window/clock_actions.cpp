@@ -10,15 +10,15 @@ ClockActions::ClockActions(QWidget *window, const Handlers &handlers)
     : QObject(window)
     , m_window(window)
 {
-    m_sayTime = makeAction(QStringLiteral("Say the time"),
+    m_sayTime = makeAction(tr("Say the time"),
                            {QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
                            handlers.sayTime);
-    m_settings = makeAction(QStringLiteral("Settings…"),
+    m_settings = makeAction(tr("Settings…"),
                             {QKeySequence(Qt::CTRL | Qt::Key_Comma), QKeySequence(Qt::Key_S)}, handlers.settings);
-    m_about = makeAction(QStringLiteral("About Horavox"), {QKeySequence(Qt::Key_F1), QKeySequence(Qt::Key_Question)},
+    m_about = makeAction(tr("About Horavox"), {QKeySequence(Qt::Key_F1), QKeySequence(Qt::Key_Question)},
                          handlers.about);
-    m_minimize = makeAction(QStringLiteral("Minimize"), {QKeySequence(Qt::CTRL | Qt::Key_M)}, handlers.minimize);
-    m_close = makeAction(QStringLiteral("Close"),
+    m_minimize = makeAction(tr("Minimize"), {QKeySequence(Qt::CTRL | Qt::Key_M)}, handlers.minimize);
+    m_close = makeAction(tr("Close"),
                          {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)}, handlers.close);
 }
 

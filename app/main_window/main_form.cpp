@@ -385,8 +385,8 @@ void MainForm::PlayWav()
             m_noDeviceReported = true;
             m_soundMessageOpen = true;
             QPointer<MainForm> self(this);
-            m_services.messages.informThen(this, QStringLiteral("Sound Card Check"),
-                                           QStringLiteral("Your system cannot play WAV files"), [self] {
+            m_services.messages.informThen(this, tr("Sound Card Check"),
+                                           tr("Your system cannot play WAV files"), [self] {
                                                if (!self)
                                                    return;
                                                self->m_soundMessageOpen = false;

@@ -10,20 +10,21 @@ namespace horavox {
 QuietActions::QuietActions(QuietController &controller, QObject *parent)
     : QObject(parent), m_controller(controller)
 {
-    const auto make = [this](const QString &text) {
-        auto *a = new QAction(text, this);
-        a->setObjectName(text);
+    // Found by their English text whatever the language shown.
+    const auto make = [this](const char *text) {
+        auto *a = new QAction(tr(text), this);
+        a->setObjectName(QString::fromUtf8(text));
         return a;
     };
-    m_status = make(QString());
+    m_status = new QAction(this);
     m_status->setEnabled(false);
-    m_mute15 = make(QStringLiteral("Mute for 15 minutes"));
-    m_mute60 = make(QStringLiteral("Mute for 1 hour"));
-    m_muteTomorrow = make(QStringLiteral("Mute until tomorrow"));
-    m_skip = make(QStringLiteral("Skip the next announcement"));
+    m_mute15 = make(QT_TR_NOOP("Mute for 15 minutes"));
+    m_mute60 = make(QT_TR_NOOP("Mute for 1 hour"));
+    m_muteTomorrow = make(QT_TR_NOOP("Mute until tomorrow"));
+    m_skip = make(QT_TR_NOOP("Skip the next announcement"));
     m_skip->setCheckable(true);
-    m_unmute = make(QStringLiteral("Unmute"));
-    m_dialog = make(QStringLiteral("Quiet times and voice\u2026"));
+    m_unmute = make(QT_TR_NOOP("Unmute"));
+    m_dialog = make(QT_TR_NOOP("Quiet times and voice…"));
     m_actions = {m_status, m_mute15, m_mute60, m_muteTomorrow, m_skip, m_unmute, nullptr, m_dialog};
 
     QuietGate &gate = controller.gate();
@@ -39,7 +40,7 @@ QuietActions::QuietActions(QuietController &controller, QObject *parent)
 
 void QuietActions::addTo(QMenu *menu)
 {
-    menu->addSection(QStringLiteral("Quiet"));
+    menu->addSection(tr("Quiet"));
     for (QAction *a : m_actions) {
         if (a)
             menu->addAction(a);

@@ -1,5 +1,6 @@
 #include "quiet_dialog.h"
 
+#include "translations/interface_language.h"
 #include "quiet/quiet_controller.h"
 
 #include <QCheckBox>
@@ -19,16 +20,16 @@ namespace horavox {
 QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
     : QDialog(parent), m_controller(controller)
 {
-    setWindowTitle(QStringLiteral("Quiet times and voice"));
+    setWindowTitle(tr("Quiet times and voice"));
     setObjectName(QStringLiteral("QuietDialog"));
     auto *top = new QVBoxLayout(this);
 
     // Days, in the order the user's calendar runs, named in the program's
     // language.
-    auto *daysGroup = new QGroupBox(QStringLiteral("Announce on"), this);
+    auto *daysGroup = new QGroupBox(tr("Announce on"), this);
     auto *daysRow = new QHBoxLayout(daysGroup);
     const int first = int(QLocale().firstDayOfWeek());
-    const QLocale names = QLocale::c();
+    const QLocale names = interfaceLocale();
     for (int i = 0; i < 7; ++i) {
         const int day = (first - 1 + i) % 7 + 1;
         auto *box = new QCheckBox(names.dayName(day, QLocale::ShortFormat), daysGroup);
@@ -39,12 +40,12 @@ QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
     daysRow->addStretch();
     top->addWidget(daysGroup);
 
-    auto *voiceGroup = new QGroupBox(QStringLiteral("Voice"), this);
+    auto *voiceGroup = new QGroupBox(tr("Voice"), this);
     auto *form = new QFormLayout(voiceGroup);
     m_voice = new QComboBox(voiceGroup);
     // The list chooses only among the speech engines' voices: with the
     // recorded voice chosen a new choice is not heard, and it must say so.
-    auto *voiceLabel = new QLabel(QStringLiteral("Text-to-speech &voice:"), voiceGroup);
+    auto *voiceLabel = new QLabel(tr("Text-to-speech &voice:"), voiceGroup);
     voiceLabel->setBuddy(m_voice);
     form->addRow(voiceLabel, m_voice);
     m_voiceNote = new QLabel(QStringLiteral("Heard when the settings say \"Say using TTS\"; "
@@ -72,23 +73,23 @@ QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
     m_volume = new QSlider(Qt::Horizontal, voiceGroup);
     m_volume->setRange(0, 100);
     m_volume->setPageStep(10);
-    m_volume->setAccessibleName(QStringLiteral("Volume"));
+    m_volume->setAccessibleName(tr("Volume"));
     m_volumeValue = new QLabel(voiceGroup);
     // Wide enough for "100 %", so the slider does not jump while it moves.
     m_volumeValue->setMinimumWidth(m_volumeValue->fontMetrics().horizontalAdvance(QStringLiteral("100 %")));
     m_volumeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     volumeRow->addWidget(m_volume, 1);
     volumeRow->addWidget(m_volumeValue);
-    auto *volumeLabel = new QLabel(QStringLiteral("V&olume:"), voiceGroup);
+    auto *volumeLabel = new QLabel(tr("V&olume:"), voiceGroup);
     volumeLabel->setBuddy(m_volume);
     form->addRow(volumeLabel, volumeRow);
     top->addWidget(voiceGroup);
 
-    auto *quietGroup = new QGroupBox(QStringLiteral("Keep quiet"), this);
+    auto *quietGroup = new QGroupBox(tr("Keep quiet"), this);
     auto *quietColumn = new QVBoxLayout(quietGroup);
-    m_calls = new QCheckBox(QStringLiteral("During &calls (while a program records from a microphone)"), quietGroup);
-    m_dnd = new QCheckBox(QStringLiteral("When the desktop is set to &do not disturb"), quietGroup);
-    m_pauseMedia = new QCheckBox(QStringLiteral("&Pause music and videos while speaking"), quietGroup);
+    m_calls = new QCheckBox(tr("During &calls (while a program records from a microphone)"), quietGroup);
+    m_dnd = new QCheckBox(tr("When the desktop is set to &do not disturb"), quietGroup);
+    m_pauseMedia = new QCheckBox(tr("&Pause music and videos while speaking"), quietGroup);
     quietColumn->addWidget(m_calls);
     quietColumn->addWidget(m_dnd);
     quietColumn->addWidget(m_pauseMedia);
@@ -139,7 +140,7 @@ void QuietDialog::setVoiceChoices(const QList<VoiceChoice> &choices)
 {
     m_loading = true;
     m_voice->clear();
-    m_voice->addItem(QStringLiteral("The speech engine's own voice"), QString());
+    m_voice->addItem(tr("The speech engine's own voice"), QString());
     for (const VoiceChoice &c : choices)
         m_voice->addItem(c.label, c.id);
     m_voice->setEnabled(!choices.isEmpty());

@@ -1,6 +1,7 @@
 #include "quiet_gate.h"
 
 #include "core/clock.h"
+#include "translations/interface_language.h"
 #include "speech/tts_announcer.h"
 
 #include <QLocale>
@@ -63,9 +64,9 @@ QString dueText(const QDateTime &at, const QDateTime &now)
     if (days == 0)
         return clockText(at.time());
     if (days == 1)
-        return QStringLiteral("tomorrow ") + clockText(at.time());
-    static const char *const names[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-    return QLatin1String(names[at.date().dayOfWeek() - 1]) + QLatin1Char(' ') + clockText(at.time());
+        return QuietGate::tr("tomorrow %1").arg(clockText(at.time()));
+    return interfaceLocale().dayName(at.date().dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ')
+           + clockText(at.time());
 }
 
 QuietGate::QuietGate(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock) {}
@@ -152,11 +153,11 @@ QString QuietGate::holdText() const
     const unsigned h = holds();
     QStringList parts;
     if (h & Muted)
-        parts << QStringLiteral("muted until ") + dueText(mutedUntil(), m_clock.now());
+        parts << tr("muted until %1").arg(dueText(mutedUntil(), m_clock.now()));
     if (h & InCall)
-        parts << QStringLiteral("in a call");
+        parts << tr("in a call");
     if (h & DoNotDisturb)
-        parts << QStringLiteral("do not disturb");
+        parts << tr("do not disturb");
     return parts.join(QStringLiteral("; "));
 }
 
@@ -180,23 +181,24 @@ QString QuietGate::statusText(const ScheduleView &schedule) const
 {
     const QDateTime now = m_clock.now();
     QStringList why;
-    QString next = QStringLiteral("none");
+    QString next = tr("none", "no announcement is due");
     if (schedule.alarmMode) {
-        why << QStringLiteral("alarm mode is on");
+        why << tr("alarm mode is on");
     } else if (dueMinutes(schedule.interval).isEmpty()) {
-        why << QStringLiteral("the interval is 0");
+        why << tr("the interval is 0");
     } else if (const auto at = nextDueMinute(now, schedule, m_prefs.weekdays)) {
         next = dueText(*at, now);
         if (m_skipNext)
-            why << QStringLiteral("skipped");
+            why << tr("skipped");
     } else {
-        why << QStringLiteral("no announcement day or time");
+        why << tr("no announcement day or time");
     }
     const QString held = holdText();
     if (!held.isEmpty())
         why << held;
-    return QStringLiteral("next: ") + next
-           + (why.isEmpty() ? QString() : QStringLiteral(" (") + why.join(QStringLiteral("; ")) + QLatin1Char(')'));
+    if (why.isEmpty())
+        return tr("next: %1").arg(next);
+    return tr("next: %1 (%2)").arg(next, why.join(QStringLiteral("; ")));
 }
 
 bool QuietGate::admitDueMinute()

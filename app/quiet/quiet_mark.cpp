@@ -22,7 +22,7 @@ QuietMark::QuietMark(QWidget *parent) : QWidget(parent)
     // The speaker printed on the skin; presses go through to the window, so
     // the clock can still be dragged by it.
     setGeometry(44, 45, 13, 14);
-    setAccessibleName(QStringLiteral("Quiet"));
+    setAccessibleName(tr("Quiet"));
     hide();
 }
 

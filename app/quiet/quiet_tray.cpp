@@ -28,12 +28,12 @@ QIcon markedIcon(const QIcon &plain)
 QuietTray::QuietTray(QuietController &controller, QuietActions &quiet, const QIcon &icon, QObject *parent)
     : QObject(parent), m_controller(controller), m_plain(icon), m_quiet(markedIcon(icon)), m_icon(icon)
 {
-    m_sayTime = m_menu.addAction(QStringLiteral("Say the time"), this, &QuietTray::sayTimeRequested);
-    m_settings = m_menu.addAction(QStringLiteral("Settings\u2026"), this, &QuietTray::settingsRequested);
-    m_showHide = m_menu.addAction(QStringLiteral("Hide the clock"), this, &QuietTray::showHideRequested);
+    m_sayTime = m_menu.addAction(tr("Say the time"), this, &QuietTray::sayTimeRequested);
+    m_settings = m_menu.addAction(tr("Settings…"), this, &QuietTray::settingsRequested);
+    m_showHide = m_menu.addAction(tr("Hide the clock"), this, &QuietTray::showHideRequested);
     quiet.addTo(&m_menu);
     m_menu.addSeparator();
-    m_quit = m_menu.addAction(QStringLiteral("Quit"), this, &QuietTray::quitRequested);
+    m_quit = m_menu.addAction(tr("Quit"), this, &QuietTray::quitRequested);
     m_icon.setContextMenu(&m_menu);
     connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
         // A plain click shows or hides the clock, as tray icons of clocks do.
@@ -47,7 +47,7 @@ QuietTray::QuietTray(QuietController &controller, QuietActions &quiet, const QIc
 
 void QuietTray::setClockShown(bool shown)
 {
-    m_showHide->setText(shown ? QStringLiteral("Hide the clock") : QStringLiteral("Show the clock"));
+    m_showHide->setText(shown ? tr("Hide the clock") : tr("Show the clock"));
 }
 
 void QuietTray::show()

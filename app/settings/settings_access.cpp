@@ -9,8 +9,8 @@ void Settings::nameFieldsForScreenReaders()
 {
     Ui::Settings &ui = *m_ui;
     ui.Label7->setBuddy(ui.Text1);
-    ui.Text1->setAccessibleName(QStringLiteral("Phrase to say before the time"));
-    ui.HScroll1->setAccessibleName(QStringLiteral("TTS speed"));
+    ui.Text1->setAccessibleName(tr("Phrase to say before the time"));
+    ui.HScroll1->setAccessibleName(tr("TTS speed"));
 
     const struct
     {
@@ -18,25 +18,26 @@ void Settings::nameFieldsForScreenReaders()
         VSpinner *spinner;
         const char *name;
     } fields[] = {
-        {ui.StartHrText, ui.StartHrVscroll, "Start hour"},
-        {ui.StartMinText, ui.StartMinVscroll, "Start minute"},
-        {ui.EndHrText, ui.EndHrVscroll, "End hour"},
-        {ui.EndMinText, ui.EndMinVscroll, "End minute"},
+        {ui.StartHrText, ui.StartHrVscroll, QT_TR_NOOP("Start hour")},
+        {ui.StartMinText, ui.StartMinVscroll, QT_TR_NOOP("Start minute")},
+        {ui.EndHrText, ui.EndHrVscroll, QT_TR_NOOP("End hour")},
+        {ui.EndMinText, ui.EndMinVscroll, QT_TR_NOOP("End minute")},
     };
     for (const auto &f : fields) {
-        const QString name = QLatin1String(f.name);
+        const QString name = tr(f.name);
         f.box->setAccessibleName(name);
-        f.spinner->setAccessibleName(name + QStringLiteral(" arrows"));
-        f.spinner->setArrowNames(name + QStringLiteral(" up"), name + QStringLiteral(" down"));
+        f.spinner->setAccessibleName(tr("%1 arrows", "the two arrows of a time field").arg(name));
+        f.spinner->setArrowNames(tr("%1 up", "arrow of a time field").arg(name),
+                                 tr("%1 down", "arrow of a time field").arg(name));
     }
     // The frames around the AM/PM pairs would otherwise take their group's
     // name, twice over.
-    ui.Frame5->setAccessibleName(QStringLiteral("Start half of the day"));
-    ui.Frame6->setAccessibleName(QStringLiteral("End half of the day"));
-    ui.StartAMOption->setAccessibleName(QStringLiteral("Start AM"));
-    ui.StartPMOption->setAccessibleName(QStringLiteral("Start PM"));
-    ui.EndAMOption->setAccessibleName(QStringLiteral("End AM"));
-    ui.EndPMOption->setAccessibleName(QStringLiteral("End PM"));
+    ui.Frame5->setAccessibleName(tr("Start half of the day"));
+    ui.Frame6->setAccessibleName(tr("End half of the day"));
+    ui.StartAMOption->setAccessibleName(tr("Start AM"));
+    ui.StartPMOption->setAccessibleName(tr("Start PM"));
+    ui.EndAMOption->setAccessibleName(tr("End AM"));
+    ui.EndPMOption->setAccessibleName(tr("End PM"));
 }
 
 } // namespace horavox

@@ -39,7 +39,7 @@ Settings::Settings(ProgramState &state, Clock &clock, SpeechEngine &engine, Mess
     , m_messages(messages)
 {
     setObjectName(QStringLiteral("Settings"));
-    setWindowTitle(QStringLiteral("Horavox Settings"));
+    setWindowTitle(tr("Horavox Settings"));
     // A title and a close button, nothing to minimise or maximise a dialog.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -180,10 +180,13 @@ void Settings::applyFormFont()
     QList<QPair<QWidget *, QString>> captions;
     for (QAbstractButton *b : findChildren<QAbstractButton *>())
         captions.append({b, b->text()});
-    for (QLabel *l : findChildren<QLabel *>())
-        captions.append({l, l->text()});
+    for (QLabel *l : findChildren<QLabel *>()) {
+        // The words at the slider's ends may take room from the slider.
+        if (l != m_ui->Label4 && l != m_ui->Label3)
+            captions.append({l, l->text()});
+    }
     // The longest engine count the load can put there.
-    captions.append({m_ui->Label10, QStringLiteral("There are 10 TTS engines installed")});
+    captions.append({m_ui->Label10, engineCountText(10)});
 
     int size = 12;
     for (; size > 8; --size) {
@@ -198,11 +201,12 @@ void Settings::applyFormFont()
                 return fm.horizontalAdvance(c.second) <= room;
             return fm.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, c.second).height() <= w->height();
         });
-        if (fits)
+        if (fits && speedWordsFit(fm))
             break;
     }
     f.setPixelSize(size);
     setFont(f);
+    placeSpeedWords(QFontMetrics(f));
 
     // Frames in the classic manner: the caption sits on the frame's top line.
     const int half = QFontMetrics(f).height() / 2;
@@ -211,6 +215,43 @@ void Settings::applyFormFont()
                                  "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
                                  " left: 6px; padding: 0 2px; }")
                       .arg(half));
+}
+
+namespace {
+// The slider keeps at least this much of its width for words longer than
+// "Slow" and "Fast" beside it.
+constexpr int kSliderLeast = 48;
+constexpr int kWordGap = 3;
+} // namespace
+
+bool Settings::speedWordsFit(const QFontMetrics &fm) const
+{
+    const Ui::Settings &ui = *m_ui;
+    const int slow = std::max(ui.Label4->width(), fm.horizontalAdvance(ui.Label4->text()) + 1);
+    const int fast = std::max(ui.Label3->width(), fm.horizontalAdvance(ui.Label3->text()) + 1);
+    const int room = ui.Label3->geometry().right() - ui.Label4->x() + 1;
+    return slow + fast + 2 * kWordGap + kSliderLeast <= room;
+}
+
+void Settings::placeSpeedWords(const QFontMetrics &fm)
+{
+    // As laid out, the English words fit and nothing moves. Longer ones grow
+    // away from the frame's edges, and the slider gives up what they need.
+    Ui::Settings &ui = *m_ui;
+    const int slow = fm.horizontalAdvance(ui.Label4->text()) + 1;
+    const int fast = fm.horizontalAdvance(ui.Label3->text()) + 1;
+    if (slow <= ui.Label4->width() && fast <= ui.Label3->width())
+        return;
+    QRect left = ui.Label4->geometry();
+    QRect right = ui.Label3->geometry();
+    QRect bar = ui.HScroll1->geometry();
+    left.setWidth(std::max(left.width(), slow));
+    right.setLeft(right.right() + 1 - std::max(right.width(), fast));
+    bar.setLeft(std::max(bar.left(), left.right() + 1 + kWordGap));
+    bar.setRight(std::min(bar.right(), right.left() - 1 - kWordGap));
+    ui.Label4->setGeometry(left);
+    ui.Label3->setGeometry(right);
+    ui.HScroll1->setGeometry(bar);
 }
 
 void Settings::load()
@@ -271,17 +312,24 @@ void Settings::showEngineCount()
     if (!m_ui || !m_countShown)
         return;
     Ui::Settings &ui = *m_ui;
-    if (m_engineCount >= 2)
-        ui.Label10->setText(QStringLiteral("There are %1 TTS engines installed").arg(m_engineCount));
-    else if (m_engineCount == 1)
-        ui.Label10->setText(QStringLiteral("There is %1 TTS engine installed").arg(m_engineCount));
+    if (m_engineCount >= 1)
+        ui.Label10->setText(engineCountText(m_engineCount));
     if (m_noEngine) {
         ui.Option1->setEnabled(false);
         ui.HScroll1->setEnabled(false);
         ui.Text1->clear();
         ui.Text1->setEnabled(false);
-        ui.Frame2->setTitle(QStringLiteral("TTS Speed"));
+        ui.Frame2->setTitle(tr("TTS Speed"));
     }
+}
+
+QString Settings::engineCountText(int count)
+{
+    // Two messages, so that English keeps its own wording for one engine;
+    // each still takes every plural form a language has (21 in Russian
+    // reads like 1).
+    return count == 1 ? tr("There is %n TTS engine installed", nullptr, count)
+                      : tr("There are %n TTS engines installed", nullptr, count);
 }
 
 void Settings::changeEvent(QEvent *e)
@@ -299,7 +347,7 @@ void Settings::showVoiceName()
         return;
     const qint32 voice = m_engine.TtsCurrentVoice();
     const QString name = m_engine.readableVoiceName(voice);
-    const QString shape = QStringLiteral("TTS Speed of voice \"%1\"");
+    const QString shape = tr("TTS Speed of voice \"%1\"");
     // The frame is laid out to the pixel: a name too long for it is cut
     // short; the tooltip says it in full.
     // Until the window's font is fitted, its width says nothing of what
@@ -543,7 +591,7 @@ void Settings::boxChanged(TimeBox *box, int limit)
 
 void Settings::refuseValue()
 {
-    m_messages.information(this, QStringLiteral("Data Entry"), QStringLiteral("Value is not valid"));
+    m_messages.information(this, tr("Data Entry"), tr("Value is not valid"));
 }
 
 void Settings::closeForQuit()

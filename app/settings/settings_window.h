@@ -5,6 +5,7 @@
 #include "settings/time_window.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QStringList>
 #include <memory>
 
@@ -116,7 +117,13 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    // "There is 1 TTS engine installed", "There are 2 TTS engines installed".
+    static QString engineCountText(int count);
     void applyFormFont();
+    // Whether "Slow" and "Fast" as translated fit beside the speed slider in
+    // this font once the slider has made room, and that room made.
+    bool speedWordsFit(const QFontMetrics &fm) const;
+    void placeSpeedWords(const QFontMetrics &fm);
     // Distinct names for assistive technology, where a caption alone would
     // leave four boxes called after their frame.
     void nameFieldsForScreenReaders();

@@ -45,8 +45,8 @@ TitleStrip::TitleStrip(QWidget *dialog)
     m_close->setAutoRaise(true);
     m_close->setFocusPolicy(Qt::NoFocus);
     m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton, nullptr, this));
-    m_close->setToolTip(QStringLiteral("Close"));
-    m_close->setAccessibleName(QStringLiteral("Close"));
+    m_close->setToolTip(tr("Close"));
+    m_close->setAccessibleName(tr("Close"));
     const int side = kHeight - 4;
     m_close->setGeometry(dialog->width() - side - 2, 2, side, side);
     connect(m_close, &QToolButton::clicked, dialog, &QWidget::close);

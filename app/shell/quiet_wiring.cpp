@@ -165,7 +165,7 @@ void QuietWiring::addToClockMenu()
     if (m_inClockMenu || !menu)
         return;
     m_inClockMenu = true;
-    menu->addSection(QStringLiteral("Quiet"), m_actions->actions());
+    menu->addSection(tr("Quiet"), m_actions->actions());
     connect(menu, &ClockActions::aboutToShowMenu, m_actions.get(), &QuietActions::refresh);
 }
 

@@ -162,7 +162,7 @@ Spanbar::Spanbar(QWidget *parent)
     spanbar_accessible::install();
     m_track = new SpanbarPart(this, this, SpanbarPart::Track);
     m_track->setObjectName(QStringLiteral("PicFrame"));
-    m_track->setToolTip(QStringLiteral("Set Time Interval"));
+    m_track->setToolTip(tr("Set Time Interval"));
     m_left = new SpanbarPart(m_track, this, SpanbarPart::LeftPointer);
     m_left->setObjectName(QStringLiteral("PicLeft"));
     m_right = new SpanbarPart(m_track, this, SpanbarPart::RightPointer);

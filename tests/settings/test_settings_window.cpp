@@ -11,6 +11,7 @@
 #include "settings/wrap_check_box.h"
 #include "settings_test_support.h"
 #include "test_main.h"
+#include "translations/interface_language.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -21,6 +22,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStyle>
@@ -421,20 +423,33 @@ private Q_SLOTS:
 
     void engineLabel_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("engines");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("frame2");
-        QTest::newRow("one") << 1 << "There is 1 TTS engine installed" << "TTS Speed of voice \"slt\"";
-        QTest::newRow("two") << 2 << "There are 2 TTS engines installed" << "TTS Speed of voice \"slt\"";
-        QTest::newRow("three") << 3 << "There are 3 TTS engines installed" << "TTS Speed of voice \"slt\"";
-        QTest::newRow("none") << 0 << "Label10" << "TTS Speed";
-        QTest::newRow("faulty negative count") << -1 << "Label10" << "TTS Speed";
+        QTest::newRow("one") << "en" << 1 << "There is 1 TTS engine installed" << "TTS Speed of voice \"slt\"";
+        QTest::newRow("two") << "en" << 2 << "There are 2 TTS engines installed" << "TTS Speed of voice \"slt\"";
+        QTest::newRow("three") << "en" << 3 << "There are 3 TTS engines installed" << "TTS Speed of voice \"slt\"";
+        QTest::newRow("none") << "en" << 0 << "Label10" << "TTS Speed";
+        QTest::newRow("faulty negative count") << "en" << -1 << "Label10" << "TTS Speed";
+        // Russian has three forms, and 21 takes the form of 1.
+        const QString ruFrame = QStringLiteral("Скорость речи голоса «slt»");
+        QTest::newRow("ru one") << "ru" << 1 << "Установлен 1 синтезатор речи" << ruFrame;
+        QTest::newRow("ru two") << "ru" << 2 << "Установлено 2 синтезатора речи" << ruFrame;
+        QTest::newRow("ru five") << "ru" << 5 << "Установлено 5 синтезаторов речи" << ruFrame;
+        QTest::newRow("ru twenty-one") << "ru" << 21 << "Установлен 21 синтезатор речи" << ruFrame;
+        QTest::newRow("ru none") << "ru" << 0 << "Label10" << "Скорость речи";
+        QTest::newRow("de one") << "de" << 1 << "1 Sprachsynthese installiert" << "Sprechtempo von „slt“";
+        QTest::newRow("de two") << "de" << 2 << "2 Sprachsynthesen installiert" << "Sprechtempo von „slt“";
     }
     void engineLabel()
     {
+        QFETCH(QString, language);
         QFETCH(int, engines);
         QFETCH(QString, label);
         QFETCH(QString, frame2);
+        QCOMPARE(installInterfaceLanguage(language), language != QLatin1String("en"));
+        const auto english = qScopeGuard([] { installInterfaceLanguage(QStringLiteral("en")); });
         Rig rig;
         rig.engine.engines = qint16(engines);
         rig.window.load();

@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Alarm Mode Indicator</source>
+        <translation>Indicador del modo alarma</translation>
+    </message>
+    <message>
+        <source>'Speaking' Indicator</source>
+        <translation>Indicador de habla</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Say Time</source>
+        <translation>Decir la hora</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Configuración de Horavox</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Say using TTS</source>
+        <translation>Voz sintetizada</translation>
+    </message>
+    <message>
+        <source>Say using Real Speech</source>
+        <translation>Voz grabada</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Velocidad de la voz</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>Announce Time Mode</source>
+        <translation>Anuncio de la hora</translation>
+    </message>
+    <message>
+        <source>Phrase to say before Time (TTS Only):</source>
+        <translation>Frase antes de la hora (solo voz sintetizada):</translation>
+    </message>
+    <message>
+        <source>Announce Between:</source>
+        <translation>Anunciar entre:</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Announce Time at Startup</source>
+        <translation>Anunciar al iniciar</translation>
+    </message>
+    <message>
+        <source>Alarm Mode</source>
+        <translation>Modo alarma</translation>
+    </message>
+    <message>
+        <source>Say Time after each interval</source>
+        <translation>Decir también la hora</translation>
+    </message>
+    <message>
+        <source>Enable Alarm</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Play Sound Before</source>
+        <translation>Pitido previo</translation>
+    </message>
+</context>
+<context>
+    <name>Spanbar</name>
+    <message>
+        <source>Set Time Interval</source>
+        <translation>Ajustar el intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockAccess</name>
+    <message>
+        <source>Alarm mode on</source>
+        <translation>Modo alarma activado</translation>
+    </message>
+    <message>
+        <source>Alarm mode off</source>
+        <translation>Modo alarma desactivado</translation>
+    </message>
+    <message>
+        <source>Say the time</source>
+        <translation>Decir la hora</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>Acerca de Horavox</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Hablando</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>En silencio</translation>
+    </message>
+    <message>
+        <source>Minutes between announcements</source>
+        <translation>Minutos entre anuncios</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockActions</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Decir la hora</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configuración…</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>Acerca de Horavox</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Form3</name>
+    <message>
+        <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
+        <translation>Horavox dice la hora en el intervalo que elija o cuando lo pida. En el modo alarma cuenta los minutos por usted.</translation>
+    </message>
+    <message>
+        <source>© 2026 The Horavox developers</source>
+        <translation>© 2026 Los desarrolladores de Horavox</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>Acerca de Horavox</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Escribir a %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::MainForm</name>
+    <message>
+        <source>Sound Card Check</source>
+        <translation>Comprobación de la tarjeta de sonido</translation>
+    </message>
+    <message>
+        <source>Your system cannot play WAV files</source>
+        <translation>El sistema no puede reproducir archivos WAV</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietActions</name>
+    <message>
+        <source>Mute for 15 minutes</source>
+        <translation>Silenciar durante 15 minutos</translation>
+    </message>
+    <message>
+        <source>Mute for 1 hour</source>
+        <translation>Silenciar durante 1 hora</translation>
+    </message>
+    <message>
+        <source>Mute until tomorrow</source>
+        <translation>Silenciar hasta mañana</translation>
+    </message>
+    <message>
+        <source>Skip the next announcement</source>
+        <translation>Omitir el próximo anuncio</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Reactivar el sonido</translation>
+    </message>
+    <message>
+        <source>Quiet times and voice…</source>
+        <translation>Horas de silencio y voz…</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silencio</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietDialog</name>
+    <message>
+        <source>Quiet times and voice</source>
+        <translation>Horas de silencio y voz</translation>
+    </message>
+    <message>
+        <source>Announce on</source>
+        <translation>Días de anuncio</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Voz:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>V&amp;olume:</source>
+        <translation>Vol&amp;umen:</translation>
+    </message>
+    <message>
+        <source>Keep quiet</source>
+        <translation>Guardar silencio</translation>
+    </message>
+    <message>
+        <source>During &amp;calls (while a program records from a microphone)</source>
+        <translation>Durante las &amp;llamadas (mientras un programa graba del micrófono)</translation>
+    </message>
+    <message>
+        <source>When the desktop is set to &amp;do not disturb</source>
+        <translation>Cuando el escritorio está en modo «&amp;No molestar»</translation>
+    </message>
+    <message>
+        <source>&amp;Pause music and videos while speaking</source>
+        <translation>&amp;Pausar la música y los vídeos mientras habla</translation>
+    </message>
+    <message>
+        <source>The speech engine's own voice</source>
+        <translation>Voz predeterminada del motor de voz</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietGate</name>
+    <message>
+        <source>tomorrow %1</source>
+        <translation>mañana %1</translation>
+    </message>
+    <message>
+        <source>muted until %1</source>
+        <translation>silenciado hasta %1</translation>
+    </message>
+    <message>
+        <source>in a call</source>
+        <translation>en una llamada</translation>
+    </message>
+    <message>
+        <source>do not disturb</source>
+        <translation>no molestar</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no announcement is due</comment>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>alarm mode is on</source>
+        <translation>modo alarma activado</translation>
+    </message>
+    <message>
+        <source>the interval is 0</source>
+        <translation>el intervalo es 0</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>omitido</translation>
+    </message>
+    <message>
+        <source>no announcement day or time</source>
+        <translation>ningún día ni hora de anuncio</translation>
+    </message>
+    <message>
+        <source>next: %1</source>
+        <translation>siguiente: %1</translation>
+    </message>
+    <message>
+        <source>next: %1 (%2)</source>
+        <translation>siguiente: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietMark</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Silencio</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <translation>Silencio: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Decir la hora</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configuración…</translation>
+    </message>
+    <message>
+        <source>Hide the clock</source>
+        <translation>Ocultar el reloj</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Show the clock</source>
+        <translation>Mostrar el reloj</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietWiring</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Silencio</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Settings</name>
+    <message>
+        <source>Phrase to say before the time</source>
+        <translation>Frase antes de la hora</translation>
+    </message>
+    <message>
+        <source>TTS speed</source>
+        <translation>Velocidad de la voz</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Minuto de inicio</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>Minuto de fin</translation>
+    </message>
+    <message>
+        <source>%1 arrows</source>
+        <comment>the two arrows of a time field</comment>
+        <translation>%1, flechas</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, aumentar</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, disminuir</translation>
+    </message>
+    <message>
+        <source>Start half of the day</source>
+        <translation>Inicio, mitad del día</translation>
+    </message>
+    <message>
+        <source>End half of the day</source>
+        <translation>Fin, mitad del día</translation>
+    </message>
+    <message>
+        <source>Start AM</source>
+        <translation>Inicio a. m.</translation>
+    </message>
+    <message>
+        <source>Start PM</source>
+        <translation>Inicio p. m.</translation>
+    </message>
+    <message>
+        <source>End AM</source>
+        <translation>Fin a. m.</translation>
+    </message>
+    <message>
+        <source>End PM</source>
+        <translation>Fin p. m.</translation>
+    </message>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Configuración de Horavox</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Velocidad de la voz</translation>
+    </message>
+    <message numerus="yes">
+        <source>There is %n TTS engine installed</source>
+        <translation><numerusform>%n motor de voz instalado</numerusform><numerusform>%n motores de voz instalados</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n TTS engines installed</source>
+        <translation><numerusform>%n motor de voz instalado</numerusform><numerusform>%n motores de voz instalados</numerusform></translation>
+    </message>
+    <message>
+        <source>TTS Speed of voice "%1"</source>
+        <translation>Velocidad de la voz «%1»</translation>
+    </message>
+    <message>
+        <source>Data Entry</source>
+        <translation>Entrada de datos</translation>
+    </message>
+    <message>
+        <source>Value is not valid</source>
+        <translation>El valor no es válido</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::TitleStrip</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Alarm Mode Indicator</source>
+        <translation>Indicateur du mode alarme</translation>
+    </message>
+    <message>
+        <source>'Speaking' Indicator</source>
+        <translation>Indicateur de parole</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Say Time</source>
+        <translation>Annoncer l'heure</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Paramètres de Horavox</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Say using TTS</source>
+        <translation>Synthèse vocale</translation>
+    </message>
+    <message>
+        <source>Say using Real Speech</source>
+        <translation>Voix enregistrée</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Vitesse de la voix</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Announce Time Mode</source>
+        <translation>Annonce de l'heure</translation>
+    </message>
+    <message>
+        <source>Phrase to say before Time (TTS Only):</source>
+        <translation>Phrase avant l'heure (synthèse vocale seulement) :</translation>
+    </message>
+    <message>
+        <source>Announce Between:</source>
+        <translation>Annoncer entre :</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Announce Time at Startup</source>
+        <translation>Annoncer au démarrage</translation>
+    </message>
+    <message>
+        <source>Alarm Mode</source>
+        <translation>Mode alarme</translation>
+    </message>
+    <message>
+        <source>Say Time after each interval</source>
+        <translation>Dire aussi l'heure</translation>
+    </message>
+    <message>
+        <source>Enable Alarm</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Play Sound Before</source>
+        <translation>Émettre un bip avant</translation>
+    </message>
+</context>
+<context>
+    <name>Spanbar</name>
+    <message>
+        <source>Set Time Interval</source>
+        <translation>Régler l'intervalle</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockAccess</name>
+    <message>
+        <source>Alarm mode on</source>
+        <translation>Mode alarme activé</translation>
+    </message>
+    <message>
+        <source>Alarm mode off</source>
+        <translation>Mode alarme désactivé</translation>
+    </message>
+    <message>
+        <source>Say the time</source>
+        <translation>Annoncer l'heure</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>À propos de Horavox</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Parle</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Silencieux</translation>
+    </message>
+    <message>
+        <source>Minutes between announcements</source>
+        <translation>Minutes entre les annonces</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockActions</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Annoncer l'heure</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Paramètres…</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>À propos de Horavox</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Form3</name>
+    <message>
+        <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
+        <translation>Horavox annonce l'heure à l'intervalle de votre choix, ou chaque fois que vous le demandez. En mode alarme, il compte les minutes pour vous.</translation>
+    </message>
+    <message>
+        <source>© 2026 The Horavox developers</source>
+        <translation>© 2026 Les développeurs de Horavox</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>À propos de Horavox</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Écrire à %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::MainForm</name>
+    <message>
+        <source>Sound Card Check</source>
+        <translation>Vérification de la carte son</translation>
+    </message>
+    <message>
+        <source>Your system cannot play WAV files</source>
+        <translation>Votre système ne peut pas lire les fichiers WAV</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietActions</name>
+    <message>
+        <source>Mute for 15 minutes</source>
+        <translation>Silence pendant 15 minutes</translation>
+    </message>
+    <message>
+        <source>Mute for 1 hour</source>
+        <translation>Silence pendant 1 heure</translation>
+    </message>
+    <message>
+        <source>Mute until tomorrow</source>
+        <translation>Silence jusqu'à demain</translation>
+    </message>
+    <message>
+        <source>Skip the next announcement</source>
+        <translation>Passer la prochaine annonce</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Rétablir le son</translation>
+    </message>
+    <message>
+        <source>Quiet times and voice…</source>
+        <translation>Périodes de silence et voix…</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silence</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietDialog</name>
+    <message>
+        <source>Quiet times and voice</source>
+        <translation>Périodes de silence et voix</translation>
+    </message>
+    <message>
+        <source>Announce on</source>
+        <translation>Jours d'annonce</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Voix :</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>V&amp;olume:</source>
+        <translation>Vol&amp;ume :</translation>
+    </message>
+    <message>
+        <source>Keep quiet</source>
+        <translation>Rester silencieux</translation>
+    </message>
+    <message>
+        <source>During &amp;calls (while a program records from a microphone)</source>
+        <translation>Pendant les &amp;appels (quand un programme enregistre depuis un microphone)</translation>
+    </message>
+    <message>
+        <source>When the desktop is set to &amp;do not disturb</source>
+        <translation>Quand le bureau est en mode « &amp;Ne pas déranger »</translation>
+    </message>
+    <message>
+        <source>&amp;Pause music and videos while speaking</source>
+        <translation>Mettre en &amp;pause la musique et les vidéos pendant l’annonce</translation>
+    </message>
+    <message>
+        <source>The speech engine's own voice</source>
+        <translation>Voix par défaut du moteur de synthèse</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietGate</name>
+    <message>
+        <source>tomorrow %1</source>
+        <translation>demain %1</translation>
+    </message>
+    <message>
+        <source>muted until %1</source>
+        <translation>silence jusqu'à %1</translation>
+    </message>
+    <message>
+        <source>in a call</source>
+        <translation>en communication</translation>
+    </message>
+    <message>
+        <source>do not disturb</source>
+        <translation>ne pas déranger</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no announcement is due</comment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>alarm mode is on</source>
+        <translation>mode alarme activé</translation>
+    </message>
+    <message>
+        <source>the interval is 0</source>
+        <translation>l'intervalle est 0</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>passée</translation>
+    </message>
+    <message>
+        <source>no announcement day or time</source>
+        <translation>aucun jour ni heure d'annonce</translation>
+    </message>
+    <message>
+        <source>next: %1</source>
+        <translation>prochaine : %1</translation>
+    </message>
+    <message>
+        <source>next: %1 (%2)</source>
+        <translation>prochaine : %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietMark</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Silence</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <translation>Silence : %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Annoncer l'heure</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Paramètres…</translation>
+    </message>
+    <message>
+        <source>Hide the clock</source>
+        <translation>Masquer l'horloge</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Show the clock</source>
+        <translation>Afficher l'horloge</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietWiring</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Silence</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Settings</name>
+    <message>
+        <source>Phrase to say before the time</source>
+        <translation>Phrase avant l'heure</translation>
+    </message>
+    <message>
+        <source>TTS speed</source>
+        <translation>Vitesse de la voix</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Minute de début</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>Minute de fin</translation>
+    </message>
+    <message>
+        <source>%1 arrows</source>
+        <comment>the two arrows of a time field</comment>
+        <translation>%1, flèches</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, augmenter</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, diminuer</translation>
+    </message>
+    <message>
+        <source>Start half of the day</source>
+        <translation>Début, demi-journée</translation>
+    </message>
+    <message>
+        <source>End half of the day</source>
+        <translation>Fin, demi-journée</translation>
+    </message>
+    <message>
+        <source>Start AM</source>
+        <translation>Début avant midi</translation>
+    </message>
+    <message>
+        <source>Start PM</source>
+        <translation>Début après midi</translation>
+    </message>
+    <message>
+        <source>End AM</source>
+        <translation>Fin avant midi</translation>
+    </message>
+    <message>
+        <source>End PM</source>
+        <translation>Fin après midi</translation>
+    </message>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Paramètres de Horavox</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Vitesse de la voix</translation>
+    </message>
+    <message numerus="yes">
+        <source>There is %n TTS engine installed</source>
+        <translation><numerusform>%n moteur de synthèse installé</numerusform><numerusform>%n moteurs de synthèse installés</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n TTS engines installed</source>
+        <translation><numerusform>%n moteur de synthèse installé</numerusform><numerusform>%n moteurs de synthèse installés</numerusform></translation>
+    </message>
+    <message>
+        <source>TTS Speed of voice "%1"</source>
+        <translation>Vitesse de la voix « %1 »</translation>
+    </message>
+    <message>
+        <source>Data Entry</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Value is not valid</source>
+        <translation>Valeur non valide</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::TitleStrip</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Alarm Mode Indicator</source>
+        <translation>Wskaźnik trybu alarmu</translation>
+    </message>
+    <message>
+        <source>'Speaking' Indicator</source>
+        <translation>Wskaźnik mówienia</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Say Time</source>
+        <translation>Wypowiedz godzinę</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Ustawienia Horavox</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Głos</translation>
+    </message>
+    <message>
+        <source>Say using TTS</source>
+        <translation>Synteza mowy</translation>
+    </message>
+    <message>
+        <source>Say using Real Speech</source>
+        <translation>Nagrany głos</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Szybkość mowy</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Wolno</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Szybko</translation>
+    </message>
+    <message>
+        <source>Announce Time Mode</source>
+        <translation>Ogłaszanie godziny</translation>
+    </message>
+    <message>
+        <source>Phrase to say before Time (TTS Only):</source>
+        <translation>Tekst przed godziną (tylko synteza mowy):</translation>
+    </message>
+    <message>
+        <source>Announce Between:</source>
+        <translation>Ogłaszaj między:</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Godz.</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Od</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Announce Time at Startup</source>
+        <translation>Ogłaszaj przy starcie</translation>
+    </message>
+    <message>
+        <source>Alarm Mode</source>
+        <translation>Tryb alarmu</translation>
+    </message>
+    <message>
+        <source>Say Time after each interval</source>
+        <translation>Podawaj też godzinę</translation>
+    </message>
+    <message>
+        <source>Enable Alarm</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>Play Sound Before</source>
+        <translation>Najpierw sygnał</translation>
+    </message>
+</context>
+<context>
+    <name>Spanbar</name>
+    <message>
+        <source>Set Time Interval</source>
+        <translation>Ustaw odstęp czasu</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockAccess</name>
+    <message>
+        <source>Alarm mode on</source>
+        <translation>Tryb alarmu włączony</translation>
+    </message>
+    <message>
+        <source>Alarm mode off</source>
+        <translation>Tryb alarmu wyłączony</translation>
+    </message>
+    <message>
+        <source>Say the time</source>
+        <translation>Wypowiedz godzinę</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>O programie Horavox</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Mówi</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Cisza</translation>
+    </message>
+    <message>
+        <source>Minutes between announcements</source>
+        <translation>Minuty między komunikatami</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockActions</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Wypowiedz godzinę</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Ustawienia…</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>O programie Horavox</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Form3</name>
+    <message>
+        <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
+        <translation>Horavox podaje godzinę w wybranych odstępach albo na żądanie. W trybie alarmu odlicza minuty.</translation>
+    </message>
+    <message>
+        <source>© 2026 The Horavox developers</source>
+        <translation>© 2026 Twórcy programu Horavox</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>O programie Horavox</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Napisz do %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::MainForm</name>
+    <message>
+        <source>Sound Card Check</source>
+        <translation>Sprawdzanie karty dźwiękowej</translation>
+    </message>
+    <message>
+        <source>Your system cannot play WAV files</source>
+        <translation>System nie może odtwarzać plików WAV</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietActions</name>
+    <message>
+        <source>Mute for 15 minutes</source>
+        <translation>Wycisz na 15 minut</translation>
+    </message>
+    <message>
+        <source>Mute for 1 hour</source>
+        <translation>Wycisz na 1 godzinę</translation>
+    </message>
+    <message>
+        <source>Mute until tomorrow</source>
+        <translation>Wycisz do jutra</translation>
+    </message>
+    <message>
+        <source>Skip the next announcement</source>
+        <translation>Pomiń następny komunikat</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Wyłącz wyciszenie</translation>
+    </message>
+    <message>
+        <source>Quiet times and voice…</source>
+        <translation>Godziny ciszy i głos…</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Cisza</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietDialog</name>
+    <message>
+        <source>Quiet times and voice</source>
+        <translation>Godziny ciszy i głos</translation>
+    </message>
+    <message>
+        <source>Announce on</source>
+        <translation>Dni ogłaszania</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Głos</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Głos:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Głośność</translation>
+    </message>
+    <message>
+        <source>V&amp;olume:</source>
+        <translation>Gł&amp;ośność:</translation>
+    </message>
+    <message>
+        <source>Keep quiet</source>
+        <translation>Zachowaj ciszę</translation>
+    </message>
+    <message>
+        <source>During &amp;calls (while a program records from a microphone)</source>
+        <translation>Podczas &amp;rozmów (gdy program nagrywa z mikrofonu)</translation>
+    </message>
+    <message>
+        <source>When the desktop is set to &amp;do not disturb</source>
+        <translation>Gdy pulpit jest w trybie „&amp;Nie przeszkadzać”</translation>
+    </message>
+    <message>
+        <source>&amp;Pause music and videos while speaking</source>
+        <translation>&amp;Wstrzymuj muzykę i filmy podczas mówienia</translation>
+    </message>
+    <message>
+        <source>The speech engine's own voice</source>
+        <translation>Domyślny głos syntezatora mowy</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietGate</name>
+    <message>
+        <source>tomorrow %1</source>
+        <translation>jutro %1</translation>
+    </message>
+    <message>
+        <source>muted until %1</source>
+        <translation>wyciszony do %1</translation>
+    </message>
+    <message>
+        <source>in a call</source>
+        <translation>trwa rozmowa</translation>
+    </message>
+    <message>
+        <source>do not disturb</source>
+        <translation>nie przeszkadzać</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no announcement is due</comment>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>alarm mode is on</source>
+        <translation>tryb alarmu włączony</translation>
+    </message>
+    <message>
+        <source>the interval is 0</source>
+        <translation>odstęp wynosi 0</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>pominięty</translation>
+    </message>
+    <message>
+        <source>no announcement day or time</source>
+        <translation>brak dnia lub godziny ogłoszeń</translation>
+    </message>
+    <message>
+        <source>next: %1</source>
+        <translation>następny: %1</translation>
+    </message>
+    <message>
+        <source>next: %1 (%2)</source>
+        <translation>następny: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietMark</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Cisza</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <translation>Cisza: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Wypowiedz godzinę</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Ustawienia…</translation>
+    </message>
+    <message>
+        <source>Hide the clock</source>
+        <translation>Ukryj zegar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Show the clock</source>
+        <translation>Pokaż zegar</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietWiring</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Cisza</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Settings</name>
+    <message>
+        <source>Phrase to say before the time</source>
+        <translation>Tekst przed godziną</translation>
+    </message>
+    <message>
+        <source>TTS speed</source>
+        <translation>Szybkość mowy</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Godzina początkowa</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Minuta początkowa</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Godzina końcowa</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>Minuta końcowa</translation>
+    </message>
+    <message>
+        <source>%1 arrows</source>
+        <comment>the two arrows of a time field</comment>
+        <translation>%1, strzałki</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, w górę</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, w dół</translation>
+    </message>
+    <message>
+        <source>Start half of the day</source>
+        <translation>Początek, pora dnia</translation>
+    </message>
+    <message>
+        <source>End half of the day</source>
+        <translation>Koniec, pora dnia</translation>
+    </message>
+    <message>
+        <source>Start AM</source>
+        <translation>Początek przed południem</translation>
+    </message>
+    <message>
+        <source>Start PM</source>
+        <translation>Początek po południu</translation>
+    </message>
+    <message>
+        <source>End AM</source>
+        <translation>Koniec przed południem</translation>
+    </message>
+    <message>
+        <source>End PM</source>
+        <translation>Koniec po południu</translation>
+    </message>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Ustawienia Horavox</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Szybkość mowy</translation>
+    </message>
+    <message numerus="yes">
+        <source>There is %n TTS engine installed</source>
+        <translation><numerusform>Zainstalowano %n syntezator mowy</numerusform><numerusform>Zainstalowano %n syntezatory mowy</numerusform><numerusform>Zainstalowano %n syntezatorów mowy</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n TTS engines installed</source>
+        <translation><numerusform>Zainstalowano %n syntezator mowy</numerusform><numerusform>Zainstalowano %n syntezatory mowy</numerusform><numerusform>Zainstalowano %n syntezatorów mowy</numerusform></translation>
+    </message>
+    <message>
+        <source>TTS Speed of voice "%1"</source>
+        <translation>Szybkość mowy głosu „%1”</translation>
+    </message>
+    <message>
+        <source>Data Entry</source>
+        <translation>Wprowadzanie danych</translation>
+    </message>
+    <message>
+        <source>Value is not valid</source>
+        <translation>Nieprawidłowa wartość</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::TitleStrip</name>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+</TS>

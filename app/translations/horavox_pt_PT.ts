@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Alarm Mode Indicator</source>
+        <translation>Indicador do modo alarme</translation>
+    </message>
+    <message>
+        <source>'Speaking' Indicator</source>
+        <translation>Indicador de fala</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Say Time</source>
+        <translation>Dizer as horas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Definições do Horavox</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Say using TTS</source>
+        <translation>Voz sintetizada</translation>
+    </message>
+    <message>
+        <source>Say using Real Speech</source>
+        <translation>Voz gravada</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Velocidade da voz</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>Announce Time Mode</source>
+        <translation>Anúncio das horas</translation>
+    </message>
+    <message>
+        <source>Phrase to say before Time (TTS Only):</source>
+        <translation>Frase antes das horas (só voz sintetizada):</translation>
+    </message>
+    <message>
+        <source>Announce Between:</source>
+        <translation>Anunciar entre:</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Até</translation>
+    </message>
+    <message>
+        <source>Announce Time at Startup</source>
+        <translation>Anunciar ao iniciar</translation>
+    </message>
+    <message>
+        <source>Alarm Mode</source>
+        <translation>Modo alarme</translation>
+    </message>
+    <message>
+        <source>Say Time after each interval</source>
+        <translation>Dizer também as horas</translation>
+    </message>
+    <message>
+        <source>Enable Alarm</source>
+        <translation>Ativar</translation>
+    </message>
+    <message>
+        <source>Play Sound Before</source>
+        <translation>Bip antes de falar</translation>
+    </message>
+</context>
+<context>
+    <name>Spanbar</name>
+    <message>
+        <source>Set Time Interval</source>
+        <translation>Definir o intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockAccess</name>
+    <message>
+        <source>Alarm mode on</source>
+        <translation>Modo alarme ligado</translation>
+    </message>
+    <message>
+        <source>Alarm mode off</source>
+        <translation>Modo alarme desligado</translation>
+    </message>
+    <message>
+        <source>Say the time</source>
+        <translation>Dizer as horas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>Acerca do Horavox</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>A falar</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Em silêncio</translation>
+    </message>
+    <message>
+        <source>Minutes between announcements</source>
+        <translation>Minutos entre anúncios</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockActions</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Dizer as horas</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Definições…</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>Acerca do Horavox</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Form3</name>
+    <message>
+        <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
+        <translation>O Horavox diz as horas no intervalo escolhido ou quando pedir. No modo alarme, conta os minutos por si.</translation>
+    </message>
+    <message>
+        <source>© 2026 The Horavox developers</source>
+        <translation>© 2026 A equipa do Horavox</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>Acerca do Horavox</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Escrever para %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::MainForm</name>
+    <message>
+        <source>Sound Card Check</source>
+        <translation>Verificação da placa de som</translation>
+    </message>
+    <message>
+        <source>Your system cannot play WAV files</source>
+        <translation>O sistema não consegue reproduzir ficheiros WAV</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietActions</name>
+    <message>
+        <source>Mute for 15 minutes</source>
+        <translation>Silenciar durante 15 minutos</translation>
+    </message>
+    <message>
+        <source>Mute for 1 hour</source>
+        <translation>Silenciar durante 1 hora</translation>
+    </message>
+    <message>
+        <source>Mute until tomorrow</source>
+        <translation>Silenciar até amanhã</translation>
+    </message>
+    <message>
+        <source>Skip the next announcement</source>
+        <translation>Saltar o próximo anúncio</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Reativar o som</translation>
+    </message>
+    <message>
+        <source>Quiet times and voice…</source>
+        <translation>Períodos de silêncio e voz…</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silêncio</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietDialog</name>
+    <message>
+        <source>Quiet times and voice</source>
+        <translation>Períodos de silêncio e voz</translation>
+    </message>
+    <message>
+        <source>Announce on</source>
+        <translation>Dias de anúncio</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Voz:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>V&amp;olume:</source>
+        <translation>V&amp;olume:</translation>
+    </message>
+    <message>
+        <source>Keep quiet</source>
+        <translation>Ficar em silêncio</translation>
+    </message>
+    <message>
+        <source>During &amp;calls (while a program records from a microphone)</source>
+        <translation>Durante &amp;chamadas (enquanto um programa grava a partir do microfone)</translation>
+    </message>
+    <message>
+        <source>When the desktop is set to &amp;do not disturb</source>
+        <translation>Quando o ambiente de trabalho estiver em «&amp;Não incomodar»</translation>
+    </message>
+    <message>
+        <source>&amp;Pause music and videos while speaking</source>
+        <translation>&amp;Pausar música e vídeos durante a fala</translation>
+    </message>
+    <message>
+        <source>The speech engine's own voice</source>
+        <translation>Voz predefinida do motor de fala</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietGate</name>
+    <message>
+        <source>tomorrow %1</source>
+        <translation>amanhã %1</translation>
+    </message>
+    <message>
+        <source>muted until %1</source>
+        <translation>silenciado até %1</translation>
+    </message>
+    <message>
+        <source>in a call</source>
+        <translation>em chamada</translation>
+    </message>
+    <message>
+        <source>do not disturb</source>
+        <translation>não incomodar</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no announcement is due</comment>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>alarm mode is on</source>
+        <translation>modo alarme ligado</translation>
+    </message>
+    <message>
+        <source>the interval is 0</source>
+        <translation>o intervalo é 0</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>saltado</translation>
+    </message>
+    <message>
+        <source>no announcement day or time</source>
+        <translation>nenhum dia ou hora de anúncio</translation>
+    </message>
+    <message>
+        <source>next: %1</source>
+        <translation>próximo: %1</translation>
+    </message>
+    <message>
+        <source>next: %1 (%2)</source>
+        <translation>próximo: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietMark</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Silêncio</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <translation>Silêncio: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Dizer as horas</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Definições…</translation>
+    </message>
+    <message>
+        <source>Hide the clock</source>
+        <translation>Ocultar o relógio</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Show the clock</source>
+        <translation>Mostrar o relógio</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietWiring</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Silêncio</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Settings</name>
+    <message>
+        <source>Phrase to say before the time</source>
+        <translation>Frase antes das horas</translation>
+    </message>
+    <message>
+        <source>TTS speed</source>
+        <translation>Velocidade da voz</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Hora de início</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Minuto de início</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Hora de fim</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>Minuto de fim</translation>
+    </message>
+    <message>
+        <source>%1 arrows</source>
+        <comment>the two arrows of a time field</comment>
+        <translation>%1, setas</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, aumentar</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, diminuir</translation>
+    </message>
+    <message>
+        <source>Start half of the day</source>
+        <translation>Início, metade do dia</translation>
+    </message>
+    <message>
+        <source>End half of the day</source>
+        <translation>Fim, metade do dia</translation>
+    </message>
+    <message>
+        <source>Start AM</source>
+        <translation>Início AM</translation>
+    </message>
+    <message>
+        <source>Start PM</source>
+        <translation>Início PM</translation>
+    </message>
+    <message>
+        <source>End AM</source>
+        <translation>Fim AM</translation>
+    </message>
+    <message>
+        <source>End PM</source>
+        <translation>Fim PM</translation>
+    </message>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Definições do Horavox</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Velocidade da voz</translation>
+    </message>
+    <message numerus="yes">
+        <source>There is %n TTS engine installed</source>
+        <translation><numerusform>%n motor de voz instalado</numerusform><numerusform>%n motores de voz instalados</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n TTS engines installed</source>
+        <translation><numerusform>%n motor de voz instalado</numerusform><numerusform>%n motores de voz instalados</numerusform></translation>
+    </message>
+    <message>
+        <source>TTS Speed of voice "%1"</source>
+        <translation>Velocidade da voz «%1»</translation>
+    </message>
+    <message>
+        <source>Data Entry</source>
+        <translation>Introdução de dados</translation>
+    </message>
+    <message>
+        <source>Value is not valid</source>
+        <translation>Valor inválido</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::TitleStrip</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+</TS>

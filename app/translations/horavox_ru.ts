@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Alarm Mode Indicator</source>
+        <translation>Индикатор режима будильника</translation>
+    </message>
+    <message>
+        <source>'Speaking' Indicator</source>
+        <translation>Индикатор речи</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Say Time</source>
+        <translation>Произнести время</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Настройки Horavox</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Голос</translation>
+    </message>
+    <message>
+        <source>Say using TTS</source>
+        <translation>Синтез речи</translation>
+    </message>
+    <message>
+        <source>Say using Real Speech</source>
+        <translation>Записанный голос</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Скорость речи</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Медленно</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Быстро</translation>
+    </message>
+    <message>
+        <source>Announce Time Mode</source>
+        <translation>Объявление времени</translation>
+    </message>
+    <message>
+        <source>Phrase to say before Time (TTS Only):</source>
+        <translation>Фраза перед временем (только синтез речи):</translation>
+    </message>
+    <message>
+        <source>Announce Between:</source>
+        <translation>Объявлять:</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>До</translation>
+    </message>
+    <message>
+        <source>Announce Time at Startup</source>
+        <translation>Объявлять при запуске</translation>
+    </message>
+    <message>
+        <source>Alarm Mode</source>
+        <translation>Режим будильника</translation>
+    </message>
+    <message>
+        <source>Say Time after each interval</source>
+        <translation>Называть и время</translation>
+    </message>
+    <message>
+        <source>Enable Alarm</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Play Sound Before</source>
+        <translation>Сначала сигнал</translation>
+    </message>
+</context>
+<context>
+    <name>Spanbar</name>
+    <message>
+        <source>Set Time Interval</source>
+        <translation>Задать интервал</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockAccess</name>
+    <message>
+        <source>Alarm mode on</source>
+        <translation>Режим будильника включён</translation>
+    </message>
+    <message>
+        <source>Alarm mode off</source>
+        <translation>Режим будильника выключен</translation>
+    </message>
+    <message>
+        <source>Say the time</source>
+        <translation>Произнести время</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>О программе Horavox</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Говорит</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Молчит</translation>
+    </message>
+    <message>
+        <source>Minutes between announcements</source>
+        <translation>Минуты между объявлениями</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ClockActions</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Произнести время</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Настройки…</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>О программе Horavox</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Form3</name>
+    <message>
+        <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
+        <translation>Horavox называет время через выбранный интервал или по запросу. В режиме будильника считает минуты.</translation>
+    </message>
+    <message>
+        <source>© 2026 The Horavox developers</source>
+        <translation>© 2026 Разработчики Horavox</translation>
+    </message>
+    <message>
+        <source>About Horavox</source>
+        <translation>О программе Horavox</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Почта</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Написать на %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::MainForm</name>
+    <message>
+        <source>Sound Card Check</source>
+        <translation>Проверка звуковой карты</translation>
+    </message>
+    <message>
+        <source>Your system cannot play WAV files</source>
+        <translation>Система не может воспроизводить файлы WAV</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietActions</name>
+    <message>
+        <source>Mute for 15 minutes</source>
+        <translation>Отключить звук на 15 минут</translation>
+    </message>
+    <message>
+        <source>Mute for 1 hour</source>
+        <translation>Отключить звук на 1 час</translation>
+    </message>
+    <message>
+        <source>Mute until tomorrow</source>
+        <translation>Отключить звук до завтра</translation>
+    </message>
+    <message>
+        <source>Skip the next announcement</source>
+        <translation>Пропустить следующее объявление</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Включить звук</translation>
+    </message>
+    <message>
+        <source>Quiet times and voice…</source>
+        <translation>Тихие часы и голос…</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Тишина</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietDialog</name>
+    <message>
+        <source>Quiet times and voice</source>
+        <translation>Тихие часы и голос</translation>
+    </message>
+    <message>
+        <source>Announce on</source>
+        <translation>Дни объявлений</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Голос</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Голос:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>V&amp;olume:</source>
+        <translation>Гр&amp;омкость:</translation>
+    </message>
+    <message>
+        <source>Keep quiet</source>
+        <translation>Молчать</translation>
+    </message>
+    <message>
+        <source>During &amp;calls (while a program records from a microphone)</source>
+        <translation>Во время &amp;звонков (когда программа записывает с микрофона)</translation>
+    </message>
+    <message>
+        <source>When the desktop is set to &amp;do not disturb</source>
+        <translation>Когда на рабочем столе включён режим «&amp;Не беспокоить»</translation>
+    </message>
+    <message>
+        <source>&amp;Pause music and videos while speaking</source>
+        <translation>&amp;Приостанавливать музыку и видео во время речи</translation>
+    </message>
+    <message>
+        <source>The speech engine's own voice</source>
+        <translation>Голос синтезатора по умолчанию</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietGate</name>
+    <message>
+        <source>tomorrow %1</source>
+        <translation>завтра %1</translation>
+    </message>
+    <message>
+        <source>muted until %1</source>
+        <translation>без звука до %1</translation>
+    </message>
+    <message>
+        <source>in a call</source>
+        <translation>идёт звонок</translation>
+    </message>
+    <message>
+        <source>do not disturb</source>
+        <translation>не беспокоить</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no announcement is due</comment>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>alarm mode is on</source>
+        <translation>включён режим будильника</translation>
+    </message>
+    <message>
+        <source>the interval is 0</source>
+        <translation>интервал равен 0</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>пропущено</translation>
+    </message>
+    <message>
+        <source>no announcement day or time</source>
+        <translation>нет дня или времени объявлений</translation>
+    </message>
+    <message>
+        <source>next: %1</source>
+        <translation>следующее: %1</translation>
+    </message>
+    <message>
+        <source>next: %1 (%2)</source>
+        <translation>следующее: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietMark</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Тишина</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <translation>Тишина: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Произнести время</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Настройки…</translation>
+    </message>
+    <message>
+        <source>Hide the clock</source>
+        <translation>Скрыть часы</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>Show the clock</source>
+        <translation>Показать часы</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietWiring</name>
+    <message>
+        <source>Quiet</source>
+        <translation>Тишина</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::Settings</name>
+    <message>
+        <source>Phrase to say before the time</source>
+        <translation>Фраза перед временем</translation>
+    </message>
+    <message>
+        <source>TTS speed</source>
+        <translation>Скорость речи</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Час начала</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Минута начала</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Час окончания</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>Минута окончания</translation>
+    </message>
+    <message>
+        <source>%1 arrows</source>
+        <comment>the two arrows of a time field</comment>
+        <translation>%1, стрелки</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, вверх</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <comment>arrow of a time field</comment>
+        <translation>%1, вниз</translation>
+    </message>
+    <message>
+        <source>Start half of the day</source>
+        <translation>Начало, половина суток</translation>
+    </message>
+    <message>
+        <source>End half of the day</source>
+        <translation>Конец, половина суток</translation>
+    </message>
+    <message>
+        <source>Start AM</source>
+        <translation>Начало до полудня</translation>
+    </message>
+    <message>
+        <source>Start PM</source>
+        <translation>Начало после полудня</translation>
+    </message>
+    <message>
+        <source>End AM</source>
+        <translation>Конец до полудня</translation>
+    </message>
+    <message>
+        <source>End PM</source>
+        <translation>Конец после полудня</translation>
+    </message>
+    <message>
+        <source>Horavox Settings</source>
+        <translation>Настройки Horavox</translation>
+    </message>
+    <message>
+        <source>TTS Speed</source>
+        <translation>Скорость речи</translation>
+    </message>
+    <message numerus="yes">
+        <source>There is %n TTS engine installed</source>
+        <translation><numerusform>Установлен %n синтезатор речи</numerusform><numerusform>Установлено %n синтезатора речи</numerusform><numerusform>Установлено %n синтезаторов речи</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n TTS engines installed</source>
+        <translation><numerusform>Установлен %n синтезатор речи</numerusform><numerusform>Установлено %n синтезатора речи</numerusform><numerusform>Установлено %n синтезаторов речи</numerusform></translation>
+    </message>
+    <message>
+        <source>TTS Speed of voice "%1"</source>
+        <translation>Скорость речи голоса «%1»</translation>
+    </message>
+    <message>
+        <source>Data Entry</source>
+        <translation>Ввод данных</translation>
+    </message>
+    <message>
+        <source>Value is not valid</source>
+        <translation>Недопустимое значение</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::TitleStrip</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+</TS>
