@@ -81,7 +81,8 @@ std::optional<QByteArray> read(const QString &path, QString *why)
     // One byte past the cap tells a file at the cap from a larger one.
     QByteArray bytes = file.read(kMaxReadBytes + 1);
     if (bytes.size() > kMaxReadBytes)
-        return fail(QCoreApplication::translate("horavox::settings_file", "it is larger than %1 kB").arg(kMaxReadBytes / 1024));
+        return fail(QCoreApplication::translate("horavox::settings_file", "it is larger than %1 kB")
+                        .arg(kMaxReadBytes / 1024));
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
     return bytes;
