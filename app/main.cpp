@@ -241,7 +241,9 @@ int main(int argc, char **argv)
     horavox::SessionGuard session([&window, &position] {
         const QString lost = window.saveForExit();
         position.flush();
-        horavox::sendDesktopNotice(QDBusConnection::sessionBus(), QStringLiteral("Horavox settings not saved"), lost);
+        horavox::sendDesktopNotice(QDBusConnection::sessionBus(),
+                                   QCoreApplication::translate("horavox::MainForm", "Horavox settings not saved"),
+                                   lost);
     });
     session.installSignalHandlers();
     QObject::connect(&session, &horavox::SessionGuard::terminationRequested, &app, &QApplication::quit);

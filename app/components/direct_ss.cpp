@@ -64,6 +64,17 @@ QString languageName(const QString &code)
 }
 
 const QString kDispatcherName = QStringLiteral("speech-dispatcher");
+
+// The catalogue's own words for a built-in voice, in the windows' language;
+// a speech-dispatcher voice's name is its module's and stays as it is.
+QString kindText(const QString &kind)
+{
+    if (kind == QLatin1String("female"))
+        return DirectSS::tr("female", "a voice");
+    if (kind == QLatin1String("male"))
+        return DirectSS::tr("male", "a voice");
+    return kind;
+}
 } // namespace
 
 qint32 DirectSS::addDispatcherVoice(const QString &name, const QString &language)
@@ -274,7 +285,7 @@ QString DirectSS::voiceLabel(qint32 voice) const
     const VoiceRef &ref = m_voices[size_t(voice)];
     if (ref.engine == kDispatcherEngine) {
         if (ref.name.isEmpty())
-            return QStringLiteral("Default voice of the speech service (speech-dispatcher)");
+            return tr("Default voice of the speech service (speech-dispatcher)");
         const QString module = ref.name.section(QLatin1Char('/'), 0, 0);
         return QStringLiteral("%1 \u2014 %2 (speech-dispatcher, %3)")
             .arg(ref.speaker.language, ref.speaker.kind, module);
@@ -282,7 +293,7 @@ QString DirectSS::voiceLabel(qint32 voice) const
     if (ref.speaker.language.isEmpty())
         return readableVoiceName(voice);
     return QStringLiteral("%1 \u2014 %2 (%3)")
-        .arg(ref.speaker.language, ref.speaker.kind, m_engines[size_t(ref.engine)]->info.title);
+        .arg(ref.speaker.language, kindText(ref.speaker.kind), m_engines[size_t(ref.engine)]->info.title);
 }
 
 qint32 DirectSS::builtInDefault() const
@@ -401,7 +412,8 @@ QString DirectSS::readableVoiceName(qint32 voice) const
         // voice sounds different.
         if (voice == m_currentVoice && m_dispatcherFellBack) {
             const qint32 own = builtInDefault();
-            return name + QStringLiteral(" unavailable, ") + (own >= 0 ? readableVoiceName(own) : QString());
+            return tr("%1 unavailable, %2", "a voice that could not speak, then the voice that spoke instead")
+                .arg(name, own >= 0 ? readableVoiceName(own) : QString());
         }
         return name;
     }
@@ -410,7 +422,7 @@ QString DirectSS::readableVoiceName(qint32 voice) const
     // Short enough for the speed frame's caption, so the engine is left to
     // the full label; a voice that would read the same as one before it is
     // numbered.
-    const QString plain = ref.speaker.accent + QLatin1Char(' ') + ref.speaker.kind;
+    const QString plain = ref.speaker.accent + QLatin1Char(' ') + kindText(ref.speaker.kind);
     int same = 1;
     for (qint32 v = 0; v < voice; ++v) {
         const TtsEngineInfo::Speaker &other = m_voices[size_t(v)].speaker;

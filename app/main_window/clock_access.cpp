@@ -8,6 +8,7 @@
 #include "components/focus_glow.h"
 #include "main_window/image_control.h"
 #include "main_window/main_form.h"
+#include "translations/interface_language.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -20,18 +21,19 @@ namespace horavox {
 
 QString timeReading(const QTime &time)
 {
-    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QStringLiteral("%1:%2 %3")
-        .arg(hour12)
-        .arg(time.minute(), 2, 10, QLatin1Char('0'))
-        .arg(time.hour() < 12 ? QLatin1String("AM") : QLatin1String("PM"));
+    // The format is the translator's, so that a language read on a 24-hour
+    // clock hears "15:05"; the locale is the interface's for its AM and PM.
+    return interfaceLocale().toString(
+        time, QCoreApplication::translate("horavox::ClockAccess", "h:mm AP",
+                                          "how a screen reader reads the clock face, in QTime format letters"));
 }
 
 QString intervalReading(int minutes)
 {
     if (minutes == 0)
-        return QStringLiteral("no announcements");
-    return minutes == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minutes);
+        return QCoreApplication::translate("horavox::ClockAccess", "no announcements", "the slider at 0 minutes");
+    return minutes == 1 ? QCoreApplication::translate("horavox::ClockAccess", "%n minute", nullptr, minutes)
+                        : QCoreApplication::translate("horavox::ClockAccess", "%n minutes", nullptr, minutes);
 }
 
 namespace {

@@ -243,8 +243,8 @@ void MainForm::finishLoad()
     if (!m_sliderReadFailure.isEmpty())
         m_services.messages.information(
             this, QStringLiteral("Horavox"),
-            QStringLiteral("The slider position in %1 could not be read: %2.\n\n"
-                           "This run starts at one minute and leaves the file as it is.")
+            tr("The slider position in %1 could not be read: %2.\n\n"
+               "This run starts at one minute and leaves the file as it is.")
                 .arg(sliderFilePath(), m_sliderReadFailure));
     m_loadFinished = true;
 }
@@ -614,9 +614,9 @@ QString MainForm::saveForExit()
     QStringList lost;
     QString why;
     if (m_settings->ownsSettingsFile() && !WriteSettings(&why))
-        lost << QStringLiteral("The settings were not saved to %1: %2.").arg(m_settings->settingsFilePath(), why);
+        lost << tr("The settings were not saved to %1: %2.").arg(m_settings->settingsFilePath(), why);
     if (m_sliderReadFailure.isEmpty() && !WriteSlider(&why))
-        lost << QStringLiteral("The slider position was not saved to %1: %2.").arg(sliderFilePath(), why);
+        lost << tr("The slider position was not saved to %1: %2.").arg(sliderFilePath(), why);
     return lost.join(QLatin1Char('\n'));
 }
 

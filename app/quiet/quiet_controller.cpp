@@ -58,14 +58,14 @@ bool QuietController::flush()
         return true;
     // A file that was there but could not be read holds the user's choices
     // still: this run's defaults, changed or not, are not written over it.
-    QString why = m_readFailure.isEmpty() ? QString() : QStringLiteral("the file could not be read at start");
+    QString why = m_readFailure.isEmpty() ? QString() : tr("the file could not be read at start");
     if (why.isEmpty() && quiet_preferences::save(m_path, now)) {
         m_saved = now;
         m_lastFailure.clear();
         return true;
     }
     if (why.isEmpty())
-        why = QStringLiteral("it could not be written");
+        why = tr("it could not be written");
     // Said once for each reason, not at every move of the volume slider.
     if (why != m_lastFailure) {
         m_lastFailure = why;

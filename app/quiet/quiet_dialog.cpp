@@ -48,25 +48,25 @@ QuietDialog::QuietDialog(QuietController &controller, QWidget *parent)
     auto *voiceLabel = new QLabel(tr("Text-to-speech &voice:"), voiceGroup);
     voiceLabel->setBuddy(m_voice);
     form->addRow(voiceLabel, m_voice);
-    m_voiceNote = new QLabel(QStringLiteral("Heard when the settings say \"Say using TTS\"; "
-                                            "the recorded voice is always the same."),
+    m_voiceNote = new QLabel(tr("Heard when the settings say \"Say using TTS\"; "
+                                "the recorded voice is always the same."),
                              voiceGroup);
     m_voiceNote->setWordWrap(true);
     m_voice->setAccessibleDescription(m_voiceNote->text());
     form->addRow(QString(), m_voiceNote);
     m_language = new QComboBox(voiceGroup);
-    auto *languageLabel = new QLabel(QStringLiteral("&Language:"), voiceGroup);
+    auto *languageLabel = new QLabel(tr("&Language:"), voiceGroup);
     languageLabel->setBuddy(m_language);
     form->addRow(languageLabel, m_language);
     // The clips are recorded words; only the speech engines speak the others.
-    m_clipsNote = new QLabel(QStringLiteral("The recorded voice speaks English only."), voiceGroup);
+    m_clipsNote = new QLabel(tr("The recorded voice speaks English only."), voiceGroup);
     m_clipsNote->setWordWrap(true);
     form->addRow(QString(), m_clipsNote);
     m_clock = new QComboBox(voiceGroup);
-    m_clock->addItem(QStringLiteral("The language's usual clock"), int(ClockStyle::Usual));
-    m_clock->addItem(QStringLiteral("24-hour clock"), int(ClockStyle::TwentyFourHour));
-    m_clock->addItem(QStringLiteral("12-hour clock"), int(ClockStyle::TwelveHour));
-    auto *clockLabel = new QLabel(QStringLiteral("Cloc&k:"), voiceGroup);
+    m_clock->addItem(tr("The language's usual clock"), int(ClockStyle::Usual));
+    m_clock->addItem(tr("24-hour clock"), int(ClockStyle::TwentyFourHour));
+    m_clock->addItem(tr("12-hour clock"), int(ClockStyle::TwelveHour));
+    auto *clockLabel = new QLabel(tr("Cloc&k:"), voiceGroup);
     clockLabel->setBuddy(m_clock);
     form->addRow(clockLabel, m_clock);
     auto *volumeRow = new QHBoxLayout;
@@ -153,7 +153,7 @@ void QuietDialog::setLanguageChoices(const QStringList &codes)
 {
     m_loading = true;
     m_language->clear();
-    m_language->addItem(QStringLiteral("The desktop's language (%1)").arg(nativeLanguageName(desktopLanguage())),
+    m_language->addItem(tr("The desktop's language (%1)").arg(nativeLanguageName(desktopLanguage())),
                         QString());
     for (const QString &code : codes)
         m_language->addItem(nativeLanguageName(code), code);

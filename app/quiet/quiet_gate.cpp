@@ -18,11 +18,9 @@ QDateTime startOfMinute(const QDateTime &t)
 
 QString clockText(const QTime &t)
 {
-    const int h = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
-    return QStringLiteral("%1:%2 %3")
-        .arg(h)
-        .arg(t.minute(), 2, 10, QLatin1Char('0'))
-        .arg(t.hour() < 12 ? QLatin1String("AM") : QLatin1String("PM"));
+    // Read as the clock face's reading is, on the translator's clock.
+    return interfaceLocale().toString(
+        t, QuietGate::tr("h:mm AP", "a time of day, in QTime format letters"));
 }
 
 } // namespace
@@ -167,14 +165,16 @@ QString QuietGate::quietNotice() const
     const unsigned h = holds();
     QStringList why;
     if (h & Muted)
-        why << QStringLiteral("muted until ") + dueText(mutedUntil(), now);
+        why << tr("muted until %1").arg(dueText(mutedUntil(), now));
     if (h & InCall)
-        why << QStringLiteral("a program is using the microphone");
+        why << tr("a program is using the microphone");
     if (h & DoNotDisturb)
-        why << QStringLiteral("the desktop is set to do not disturb");
+        why << tr("the desktop is set to do not disturb");
     if (!m_prefs.announcesOn(Qt::DayOfWeek(now.date().dayOfWeek())))
-        why << QLocale::c().dayName(now.date().dayOfWeek()) + QStringLiteral(" is left out");
-    return why.isEmpty() ? QString() : QStringLiteral("Quiet: ") + why.join(QStringLiteral("; "));
+        why << tr("%1 is left out", "a day of the week the clock does not speak on")
+                   .arg(interfaceLocale().dayName(now.date().dayOfWeek()));
+    return why.isEmpty() ? QString()
+                         : tr("Quiet: %1", "the reasons the clock keeps quiet").arg(why.join(QStringLiteral("; ")));
 }
 
 QString QuietGate::statusText(const ScheduleView &schedule) const

@@ -2,6 +2,7 @@
 
 #include "settings_codec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *why)
     if (!QDir().mkpath(folder)) {
         qWarning("Cannot create the settings folder %s", qPrintable(folder));
         if (why)
-            *why = QStringLiteral("the folder %1 cannot be made").arg(folder);
+            *why = QCoreApplication::translate("horavox::settings_file", "the folder %1 cannot be made").arg(folder);
         return false;
     }
     QSaveFile file(path);
@@ -73,14 +74,15 @@ std::optional<QByteArray> read(const QString &path, QString *why)
         return std::nullopt;
     }
     if (!info.isFile())
-        return fail(QStringLiteral("it is not an ordinary file"));
+        return fail(QCoreApplication::translate("horavox::settings_file", "it is not an ordinary file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
     // One byte past the cap tells a file at the cap from a larger one.
     QByteArray bytes = file.read(kMaxReadBytes + 1);
     if (bytes.size() > kMaxReadBytes)
-        return fail(QStringLiteral("it is larger than %1 kB").arg(kMaxReadBytes / 1024));
+        return fail(QCoreApplication::translate("horavox::settings_file", "it is larger than %1 kB")
+                        .arg(kMaxReadBytes / 1024));
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
     return bytes;

@@ -376,8 +376,8 @@ void Settings::ReadSettingsFile()
     // says so once, since the close will not save them over the file.
     if (!m_readFailure.isEmpty())
         m_messages.information(this, QStringLiteral("Horavox"),
-                               QStringLiteral("The settings in %1 could not be read: %2.\n\n"
-                                              "This run uses the default settings and leaves the file as it is.")
+                               tr("The settings in %1 could not be read: %2.\n\n"
+                                  "This run uses the default settings and leaves the file as it is.")
                                    .arg(m_settingsFilePath, m_readFailure));
     apply(bytes ? settings_codec::parse(*bytes) : StoredSettings{});
 }
@@ -426,8 +426,8 @@ bool Settings::WriteSettings(QString *why)
 {
     if (!ownsSettingsFile()) {
         if (why)
-            *why = m_readFailure.isEmpty() ? QStringLiteral("the settings were not loaded yet")
-                                           : QStringLiteral("the file could not be read at start");
+            *why = m_readFailure.isEmpty() ? tr("the settings were not loaded yet")
+                                           : tr("the file could not be read at start");
         return false;
     }
     return settings_file::write(m_settingsFilePath, settings_codec::serialize(storedSettings()), why);

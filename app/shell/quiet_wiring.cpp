@@ -141,13 +141,13 @@ void QuietWiring::start()
     const QString path = m_controller.path();
     if (!m_controller.readFailure().isEmpty())
         m_window.messages().information(&m_window, QStringLiteral("Horavox"),
-                                        QStringLiteral("The quiet times and voice choices in %1 could not be read: "
-                                                       "%2.\n\nThis run uses the defaults and leaves the file as "
-                                                       "it is.")
+                                        tr("The quiet times and voice choices in %1 could not be read: "
+                                           "%2.\n\nThis run uses the defaults and leaves the file as "
+                                           "it is.")
                                             .arg(path, m_controller.readFailure()));
     connect(&m_controller, &QuietController::notSaved, this, [this, path](const QString &why) {
         m_window.messages().information(&m_window, QStringLiteral("Horavox"),
-                                        QStringLiteral("The quiet times and voice choices were not saved to %1: %2.")
+                                        tr("The quiet times and voice choices were not saved to %1: %2.")
                                             .arg(path, why));
     });
     addToClockMenu();

@@ -8,7 +8,7 @@
         <translation>Anzeige des Alarmmodus</translation>
     </message>
     <message>
-        <source>'Speaking' Indicator</source>
+        <source>&apos;Speaking&apos; Indicator</source>
         <translation>Sprechanzeige</translation>
     </message>
     <message>
@@ -160,6 +160,30 @@
         <source>Minutes between announcements</source>
         <translation>Minuten zwischen den Ansagen</translation>
     </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>how a screen reader reads the clock face, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>no announcements</source>
+        <comment>the slider at 0 minutes</comment>
+        <translation>keine Ansagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>horavox::ClockActions</name>
@@ -185,10 +209,32 @@
     </message>
 </context>
 <context>
+    <name>horavox::DirectSS</name>
+    <message>
+        <source>female</source>
+        <comment>a voice</comment>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <comment>a voice</comment>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>Default voice of the speech service (speech-dispatcher)</source>
+        <translation>Standardstimme des Sprachdienstes (speech-dispatcher)</translation>
+    </message>
+    <message>
+        <source>%1 unavailable, %2</source>
+        <comment>a voice that could not speak, then the voice that spoke instead</comment>
+        <translation>%1 nicht verfügbar, %2</translation>
+    </message>
+</context>
+<context>
     <name>horavox::Form3</name>
     <message>
         <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
-        <translation>Horavox sagt die Uhrzeit im gewählten Abstand oder auf Wunsch an. Im Alarmmodus zählt es die Minuten mit.</translation>
+        <translation>Horavox sagt die Zeit im gewählten Abstand oder auf Wunsch an. Im Alarmmodus zählt es die Minuten mit.</translation>
     </message>
     <message>
         <source>© 2026 The Horavox developers</source>
@@ -210,6 +256,10 @@
         <source>Write to %1</source>
         <translation>E-Mail an %1 schreiben</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>horavox::MainForm</name>
@@ -220,6 +270,26 @@
     <message>
         <source>Your system cannot play WAV files</source>
         <translation>Ihr System kann keine WAV-Dateien abspielen</translation>
+    </message>
+    <message>
+        <source>Horavox settings not saved</source>
+        <translation>Horavox-Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The slider position in %1 could not be read: %2.
+
+This run starts at one minute and leaves the file as it is.</source>
+        <translation>Die Schiebereglerstellung in %1 konnte nicht gelesen werden: %2.
+
+Diesmal beginnt die Uhr bei einer Minute; die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved to %1: %2.</source>
+        <translation>Die Einstellungen wurden nicht in %1 gespeichert: %2.</translation>
+    </message>
+    <message>
+        <source>The slider position was not saved to %1: %2.</source>
+        <translation>Die Schiebereglerstellung wurde nicht in %1 gespeichert: %2.</translation>
     </message>
 </context>
 <context>
@@ -254,6 +324,17 @@
     </message>
 </context>
 <context>
+    <name>horavox::QuietController</name>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>die Datei konnte beim Start nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>horavox::QuietDialog</name>
     <message>
         <source>Quiet times and voice</source>
@@ -266,10 +347,6 @@
     <message>
         <source>Voice</source>
         <translation>Stimme</translation>
-    </message>
-    <message>
-        <source>&amp;Voice:</source>
-        <translation>&amp;Stimme:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -296,8 +373,44 @@
         <translation>Musik und Videos beim Sprechen &amp;pausieren</translation>
     </message>
     <message>
-        <source>The speech engine's own voice</source>
+        <source>The speech engine&apos;s own voice</source>
         <translation>Standardstimme der Sprachsynthese</translation>
+    </message>
+    <message>
+        <source>Text-to-speech &amp;voice:</source>
+        <translation>&amp;Stimme der Sprachsynthese:</translation>
+    </message>
+    <message>
+        <source>Heard when the settings say &quot;Say using TTS&quot;; the recorded voice is always the same.</source>
+        <translation>Zu hören, wenn in den Einstellungen „Sprachsynthese“ gewählt ist; die aufgenommene Stimme bleibt immer dieselbe.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>Sp&amp;rache:</translation>
+    </message>
+    <message>
+        <source>The recorded voice speaks English only.</source>
+        <translation>Die aufgenommene Stimme spricht nur Englisch.</translation>
+    </message>
+    <message>
+        <source>The language&apos;s usual clock</source>
+        <translation>Wie in der Sprache üblich</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>24-Stunden-Uhr</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12-Stunden-Uhr</translation>
+    </message>
+    <message>
+        <source>Cloc&amp;k:</source>
+        <translation>&amp;Zeitformat:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language (%1)</source>
+        <translation>Sprache der Arbeitsumgebung (%1)</translation>
     </message>
 </context>
 <context>
@@ -347,16 +460,35 @@
         <source>next: %1 (%2)</source>
         <translation>nächste: %1 (%2)</translation>
     </message>
+    <message>
+        <source>a program is using the microphone</source>
+        <translation>ein Programm nutzt das Mikrofon</translation>
+    </message>
+    <message>
+        <source>the desktop is set to do not disturb</source>
+        <translation>die Arbeitsumgebung steht auf „Nicht stören“</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <comment>a day of the week the clock does not speak on</comment>
+        <translation>%1 ist ausgenommen</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <comment>the reasons the clock keeps quiet</comment>
+        <translation>Ruhe: %1</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>a time of day, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
 </context>
 <context>
     <name>horavox::QuietMark</name>
     <message>
         <source>Quiet</source>
         <translation>Ruhe</translation>
-    </message>
-    <message>
-        <source>Quiet: %1</source>
-        <translation>Ruhe: %1</translation>
     </message>
 </context>
 <context>
@@ -387,6 +519,18 @@
     <message>
         <source>Quiet</source>
         <translation>Ruhe</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices in %1 could not be read: %2.
+
+This run uses the defaults and leaves the file as it is.</source>
+        <translation>Die Ruhezeiten und Stimmeinstellungen in %1 konnten nicht gelesen werden: %2.
+
+Diesmal gelten die Standardwerte; die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices were not saved to %1: %2.</source>
+        <translation>Die Ruhezeiten und Stimmeinstellungen wurden nicht in %1 gespeichert: %2.</translation>
     </message>
 </context>
 <context>
@@ -464,14 +608,20 @@
     </message>
     <message numerus="yes">
         <source>There is %n TTS engine installed</source>
-        <translation><numerusform>%n Sprachsynthese installiert</numerusform><numerusform>%n Sprachsynthesen installiert</numerusform></translation>
+        <translation>
+            <numerusform>%n Sprachsynthese installiert</numerusform>
+            <numerusform>%n Sprachsynthesen installiert</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>There are %n TTS engines installed</source>
-        <translation><numerusform>%n Sprachsynthese installiert</numerusform><numerusform>%n Sprachsynthesen installiert</numerusform></translation>
+        <translation>
+            <numerusform>%n Sprachsynthese installiert</numerusform>
+            <numerusform>%n Sprachsynthesen installiert</numerusform>
+        </translation>
     </message>
     <message>
-        <source>TTS Speed of voice "%1"</source>
+        <source>TTS Speed of voice &quot;%1&quot;</source>
         <translation>Sprechtempo von „%1“</translation>
     </message>
     <message>
@@ -482,12 +632,43 @@
         <source>Value is not valid</source>
         <translation>Der Wert ist ungültig</translation>
     </message>
+    <message>
+        <source>The settings in %1 could not be read: %2.
+
+This run uses the default settings and leaves the file as it is.</source>
+        <translation>Die Einstellungen in %1 konnten nicht gelesen werden: %2.
+
+Diesmal gelten die Standardeinstellungen; die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>the settings were not loaded yet</source>
+        <translation>die Einstellungen waren noch nicht geladen</translation>
+    </message>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>die Datei konnte beim Start nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>horavox::TitleStrip</name>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::settings_file</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 kB</source>
+        <translation>sie ist größer als %1 kB</translation>
     </message>
 </context>
 </TS>

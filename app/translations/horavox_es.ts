@@ -8,7 +8,7 @@
         <translation>Indicador del modo alarma</translation>
     </message>
     <message>
-        <source>'Speaking' Indicator</source>
+        <source>&apos;Speaking&apos; Indicator</source>
         <translation>Indicador de habla</translation>
     </message>
     <message>
@@ -160,6 +160,30 @@
         <source>Minutes between announcements</source>
         <translation>Minutos entre anuncios</translation>
     </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>how a screen reader reads the clock face, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>no announcements</source>
+        <comment>the slider at 0 minutes</comment>
+        <translation>sin anuncios</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>horavox::ClockActions</name>
@@ -182,6 +206,28 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::DirectSS</name>
+    <message>
+        <source>female</source>
+        <comment>a voice</comment>
+        <translation>femenina</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <comment>a voice</comment>
+        <translation>masculina</translation>
+    </message>
+    <message>
+        <source>Default voice of the speech service (speech-dispatcher)</source>
+        <translation>Voz predeterminada del servicio de voz (speech-dispatcher)</translation>
+    </message>
+    <message>
+        <source>%1 unavailable, %2</source>
+        <comment>a voice that could not speak, then the voice that spoke instead</comment>
+        <translation>%1 no disponible, %2</translation>
     </message>
 </context>
 <context>
@@ -210,6 +256,10 @@
         <source>Write to %1</source>
         <translation>Escribir a %1</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
 </context>
 <context>
     <name>horavox::MainForm</name>
@@ -220,6 +270,26 @@
     <message>
         <source>Your system cannot play WAV files</source>
         <translation>El sistema no puede reproducir archivos WAV</translation>
+    </message>
+    <message>
+        <source>Horavox settings not saved</source>
+        <translation>No se guardó la configuración de Horavox</translation>
+    </message>
+    <message>
+        <source>The slider position in %1 could not be read: %2.
+
+This run starts at one minute and leaves the file as it is.</source>
+        <translation>No se pudo leer la posición del control deslizante en %1: %2.
+
+Esta vez el reloj empieza en un minuto y el archivo se deja como está.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved to %1: %2.</source>
+        <translation>No se guardó la configuración en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The slider position was not saved to %1: %2.</source>
+        <translation>No se guardó la posición del control deslizante en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -254,6 +324,17 @@
     </message>
 </context>
 <context>
+    <name>horavox::QuietController</name>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>no se pudo leer el archivo al iniciar</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>no se pudo escribir</translation>
+    </message>
+</context>
+<context>
     <name>horavox::QuietDialog</name>
     <message>
         <source>Quiet times and voice</source>
@@ -266,10 +347,6 @@
     <message>
         <source>Voice</source>
         <translation>Voz</translation>
-    </message>
-    <message>
-        <source>&amp;Voice:</source>
-        <translation>&amp;Voz:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -296,8 +373,44 @@
         <translation>&amp;Pausar la música y los vídeos mientras habla</translation>
     </message>
     <message>
-        <source>The speech engine's own voice</source>
+        <source>The speech engine&apos;s own voice</source>
         <translation>Voz predeterminada del motor de voz</translation>
+    </message>
+    <message>
+        <source>Text-to-speech &amp;voice:</source>
+        <translation>Voz de &amp;síntesis:</translation>
+    </message>
+    <message>
+        <source>Heard when the settings say &quot;Say using TTS&quot;; the recorded voice is always the same.</source>
+        <translation>Se oye cuando la configuración indica «Voz sintetizada»; la voz grabada es siempre la misma.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>The recorded voice speaks English only.</source>
+        <translation>La voz grabada solo habla inglés.</translation>
+    </message>
+    <message>
+        <source>The language&apos;s usual clock</source>
+        <translation>El reloj habitual del idioma</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>Reloj de 24 horas</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Reloj de 12 horas</translation>
+    </message>
+    <message>
+        <source>Cloc&amp;k:</source>
+        <translation>&amp;Reloj:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language (%1)</source>
+        <translation>El idioma del escritorio (%1)</translation>
     </message>
 </context>
 <context>
@@ -347,16 +460,35 @@
         <source>next: %1 (%2)</source>
         <translation>siguiente: %1 (%2)</translation>
     </message>
+    <message>
+        <source>a program is using the microphone</source>
+        <translation>un programa está usando el micrófono</translation>
+    </message>
+    <message>
+        <source>the desktop is set to do not disturb</source>
+        <translation>el escritorio está en modo «No molestar»</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <comment>a day of the week the clock does not speak on</comment>
+        <translation>%1 está excluido</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <comment>the reasons the clock keeps quiet</comment>
+        <translation>Silencio: %1</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>a time of day, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
 </context>
 <context>
     <name>horavox::QuietMark</name>
     <message>
         <source>Quiet</source>
         <translation>Silencio</translation>
-    </message>
-    <message>
-        <source>Quiet: %1</source>
-        <translation>Silencio: %1</translation>
     </message>
 </context>
 <context>
@@ -387,6 +519,18 @@
     <message>
         <source>Quiet</source>
         <translation>Silencio</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices in %1 could not be read: %2.
+
+This run uses the defaults and leaves the file as it is.</source>
+        <translation>No se pudieron leer las horas de silencio y las opciones de voz de %1: %2.
+
+Esta vez se usan los valores predeterminados y el archivo se deja como está.</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices were not saved to %1: %2.</source>
+        <translation>No se guardaron las horas de silencio y las opciones de voz en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -464,14 +608,20 @@
     </message>
     <message numerus="yes">
         <source>There is %n TTS engine installed</source>
-        <translation><numerusform>%n motor de voz instalado</numerusform><numerusform>%n motores de voz instalados</numerusform></translation>
+        <translation>
+            <numerusform>%n motor de voz instalado</numerusform>
+            <numerusform>%n motores de voz instalados</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>There are %n TTS engines installed</source>
-        <translation><numerusform>%n motor de voz instalado</numerusform><numerusform>%n motores de voz instalados</numerusform></translation>
+        <translation>
+            <numerusform>%n motor de voz instalado</numerusform>
+            <numerusform>%n motores de voz instalados</numerusform>
+        </translation>
     </message>
     <message>
-        <source>TTS Speed of voice "%1"</source>
+        <source>TTS Speed of voice &quot;%1&quot;</source>
         <translation>Velocidad de la voz «%1»</translation>
     </message>
     <message>
@@ -482,12 +632,43 @@
         <source>Value is not valid</source>
         <translation>El valor no es válido</translation>
     </message>
+    <message>
+        <source>The settings in %1 could not be read: %2.
+
+This run uses the default settings and leaves the file as it is.</source>
+        <translation>No se pudo leer la configuración de %1: %2.
+
+Esta vez se usa la configuración predeterminada y el archivo se deja como está.</translation>
+    </message>
+    <message>
+        <source>the settings were not loaded yet</source>
+        <translation>la configuración aún no se había cargado</translation>
+    </message>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>no se pudo leer el archivo al iniciar</translation>
+    </message>
 </context>
 <context>
     <name>horavox::TitleStrip</name>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::settings_file</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 kB</source>
+        <translation>ocupa más de %1 kB</translation>
     </message>
 </context>
 </TS>

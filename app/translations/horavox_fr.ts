@@ -8,7 +8,7 @@
         <translation>Indicateur du mode alarme</translation>
     </message>
     <message>
-        <source>'Speaking' Indicator</source>
+        <source>&apos;Speaking&apos; Indicator</source>
         <translation>Indicateur de parole</translation>
     </message>
     <message>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Say Time</source>
-        <translation>Annoncer l'heure</translation>
+        <translation>Annoncer l&apos;heure</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -64,11 +64,11 @@
     </message>
     <message>
         <source>Announce Time Mode</source>
-        <translation>Annonce de l'heure</translation>
+        <translation>Annonce de l&apos;heure</translation>
     </message>
     <message>
         <source>Phrase to say before Time (TTS Only):</source>
-        <translation>Phrase avant l'heure (synthèse vocale seulement) :</translation>
+        <translation>Phrase avant l&apos;heure (synthèse vocale seulement) :</translation>
     </message>
     <message>
         <source>Announce Between:</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Say Time after each interval</source>
-        <translation>Dire aussi l'heure</translation>
+        <translation>Dire aussi l&apos;heure</translation>
     </message>
     <message>
         <source>Enable Alarm</source>
@@ -115,7 +115,7 @@
     <name>Spanbar</name>
     <message>
         <source>Set Time Interval</source>
-        <translation>Régler l'intervalle</translation>
+        <translation>Régler l&apos;intervalle</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Say the time</source>
-        <translation>Annoncer l'heure</translation>
+        <translation>Annoncer l&apos;heure</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -160,12 +160,36 @@
         <source>Minutes between announcements</source>
         <translation>Minutes entre les annonces</translation>
     </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>how a screen reader reads the clock face, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>no announcements</source>
+        <comment>the slider at 0 minutes</comment>
+        <translation>aucune annonce</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>horavox::ClockActions</name>
     <message>
         <source>Say the time</source>
-        <translation>Annoncer l'heure</translation>
+        <translation>Annoncer l&apos;heure</translation>
     </message>
     <message>
         <source>Settings…</source>
@@ -185,10 +209,32 @@
     </message>
 </context>
 <context>
+    <name>horavox::DirectSS</name>
+    <message>
+        <source>female</source>
+        <comment>a voice</comment>
+        <translation>féminine</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <comment>a voice</comment>
+        <translation>masculine</translation>
+    </message>
+    <message>
+        <source>Default voice of the speech service (speech-dispatcher)</source>
+        <translation>Voix par défaut du service vocal (speech-dispatcher)</translation>
+    </message>
+    <message>
+        <source>%1 unavailable, %2</source>
+        <comment>a voice that could not speak, then the voice that spoke instead</comment>
+        <translation>%1 indisponible, %2</translation>
+    </message>
+</context>
+<context>
     <name>horavox::Form3</name>
     <message>
         <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
-        <translation>Horavox annonce l'heure à l'intervalle de votre choix, ou chaque fois que vous le demandez. En mode alarme, il compte les minutes pour vous.</translation>
+        <translation>Horavox annonce l&apos;heure à l&apos;intervalle de votre choix, ou chaque fois que vous le demandez. En mode alarme, il compte les minutes pour vous.</translation>
     </message>
     <message>
         <source>© 2026 The Horavox developers</source>
@@ -210,6 +256,10 @@
         <source>Write to %1</source>
         <translation>Écrire à %1</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>horavox::MainForm</name>
@@ -220,6 +270,26 @@
     <message>
         <source>Your system cannot play WAV files</source>
         <translation>Votre système ne peut pas lire les fichiers WAV</translation>
+    </message>
+    <message>
+        <source>Horavox settings not saved</source>
+        <translation>Paramètres d&apos;Horavox non enregistrés</translation>
+    </message>
+    <message>
+        <source>The slider position in %1 could not be read: %2.
+
+This run starts at one minute and leaves the file as it is.</source>
+        <translation>La position du curseur dans %1 n&apos;a pas pu être lue : %2.
+
+Cette fois, l&apos;horloge démarre à une minute et le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved to %1: %2.</source>
+        <translation>Les paramètres n&apos;ont pas été enregistrés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The slider position was not saved to %1: %2.</source>
+        <translation>La position du curseur n&apos;a pas été enregistrée dans %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -234,7 +304,7 @@
     </message>
     <message>
         <source>Mute until tomorrow</source>
-        <translation>Silence jusqu'à demain</translation>
+        <translation>Silence jusqu&apos;à demain</translation>
     </message>
     <message>
         <source>Skip the next announcement</source>
@@ -254,6 +324,17 @@
     </message>
 </context>
 <context>
+    <name>horavox::QuietController</name>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>le fichier n&apos;a pas pu être lu au démarrage</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>il n&apos;a pas pu être écrit</translation>
+    </message>
+</context>
+<context>
     <name>horavox::QuietDialog</name>
     <message>
         <source>Quiet times and voice</source>
@@ -261,15 +342,11 @@
     </message>
     <message>
         <source>Announce on</source>
-        <translation>Jours d'annonce</translation>
+        <translation>Jours d&apos;annonce</translation>
     </message>
     <message>
         <source>Voice</source>
         <translation>Voix</translation>
-    </message>
-    <message>
-        <source>&amp;Voice:</source>
-        <translation>&amp;Voix :</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -296,8 +373,44 @@
         <translation>Mettre en &amp;pause la musique et les vidéos pendant l’annonce</translation>
     </message>
     <message>
-        <source>The speech engine's own voice</source>
+        <source>The speech engine&apos;s own voice</source>
         <translation>Voix par défaut du moteur de synthèse</translation>
+    </message>
+    <message>
+        <source>Text-to-speech &amp;voice:</source>
+        <translation>&amp;Voix de synthèse :</translation>
+    </message>
+    <message>
+        <source>Heard when the settings say &quot;Say using TTS&quot;; the recorded voice is always the same.</source>
+        <translation>Entendue quand les paramètres indiquent « Synthèse vocale » ; la voix enregistrée est toujours la même.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+    <message>
+        <source>The recorded voice speaks English only.</source>
+        <translation>La voix enregistrée ne parle qu&apos;anglais.</translation>
+    </message>
+    <message>
+        <source>The language&apos;s usual clock</source>
+        <translation>Horloge habituelle de la langue</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>Horloge de 24 heures</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Horloge de 12 heures</translation>
+    </message>
+    <message>
+        <source>Cloc&amp;k:</source>
+        <translation>&amp;Horloge :</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language (%1)</source>
+        <translation>Langue du bureau (%1)</translation>
     </message>
 </context>
 <context>
@@ -308,7 +421,7 @@
     </message>
     <message>
         <source>muted until %1</source>
-        <translation>silence jusqu'à %1</translation>
+        <translation>silence jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>in a call</source>
@@ -329,7 +442,7 @@
     </message>
     <message>
         <source>the interval is 0</source>
-        <translation>l'intervalle est 0</translation>
+        <translation>l&apos;intervalle est 0</translation>
     </message>
     <message>
         <source>skipped</source>
@@ -337,7 +450,7 @@
     </message>
     <message>
         <source>no announcement day or time</source>
-        <translation>aucun jour ni heure d'annonce</translation>
+        <translation>aucun jour ni heure d&apos;annonce</translation>
     </message>
     <message>
         <source>next: %1</source>
@@ -347,6 +460,29 @@
         <source>next: %1 (%2)</source>
         <translation>prochaine : %1 (%2)</translation>
     </message>
+    <message>
+        <source>a program is using the microphone</source>
+        <translation>un programme utilise le microphone</translation>
+    </message>
+    <message>
+        <source>the desktop is set to do not disturb</source>
+        <translation>le bureau est en mode « Ne pas déranger »</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <comment>a day of the week the clock does not speak on</comment>
+        <translation>%1 est exclu</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <comment>the reasons the clock keeps quiet</comment>
+        <translation>Silence : %1</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>a time of day, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
 </context>
 <context>
     <name>horavox::QuietMark</name>
@@ -354,16 +490,12 @@
         <source>Quiet</source>
         <translation>Silence</translation>
     </message>
-    <message>
-        <source>Quiet: %1</source>
-        <translation>Silence : %1</translation>
-    </message>
 </context>
 <context>
     <name>horavox::QuietTray</name>
     <message>
         <source>Say the time</source>
-        <translation>Annoncer l'heure</translation>
+        <translation>Annoncer l&apos;heure</translation>
     </message>
     <message>
         <source>Settings…</source>
@@ -371,7 +503,7 @@
     </message>
     <message>
         <source>Hide the clock</source>
-        <translation>Masquer l'horloge</translation>
+        <translation>Masquer l&apos;horloge</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -379,7 +511,7 @@
     </message>
     <message>
         <source>Show the clock</source>
-        <translation>Afficher l'horloge</translation>
+        <translation>Afficher l&apos;horloge</translation>
     </message>
 </context>
 <context>
@@ -388,12 +520,24 @@
         <source>Quiet</source>
         <translation>Silence</translation>
     </message>
+    <message>
+        <source>The quiet times and voice choices in %1 could not be read: %2.
+
+This run uses the defaults and leaves the file as it is.</source>
+        <translation>Les périodes de silence et les choix de voix dans %1 n&apos;ont pas pu être lus : %2.
+
+Cette fois, les valeurs par défaut sont utilisées et le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices were not saved to %1: %2.</source>
+        <translation>Les périodes de silence et les choix de voix n&apos;ont pas été enregistrés dans %1 : %2.</translation>
+    </message>
 </context>
 <context>
     <name>horavox::Settings</name>
     <message>
         <source>Phrase to say before the time</source>
-        <translation>Phrase avant l'heure</translation>
+        <translation>Phrase avant l&apos;heure</translation>
     </message>
     <message>
         <source>TTS speed</source>
@@ -464,14 +608,20 @@
     </message>
     <message numerus="yes">
         <source>There is %n TTS engine installed</source>
-        <translation><numerusform>%n moteur de synthèse installé</numerusform><numerusform>%n moteurs de synthèse installés</numerusform></translation>
+        <translation>
+            <numerusform>%n moteur de synthèse installé</numerusform>
+            <numerusform>%n moteurs de synthèse installés</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>There are %n TTS engines installed</source>
-        <translation><numerusform>%n moteur de synthèse installé</numerusform><numerusform>%n moteurs de synthèse installés</numerusform></translation>
+        <translation>
+            <numerusform>%n moteur de synthèse installé</numerusform>
+            <numerusform>%n moteurs de synthèse installés</numerusform>
+        </translation>
     </message>
     <message>
-        <source>TTS Speed of voice "%1"</source>
+        <source>TTS Speed of voice &quot;%1&quot;</source>
         <translation>Vitesse de la voix « %1 »</translation>
     </message>
     <message>
@@ -482,12 +632,43 @@
         <source>Value is not valid</source>
         <translation>Valeur non valide</translation>
     </message>
+    <message>
+        <source>The settings in %1 could not be read: %2.
+
+This run uses the default settings and leaves the file as it is.</source>
+        <translation>Les paramètres dans %1 n&apos;ont pas pu être lus : %2.
+
+Cette fois, les paramètres par défaut sont utilisés et le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>the settings were not loaded yet</source>
+        <translation>les paramètres n&apos;étaient pas encore chargés</translation>
+    </message>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>le fichier n&apos;a pas pu être lu au démarrage</translation>
+    </message>
 </context>
 <context>
     <name>horavox::TitleStrip</name>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::settings_file</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 kB</source>
+        <translation>il dépasse %1 ko</translation>
     </message>
 </context>
 </TS>

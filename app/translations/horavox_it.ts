@@ -8,7 +8,7 @@
         <translation>Indicatore della modalità allarme</translation>
     </message>
     <message>
-        <source>'Speaking' Indicator</source>
+        <source>&apos;Speaking&apos; Indicator</source>
         <translation>Indicatore di voce</translation>
     </message>
     <message>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Say Time</source>
-        <translation>Pronuncia l'ora</translation>
+        <translation>Pronuncia l&apos;ora</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -64,11 +64,11 @@
     </message>
     <message>
         <source>Announce Time Mode</source>
-        <translation>Annuncio dell'ora</translation>
+        <translation>Annuncio dell&apos;ora</translation>
     </message>
     <message>
         <source>Phrase to say before Time (TTS Only):</source>
-        <translation>Frase prima dell'ora (solo sintesi vocale):</translation>
+        <translation>Frase prima dell&apos;ora (solo sintesi vocale):</translation>
     </message>
     <message>
         <source>Announce Between:</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Announce Time at Startup</source>
-        <translation>Annuncia all'avvio</translation>
+        <translation>Annuncia all&apos;avvio</translation>
     </message>
     <message>
         <source>Alarm Mode</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Say Time after each interval</source>
-        <translation>Dire anche l'ora</translation>
+        <translation>Dire anche l&apos;ora</translation>
     </message>
     <message>
         <source>Enable Alarm</source>
@@ -115,7 +115,7 @@
     <name>Spanbar</name>
     <message>
         <source>Set Time Interval</source>
-        <translation>Imposta l'intervallo</translation>
+        <translation>Imposta l&apos;intervallo</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Say the time</source>
-        <translation>Pronuncia l'ora</translation>
+        <translation>Pronuncia l&apos;ora</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -160,12 +160,36 @@
         <source>Minutes between announcements</source>
         <translation>Minuti tra gli annunci</translation>
     </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>how a screen reader reads the clock face, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>no announcements</source>
+        <comment>the slider at 0 minutes</comment>
+        <translation>nessun annuncio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>horavox::ClockActions</name>
     <message>
         <source>Say the time</source>
-        <translation>Pronuncia l'ora</translation>
+        <translation>Pronuncia l&apos;ora</translation>
     </message>
     <message>
         <source>Settings…</source>
@@ -185,10 +209,32 @@
     </message>
 </context>
 <context>
+    <name>horavox::DirectSS</name>
+    <message>
+        <source>female</source>
+        <comment>a voice</comment>
+        <translation>femminile</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <comment>a voice</comment>
+        <translation>maschile</translation>
+    </message>
+    <message>
+        <source>Default voice of the speech service (speech-dispatcher)</source>
+        <translation>Voce predefinita del servizio vocale (speech-dispatcher)</translation>
+    </message>
+    <message>
+        <source>%1 unavailable, %2</source>
+        <comment>a voice that could not speak, then the voice that spoke instead</comment>
+        <translation>%1 non disponibile, %2</translation>
+    </message>
+</context>
+<context>
     <name>horavox::Form3</name>
     <message>
         <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
-        <translation>Horavox annuncia l'ora all'intervallo scelto o su richiesta. In modalità allarme conta i minuti per te.</translation>
+        <translation>Horavox annuncia l&apos;ora a intervalli o su richiesta. In modalità allarme conta i minuti.</translation>
     </message>
     <message>
         <source>© 2026 The Horavox developers</source>
@@ -210,6 +256,10 @@
         <source>Write to %1</source>
         <translation>Scrivi a %1</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
 </context>
 <context>
     <name>horavox::MainForm</name>
@@ -220,6 +270,26 @@
     <message>
         <source>Your system cannot play WAV files</source>
         <translation>Il sistema non è in grado di riprodurre file WAV</translation>
+    </message>
+    <message>
+        <source>Horavox settings not saved</source>
+        <translation>Impostazioni di Horavox non salvate</translation>
+    </message>
+    <message>
+        <source>The slider position in %1 could not be read: %2.
+
+This run starts at one minute and leaves the file as it is.</source>
+        <translation>Impossibile leggere la posizione del cursore in %1: %2.
+
+Questa volta si parte da un minuto e il file resta invariato.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved to %1: %2.</source>
+        <translation>Impossibile salvare le impostazioni in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The slider position was not saved to %1: %2.</source>
+        <translation>Impossibile salvare la posizione del cursore in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -242,7 +312,7 @@
     </message>
     <message>
         <source>Unmute</source>
-        <translation>Riattiva l'audio</translation>
+        <translation>Riattiva l&apos;audio</translation>
     </message>
     <message>
         <source>Quiet times and voice…</source>
@@ -251,6 +321,17 @@
     <message>
         <source>Quiet</source>
         <translation>Silenzio</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::QuietController</name>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>impossibile leggere il file all&apos;avvio</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>impossibile scriverlo</translation>
     </message>
 </context>
 <context>
@@ -266,10 +347,6 @@
     <message>
         <source>Voice</source>
         <translation>Voce</translation>
-    </message>
-    <message>
-        <source>&amp;Voice:</source>
-        <translation>&amp;Voce:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -296,8 +373,44 @@
         <translation>Metti in &amp;pausa musica e video durante l’annuncio</translation>
     </message>
     <message>
-        <source>The speech engine's own voice</source>
+        <source>The speech engine&apos;s own voice</source>
         <translation>Voce predefinita del motore di sintesi</translation>
+    </message>
+    <message>
+        <source>Text-to-speech &amp;voice:</source>
+        <translation>Voce di &amp;sintesi:</translation>
+    </message>
+    <message>
+        <source>Heard when the settings say &quot;Say using TTS&quot;; the recorded voice is always the same.</source>
+        <translation>Si sente quando le impostazioni indicano «Sintesi vocale»; la voce registrata è sempre la stessa.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Lingua:</translation>
+    </message>
+    <message>
+        <source>The recorded voice speaks English only.</source>
+        <translation>La voce registrata parla solo inglese.</translation>
+    </message>
+    <message>
+        <source>The language&apos;s usual clock</source>
+        <translation>L&apos;orologio abituale della lingua</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>Orologio a 24 ore</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Orologio a 12 ore</translation>
+    </message>
+    <message>
+        <source>Cloc&amp;k:</source>
+        <translation>Orolo&amp;gio:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language (%1)</source>
+        <translation>La lingua del desktop (%1)</translation>
     </message>
 </context>
 <context>
@@ -329,7 +442,7 @@
     </message>
     <message>
         <source>the interval is 0</source>
-        <translation>l'intervallo è 0</translation>
+        <translation>l&apos;intervallo è 0</translation>
     </message>
     <message>
         <source>skipped</source>
@@ -347,6 +460,29 @@
         <source>next: %1 (%2)</source>
         <translation>prossimo: %1 (%2)</translation>
     </message>
+    <message>
+        <source>a program is using the microphone</source>
+        <translation>un programma sta usando il microfono</translation>
+    </message>
+    <message>
+        <source>the desktop is set to do not disturb</source>
+        <translation>il desktop è in modalità «Non disturbare»</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <comment>a day of the week the clock does not speak on</comment>
+        <translation>%1: giorno escluso</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <comment>the reasons the clock keeps quiet</comment>
+        <translation>Silenzio: %1</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>a time of day, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
 </context>
 <context>
     <name>horavox::QuietMark</name>
@@ -354,16 +490,12 @@
         <source>Quiet</source>
         <translation>Silenzio</translation>
     </message>
-    <message>
-        <source>Quiet: %1</source>
-        <translation>Silenzio: %1</translation>
-    </message>
 </context>
 <context>
     <name>horavox::QuietTray</name>
     <message>
         <source>Say the time</source>
-        <translation>Pronuncia l'ora</translation>
+        <translation>Pronuncia l&apos;ora</translation>
     </message>
     <message>
         <source>Settings…</source>
@@ -371,7 +503,7 @@
     </message>
     <message>
         <source>Hide the clock</source>
-        <translation>Nascondi l'orologio</translation>
+        <translation>Nascondi l&apos;orologio</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -379,7 +511,7 @@
     </message>
     <message>
         <source>Show the clock</source>
-        <translation>Mostra l'orologio</translation>
+        <translation>Mostra l&apos;orologio</translation>
     </message>
 </context>
 <context>
@@ -388,12 +520,24 @@
         <source>Quiet</source>
         <translation>Silenzio</translation>
     </message>
+    <message>
+        <source>The quiet times and voice choices in %1 could not be read: %2.
+
+This run uses the defaults and leaves the file as it is.</source>
+        <translation>Impossibile leggere gli orari di silenzio e le scelte della voce in %1: %2.
+
+Questa volta si usano i valori predefiniti e il file resta invariato.</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices were not saved to %1: %2.</source>
+        <translation>Impossibile salvare gli orari di silenzio e le scelte della voce in %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>horavox::Settings</name>
     <message>
         <source>Phrase to say before the time</source>
-        <translation>Frase prima dell'ora</translation>
+        <translation>Frase prima dell&apos;ora</translation>
     </message>
     <message>
         <source>TTS speed</source>
@@ -464,14 +608,20 @@
     </message>
     <message numerus="yes">
         <source>There is %n TTS engine installed</source>
-        <translation><numerusform>%n motore di sintesi installato</numerusform><numerusform>%n motori di sintesi installati</numerusform></translation>
+        <translation>
+            <numerusform>%n motore di sintesi installato</numerusform>
+            <numerusform>%n motori di sintesi installati</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>There are %n TTS engines installed</source>
-        <translation><numerusform>%n motore di sintesi installato</numerusform><numerusform>%n motori di sintesi installati</numerusform></translation>
+        <translation>
+            <numerusform>%n motore di sintesi installato</numerusform>
+            <numerusform>%n motori di sintesi installati</numerusform>
+        </translation>
     </message>
     <message>
-        <source>TTS Speed of voice "%1"</source>
+        <source>TTS Speed of voice &quot;%1&quot;</source>
         <translation>Velocità della voce «%1»</translation>
     </message>
     <message>
@@ -482,12 +632,43 @@
         <source>Value is not valid</source>
         <translation>Valore non valido</translation>
     </message>
+    <message>
+        <source>The settings in %1 could not be read: %2.
+
+This run uses the default settings and leaves the file as it is.</source>
+        <translation>Impossibile leggere le impostazioni in %1: %2.
+
+Questa volta si usano le impostazioni predefinite e il file resta invariato.</translation>
+    </message>
+    <message>
+        <source>the settings were not loaded yet</source>
+        <translation>le impostazioni non erano ancora state caricate</translation>
+    </message>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>impossibile leggere il file all&apos;avvio</translation>
+    </message>
 </context>
 <context>
     <name>horavox::TitleStrip</name>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::settings_file</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 kB</source>
+        <translation>supera %1 kB</translation>
     </message>
 </context>
 </TS>

@@ -8,7 +8,7 @@
         <translation>Indicator alarmmodus</translation>
     </message>
     <message>
-        <source>'Speaking' Indicator</source>
+        <source>&apos;Speaking&apos; Indicator</source>
         <translation>Spreekindicator</translation>
     </message>
     <message>
@@ -160,6 +160,30 @@
         <source>Minutes between announcements</source>
         <translation>Minuten tussen aankondigingen</translation>
     </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>how a screen reader reads the clock face, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>no announcements</source>
+        <comment>the slider at 0 minutes</comment>
+        <translation>geen aankondigingen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>horavox::ClockActions</name>
@@ -185,10 +209,32 @@
     </message>
 </context>
 <context>
+    <name>horavox::DirectSS</name>
+    <message>
+        <source>female</source>
+        <comment>a voice</comment>
+        <translation>vrouwelijk</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <comment>a voice</comment>
+        <translation>mannelijk</translation>
+    </message>
+    <message>
+        <source>Default voice of the speech service (speech-dispatcher)</source>
+        <translation>Standaardstem van de spraakdienst (speech-dispatcher)</translation>
+    </message>
+    <message>
+        <source>%1 unavailable, %2</source>
+        <comment>a voice that could not speak, then the voice that spoke instead</comment>
+        <translation>%1 niet beschikbaar, %2</translation>
+    </message>
+</context>
+<context>
     <name>horavox::Form3</name>
     <message>
         <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
-        <translation>Horavox zegt de tijd op het gekozen interval of wanneer u wilt. In de alarmmodus telt het de minuten voor u.</translation>
+        <translation>Horavox zegt de tijd op vaste tijden of op verzoek. In de alarmmodus telt het de minuten.</translation>
     </message>
     <message>
         <source>© 2026 The Horavox developers</source>
@@ -210,6 +256,10 @@
         <source>Write to %1</source>
         <translation>E-mail sturen naar %1</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
 </context>
 <context>
     <name>horavox::MainForm</name>
@@ -220,6 +270,26 @@
     <message>
         <source>Your system cannot play WAV files</source>
         <translation>Uw systeem kan geen WAV-bestanden afspelen</translation>
+    </message>
+    <message>
+        <source>Horavox settings not saved</source>
+        <translation>Horavox-instellingen niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>The slider position in %1 could not be read: %2.
+
+This run starts at one minute and leaves the file as it is.</source>
+        <translation>De schuifpositie in %1 kon niet worden gelezen: %2.
+
+Deze keer begint de klok bij één minuut en blijft het bestand ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved to %1: %2.</source>
+        <translation>De instellingen zijn niet opgeslagen in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The slider position was not saved to %1: %2.</source>
+        <translation>De schuifpositie is niet opgeslagen in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -254,6 +324,17 @@
     </message>
 </context>
 <context>
+    <name>horavox::QuietController</name>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>het bestand kon bij het starten niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>het kon niet worden geschreven</translation>
+    </message>
+</context>
+<context>
     <name>horavox::QuietDialog</name>
     <message>
         <source>Quiet times and voice</source>
@@ -266,10 +347,6 @@
     <message>
         <source>Voice</source>
         <translation>Stem</translation>
-    </message>
-    <message>
-        <source>&amp;Voice:</source>
-        <translation>&amp;Stem:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -296,8 +373,44 @@
         <translation>Muziek en video’s &amp;pauzeren tijdens het spreken</translation>
     </message>
     <message>
-        <source>The speech engine's own voice</source>
+        <source>The speech engine&apos;s own voice</source>
         <translation>Standaardstem van de spraakengine</translation>
+    </message>
+    <message>
+        <source>Text-to-speech &amp;voice:</source>
+        <translation>&amp;Stem voor spraaksynthese:</translation>
+    </message>
+    <message>
+        <source>Heard when the settings say &quot;Say using TTS&quot;; the recorded voice is always the same.</source>
+        <translation>Te horen als in de instellingen ‘Spraaksynthese’ gekozen is; de opgenomen stem is altijd dezelfde.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Taal:</translation>
+    </message>
+    <message>
+        <source>The recorded voice speaks English only.</source>
+        <translation>De opgenomen stem spreekt alleen Engels.</translation>
+    </message>
+    <message>
+        <source>The language&apos;s usual clock</source>
+        <translation>De gebruikelijke klok van de taal</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>24-uursklok</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12-uursklok</translation>
+    </message>
+    <message>
+        <source>Cloc&amp;k:</source>
+        <translation>&amp;Klok:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language (%1)</source>
+        <translation>De taal van het bureaublad (%1)</translation>
     </message>
 </context>
 <context>
@@ -347,16 +460,35 @@
         <source>next: %1 (%2)</source>
         <translation>volgende: %1 (%2)</translation>
     </message>
+    <message>
+        <source>a program is using the microphone</source>
+        <translation>een programma gebruikt de microfoon</translation>
+    </message>
+    <message>
+        <source>the desktop is set to do not disturb</source>
+        <translation>het bureaublad staat op ‘Niet storen’</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <comment>a day of the week the clock does not speak on</comment>
+        <translation>%1 is uitgezonderd</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <comment>the reasons the clock keeps quiet</comment>
+        <translation>Stilte: %1</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>a time of day, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
 </context>
 <context>
     <name>horavox::QuietMark</name>
     <message>
         <source>Quiet</source>
         <translation>Stilte</translation>
-    </message>
-    <message>
-        <source>Quiet: %1</source>
-        <translation>Stilte: %1</translation>
     </message>
 </context>
 <context>
@@ -387,6 +519,18 @@
     <message>
         <source>Quiet</source>
         <translation>Stilte</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices in %1 could not be read: %2.
+
+This run uses the defaults and leaves the file as it is.</source>
+        <translation>De stille tijden en steminstellingen in %1 konden niet worden gelezen: %2.
+
+Deze keer gelden de standaardwaarden en blijft het bestand ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices were not saved to %1: %2.</source>
+        <translation>De stille tijden en steminstellingen zijn niet opgeslagen in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -464,14 +608,20 @@
     </message>
     <message numerus="yes">
         <source>There is %n TTS engine installed</source>
-        <translation><numerusform>%n spraakengine geïnstalleerd</numerusform><numerusform>%n spraakengines geïnstalleerd</numerusform></translation>
+        <translation>
+            <numerusform>%n spraakengine geïnstalleerd</numerusform>
+            <numerusform>%n spraakengines geïnstalleerd</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>There are %n TTS engines installed</source>
-        <translation><numerusform>%n spraakengine geïnstalleerd</numerusform><numerusform>%n spraakengines geïnstalleerd</numerusform></translation>
+        <translation>
+            <numerusform>%n spraakengine geïnstalleerd</numerusform>
+            <numerusform>%n spraakengines geïnstalleerd</numerusform>
+        </translation>
     </message>
     <message>
-        <source>TTS Speed of voice "%1"</source>
+        <source>TTS Speed of voice &quot;%1&quot;</source>
         <translation>Spreeksnelheid van ‘%1’</translation>
     </message>
     <message>
@@ -482,12 +632,43 @@
         <source>Value is not valid</source>
         <translation>Ongeldige waarde</translation>
     </message>
+    <message>
+        <source>The settings in %1 could not be read: %2.
+
+This run uses the default settings and leaves the file as it is.</source>
+        <translation>De instellingen in %1 konden niet worden gelezen: %2.
+
+Deze keer gelden de standaardinstellingen en blijft het bestand ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>the settings were not loaded yet</source>
+        <translation>de instellingen waren nog niet geladen</translation>
+    </message>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>het bestand kon bij het starten niet worden gelezen</translation>
+    </message>
 </context>
 <context>
     <name>horavox::TitleStrip</name>
     <message>
         <source>Close</source>
         <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::settings_file</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>de map %1 kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 kB</source>
+        <translation>het is groter dan %1 kB</translation>
     </message>
 </context>
 </TS>

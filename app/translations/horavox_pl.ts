@@ -8,7 +8,7 @@
         <translation>Wskaźnik trybu alarmu</translation>
     </message>
     <message>
-        <source>'Speaking' Indicator</source>
+        <source>&apos;Speaking&apos; Indicator</source>
         <translation>Wskaźnik mówienia</translation>
     </message>
     <message>
@@ -160,6 +160,32 @@
         <source>Minutes between announcements</source>
         <translation>Minuty między komunikatami</translation>
     </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>how a screen reader reads the clock face, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>no announcements</source>
+        <comment>the slider at 0 minutes</comment>
+        <translation>brak komunikatów</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>horavox::ClockActions</name>
@@ -182,6 +208,28 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::DirectSS</name>
+    <message>
+        <source>female</source>
+        <comment>a voice</comment>
+        <translation>kobiecy</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <comment>a voice</comment>
+        <translation>męski</translation>
+    </message>
+    <message>
+        <source>Default voice of the speech service (speech-dispatcher)</source>
+        <translation>Domyślny głos usługi mowy (speech-dispatcher)</translation>
+    </message>
+    <message>
+        <source>%1 unavailable, %2</source>
+        <comment>a voice that could not speak, then the voice that spoke instead</comment>
+        <translation>%1 niedostępny, %2</translation>
     </message>
 </context>
 <context>
@@ -210,6 +258,10 @@
         <source>Write to %1</source>
         <translation>Napisz do %1</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
 </context>
 <context>
     <name>horavox::MainForm</name>
@@ -220,6 +272,26 @@
     <message>
         <source>Your system cannot play WAV files</source>
         <translation>System nie może odtwarzać plików WAV</translation>
+    </message>
+    <message>
+        <source>Horavox settings not saved</source>
+        <translation>Nie zapisano ustawień Horavox</translation>
+    </message>
+    <message>
+        <source>The slider position in %1 could not be read: %2.
+
+This run starts at one minute and leaves the file as it is.</source>
+        <translation>Nie udało się odczytać położenia suwaka z %1: %2.
+
+Tym razem zegar zaczyna od jednej minuty, a plik pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved to %1: %2.</source>
+        <translation>Nie zapisano ustawień w %1: %2.</translation>
+    </message>
+    <message>
+        <source>The slider position was not saved to %1: %2.</source>
+        <translation>Nie zapisano położenia suwaka w %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -254,6 +326,17 @@
     </message>
 </context>
 <context>
+    <name>horavox::QuietController</name>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>nie udało się odczytać pliku przy uruchomieniu</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>nie udało się go zapisać</translation>
+    </message>
+</context>
+<context>
     <name>horavox::QuietDialog</name>
     <message>
         <source>Quiet times and voice</source>
@@ -266,10 +349,6 @@
     <message>
         <source>Voice</source>
         <translation>Głos</translation>
-    </message>
-    <message>
-        <source>&amp;Voice:</source>
-        <translation>&amp;Głos:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -296,8 +375,44 @@
         <translation>&amp;Wstrzymuj muzykę i filmy podczas mówienia</translation>
     </message>
     <message>
-        <source>The speech engine's own voice</source>
+        <source>The speech engine&apos;s own voice</source>
         <translation>Domyślny głos syntezatora mowy</translation>
+    </message>
+    <message>
+        <source>Text-to-speech &amp;voice:</source>
+        <translation>&amp;Głos syntezy mowy:</translation>
+    </message>
+    <message>
+        <source>Heard when the settings say &quot;Say using TTS&quot;; the recorded voice is always the same.</source>
+        <translation>Słychać go, gdy w ustawieniach wybrano „Synteza mowy”; nagrany głos jest zawsze ten sam.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Język:</translation>
+    </message>
+    <message>
+        <source>The recorded voice speaks English only.</source>
+        <translation>Nagrany głos mówi tylko po angielsku.</translation>
+    </message>
+    <message>
+        <source>The language&apos;s usual clock</source>
+        <translation>Zegar zwyczajowy dla języka</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>Zegar 24-godzinny</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Zegar 12-godzinny</translation>
+    </message>
+    <message>
+        <source>Cloc&amp;k:</source>
+        <translation>&amp;Zegar:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language (%1)</source>
+        <translation>Język pulpitu (%1)</translation>
     </message>
 </context>
 <context>
@@ -347,16 +462,35 @@
         <source>next: %1 (%2)</source>
         <translation>następny: %1 (%2)</translation>
     </message>
+    <message>
+        <source>a program is using the microphone</source>
+        <translation>program używa mikrofonu</translation>
+    </message>
+    <message>
+        <source>the desktop is set to do not disturb</source>
+        <translation>pulpit jest w trybie „Nie przeszkadzać”</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <comment>a day of the week the clock does not speak on</comment>
+        <translation>%1: dzień pominięty</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <comment>the reasons the clock keeps quiet</comment>
+        <translation>Cisza: %1</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>a time of day, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
 </context>
 <context>
     <name>horavox::QuietMark</name>
     <message>
         <source>Quiet</source>
         <translation>Cisza</translation>
-    </message>
-    <message>
-        <source>Quiet: %1</source>
-        <translation>Cisza: %1</translation>
     </message>
 </context>
 <context>
@@ -387,6 +521,18 @@
     <message>
         <source>Quiet</source>
         <translation>Cisza</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices in %1 could not be read: %2.
+
+This run uses the defaults and leaves the file as it is.</source>
+        <translation>Nie udało się odczytać godzin ciszy i ustawień głosu z %1: %2.
+
+Tym razem używane są wartości domyślne, a plik pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices were not saved to %1: %2.</source>
+        <translation>Nie zapisano godzin ciszy i ustawień głosu w %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -464,14 +610,22 @@
     </message>
     <message numerus="yes">
         <source>There is %n TTS engine installed</source>
-        <translation><numerusform>Zainstalowano %n syntezator mowy</numerusform><numerusform>Zainstalowano %n syntezatory mowy</numerusform><numerusform>Zainstalowano %n syntezatorów mowy</numerusform></translation>
+        <translation>
+            <numerusform>Zainstalowano %n syntezator mowy</numerusform>
+            <numerusform>Zainstalowano %n syntezatory mowy</numerusform>
+            <numerusform>Zainstalowano %n syntezatorów mowy</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>There are %n TTS engines installed</source>
-        <translation><numerusform>Zainstalowano %n syntezator mowy</numerusform><numerusform>Zainstalowano %n syntezatory mowy</numerusform><numerusform>Zainstalowano %n syntezatorów mowy</numerusform></translation>
+        <translation>
+            <numerusform>Zainstalowano %n syntezator mowy</numerusform>
+            <numerusform>Zainstalowano %n syntezatory mowy</numerusform>
+            <numerusform>Zainstalowano %n syntezatorów mowy</numerusform>
+        </translation>
     </message>
     <message>
-        <source>TTS Speed of voice "%1"</source>
+        <source>TTS Speed of voice &quot;%1&quot;</source>
         <translation>Szybkość mowy głosu „%1”</translation>
     </message>
     <message>
@@ -482,12 +636,43 @@
         <source>Value is not valid</source>
         <translation>Nieprawidłowa wartość</translation>
     </message>
+    <message>
+        <source>The settings in %1 could not be read: %2.
+
+This run uses the default settings and leaves the file as it is.</source>
+        <translation>Nie udało się odczytać ustawień z %1: %2.
+
+Tym razem używane są ustawienia domyślne, a plik pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>the settings were not loaded yet</source>
+        <translation>ustawienia nie były jeszcze wczytane</translation>
+    </message>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>nie udało się odczytać pliku przy uruchomieniu</translation>
+    </message>
 </context>
 <context>
     <name>horavox::TitleStrip</name>
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::settings_file</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>nie można utworzyć folderu %1</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 kB</source>
+        <translation>jest większy niż %1 kB</translation>
     </message>
 </context>
 </TS>

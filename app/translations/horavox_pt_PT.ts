@@ -8,7 +8,7 @@
         <translation>Indicador do modo alarme</translation>
     </message>
     <message>
-        <source>'Speaking' Indicator</source>
+        <source>&apos;Speaking&apos; Indicator</source>
         <translation>Indicador de fala</translation>
     </message>
     <message>
@@ -160,6 +160,30 @@
         <source>Minutes between announcements</source>
         <translation>Minutos entre anúncios</translation>
     </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>how a screen reader reads the clock face, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>no announcements</source>
+        <comment>the slider at 0 minutes</comment>
+        <translation>sem anúncios</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>horavox::ClockActions</name>
@@ -185,10 +209,32 @@
     </message>
 </context>
 <context>
+    <name>horavox::DirectSS</name>
+    <message>
+        <source>female</source>
+        <comment>a voice</comment>
+        <translation>feminina</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <comment>a voice</comment>
+        <translation>masculina</translation>
+    </message>
+    <message>
+        <source>Default voice of the speech service (speech-dispatcher)</source>
+        <translation>Voz predefinida do serviço de fala (speech-dispatcher)</translation>
+    </message>
+    <message>
+        <source>%1 unavailable, %2</source>
+        <comment>a voice that could not speak, then the voice that spoke instead</comment>
+        <translation>%1 indisponível, %2</translation>
+    </message>
+</context>
+<context>
     <name>horavox::Form3</name>
     <message>
         <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
-        <translation>O Horavox diz as horas no intervalo escolhido ou quando pedir. No modo alarme, conta os minutos por si.</translation>
+        <translation>O Horavox diz as horas em intervalos ou quando pedir. No modo alarme, conta os minutos.</translation>
     </message>
     <message>
         <source>© 2026 The Horavox developers</source>
@@ -210,6 +256,10 @@
         <source>Write to %1</source>
         <translation>Escrever para %1</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
 </context>
 <context>
     <name>horavox::MainForm</name>
@@ -220,6 +270,26 @@
     <message>
         <source>Your system cannot play WAV files</source>
         <translation>O sistema não consegue reproduzir ficheiros WAV</translation>
+    </message>
+    <message>
+        <source>Horavox settings not saved</source>
+        <translation>Definições do Horavox não guardadas</translation>
+    </message>
+    <message>
+        <source>The slider position in %1 could not be read: %2.
+
+This run starts at one minute and leaves the file as it is.</source>
+        <translation>Não foi possível ler a posição do controlo deslizante em %1: %2.
+
+Desta vez o relógio começa num minuto e o ficheiro fica como está.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved to %1: %2.</source>
+        <translation>As definições não foram guardadas em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The slider position was not saved to %1: %2.</source>
+        <translation>A posição do controlo deslizante não foi guardada em %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -254,6 +324,17 @@
     </message>
 </context>
 <context>
+    <name>horavox::QuietController</name>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>não foi possível ler o ficheiro no arranque</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>não foi possível escrevê-lo</translation>
+    </message>
+</context>
+<context>
     <name>horavox::QuietDialog</name>
     <message>
         <source>Quiet times and voice</source>
@@ -266,10 +347,6 @@
     <message>
         <source>Voice</source>
         <translation>Voz</translation>
-    </message>
-    <message>
-        <source>&amp;Voice:</source>
-        <translation>&amp;Voz:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -296,8 +373,44 @@
         <translation>&amp;Pausar música e vídeos durante a fala</translation>
     </message>
     <message>
-        <source>The speech engine's own voice</source>
+        <source>The speech engine&apos;s own voice</source>
         <translation>Voz predefinida do motor de fala</translation>
+    </message>
+    <message>
+        <source>Text-to-speech &amp;voice:</source>
+        <translation>Voz de &amp;síntese:</translation>
+    </message>
+    <message>
+        <source>Heard when the settings say &quot;Say using TTS&quot;; the recorded voice is always the same.</source>
+        <translation>Ouvida quando as definições indicam «Voz sintetizada»; a voz gravada é sempre a mesma.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>The recorded voice speaks English only.</source>
+        <translation>A voz gravada só fala inglês.</translation>
+    </message>
+    <message>
+        <source>The language&apos;s usual clock</source>
+        <translation>O relógio habitual do idioma</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>Relógio de 24 horas</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>Relógio de 12 horas</translation>
+    </message>
+    <message>
+        <source>Cloc&amp;k:</source>
+        <translation>&amp;Relógio:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language (%1)</source>
+        <translation>O idioma do ambiente de trabalho (%1)</translation>
     </message>
 </context>
 <context>
@@ -347,16 +460,35 @@
         <source>next: %1 (%2)</source>
         <translation>próximo: %1 (%2)</translation>
     </message>
+    <message>
+        <source>a program is using the microphone</source>
+        <translation>um programa está a usar o microfone</translation>
+    </message>
+    <message>
+        <source>the desktop is set to do not disturb</source>
+        <translation>o ambiente de trabalho está em «Não incomodar»</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <comment>a day of the week the clock does not speak on</comment>
+        <translation>%1: dia excluído</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <comment>the reasons the clock keeps quiet</comment>
+        <translation>Silêncio: %1</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>a time of day, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
 </context>
 <context>
     <name>horavox::QuietMark</name>
     <message>
         <source>Quiet</source>
         <translation>Silêncio</translation>
-    </message>
-    <message>
-        <source>Quiet: %1</source>
-        <translation>Silêncio: %1</translation>
     </message>
 </context>
 <context>
@@ -387,6 +519,18 @@
     <message>
         <source>Quiet</source>
         <translation>Silêncio</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices in %1 could not be read: %2.
+
+This run uses the defaults and leaves the file as it is.</source>
+        <translation>Não foi possível ler os períodos de silêncio e as opções de voz em %1: %2.
+
+Desta vez são usados os valores predefinidos e o ficheiro fica como está.</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices were not saved to %1: %2.</source>
+        <translation>Os períodos de silêncio e as opções de voz não foram guardados em %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -464,14 +608,20 @@
     </message>
     <message numerus="yes">
         <source>There is %n TTS engine installed</source>
-        <translation><numerusform>%n motor de voz instalado</numerusform><numerusform>%n motores de voz instalados</numerusform></translation>
+        <translation>
+            <numerusform>%n motor de voz instalado</numerusform>
+            <numerusform>%n motores de voz instalados</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>There are %n TTS engines installed</source>
-        <translation><numerusform>%n motor de voz instalado</numerusform><numerusform>%n motores de voz instalados</numerusform></translation>
+        <translation>
+            <numerusform>%n motor de voz instalado</numerusform>
+            <numerusform>%n motores de voz instalados</numerusform>
+        </translation>
     </message>
     <message>
-        <source>TTS Speed of voice "%1"</source>
+        <source>TTS Speed of voice &quot;%1&quot;</source>
         <translation>Velocidade da voz «%1»</translation>
     </message>
     <message>
@@ -482,12 +632,43 @@
         <source>Value is not valid</source>
         <translation>Valor inválido</translation>
     </message>
+    <message>
+        <source>The settings in %1 could not be read: %2.
+
+This run uses the default settings and leaves the file as it is.</source>
+        <translation>Não foi possível ler as definições em %1: %2.
+
+Desta vez são usadas as definições predefinidas e o ficheiro fica como está.</translation>
+    </message>
+    <message>
+        <source>the settings were not loaded yet</source>
+        <translation>as definições ainda não tinham sido carregadas</translation>
+    </message>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>não foi possível ler o ficheiro no arranque</translation>
+    </message>
 </context>
 <context>
     <name>horavox::TitleStrip</name>
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::settings_file</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 kB</source>
+        <translation>tem mais de %1 kB</translation>
     </message>
 </context>
 </TS>

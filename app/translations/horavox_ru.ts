@@ -8,7 +8,7 @@
         <translation>Индикатор режима будильника</translation>
     </message>
     <message>
-        <source>'Speaking' Indicator</source>
+        <source>&apos;Speaking&apos; Indicator</source>
         <translation>Индикатор речи</translation>
     </message>
     <message>
@@ -160,6 +160,32 @@
         <source>Minutes between announcements</source>
         <translation>Минуты между объявлениями</translation>
     </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>how a screen reader reads the clock face, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>no announcements</source>
+        <comment>the slider at 0 minutes</comment>
+        <translation>без объявлений</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>horavox::ClockActions</name>
@@ -185,10 +211,32 @@
     </message>
 </context>
 <context>
+    <name>horavox::DirectSS</name>
+    <message>
+        <source>female</source>
+        <comment>a voice</comment>
+        <translation>женский</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <comment>a voice</comment>
+        <translation>мужской</translation>
+    </message>
+    <message>
+        <source>Default voice of the speech service (speech-dispatcher)</source>
+        <translation>Голос службы речи по умолчанию (speech-dispatcher)</translation>
+    </message>
+    <message>
+        <source>%1 unavailable, %2</source>
+        <comment>a voice that could not speak, then the voice that spoke instead</comment>
+        <translation>%1 недоступен, %2</translation>
+    </message>
+</context>
+<context>
     <name>horavox::Form3</name>
     <message>
         <source>Horavox speaks the time at the interval you choose, or whenever you ask. In alarm mode it counts the minutes for you.</source>
-        <translation>Horavox называет время через выбранный интервал или по запросу. В режиме будильника считает минуты.</translation>
+        <translation>Horavox называет время через выбранный интервал или по запросу. В режиме будильника он считает для вас минуты.</translation>
     </message>
     <message>
         <source>© 2026 The Horavox developers</source>
@@ -210,6 +258,10 @@
         <source>Write to %1</source>
         <translation>Написать на %1</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
 </context>
 <context>
     <name>horavox::MainForm</name>
@@ -220,6 +272,26 @@
     <message>
         <source>Your system cannot play WAV files</source>
         <translation>Система не может воспроизводить файлы WAV</translation>
+    </message>
+    <message>
+        <source>Horavox settings not saved</source>
+        <translation>Настройки Horavox не сохранены</translation>
+    </message>
+    <message>
+        <source>The slider position in %1 could not be read: %2.
+
+This run starts at one minute and leaves the file as it is.</source>
+        <translation>Не удалось прочитать положение ползунка из %1: %2.
+
+Сейчас часы начинают с одной минуты, а файл остаётся без изменений.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved to %1: %2.</source>
+        <translation>Настройки не сохранены в %1: %2.</translation>
+    </message>
+    <message>
+        <source>The slider position was not saved to %1: %2.</source>
+        <translation>Положение ползунка не сохранено в %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -254,6 +326,17 @@
     </message>
 </context>
 <context>
+    <name>horavox::QuietController</name>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>файл не удалось прочитать при запуске</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>его не удалось записать</translation>
+    </message>
+</context>
+<context>
     <name>horavox::QuietDialog</name>
     <message>
         <source>Quiet times and voice</source>
@@ -266,10 +349,6 @@
     <message>
         <source>Voice</source>
         <translation>Голос</translation>
-    </message>
-    <message>
-        <source>&amp;Voice:</source>
-        <translation>&amp;Голос:</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -296,8 +375,44 @@
         <translation>&amp;Приостанавливать музыку и видео во время речи</translation>
     </message>
     <message>
-        <source>The speech engine's own voice</source>
+        <source>The speech engine&apos;s own voice</source>
         <translation>Голос синтезатора по умолчанию</translation>
+    </message>
+    <message>
+        <source>Text-to-speech &amp;voice:</source>
+        <translation>&amp;Голос синтеза речи:</translation>
+    </message>
+    <message>
+        <source>Heard when the settings say &quot;Say using TTS&quot;; the recorded voice is always the same.</source>
+        <translation>Звучит, когда в настройках выбран «Синтез речи»; записанный голос всегда один и тот же.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Язык:</translation>
+    </message>
+    <message>
+        <source>The recorded voice speaks English only.</source>
+        <translation>Записанный голос говорит только по-английски.</translation>
+    </message>
+    <message>
+        <source>The language&apos;s usual clock</source>
+        <translation>Как принято в языке</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>24-часовой формат</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <translation>12-часовой формат</translation>
+    </message>
+    <message>
+        <source>Cloc&amp;k:</source>
+        <translation>&amp;Формат времени:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language (%1)</source>
+        <translation>Язык рабочего стола (%1)</translation>
     </message>
 </context>
 <context>
@@ -347,16 +462,35 @@
         <source>next: %1 (%2)</source>
         <translation>следующее: %1 (%2)</translation>
     </message>
+    <message>
+        <source>a program is using the microphone</source>
+        <translation>программа использует микрофон</translation>
+    </message>
+    <message>
+        <source>the desktop is set to do not disturb</source>
+        <translation>на рабочем столе включён режим «Не беспокоить»</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <comment>a day of the week the clock does not speak on</comment>
+        <translation>%1: день исключён</translation>
+    </message>
+    <message>
+        <source>Quiet: %1</source>
+        <comment>the reasons the clock keeps quiet</comment>
+        <translation>Тишина: %1</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>a time of day, in QTime format letters</comment>
+        <translation>H:mm</translation>
+    </message>
 </context>
 <context>
     <name>horavox::QuietMark</name>
     <message>
         <source>Quiet</source>
         <translation>Тишина</translation>
-    </message>
-    <message>
-        <source>Quiet: %1</source>
-        <translation>Тишина: %1</translation>
     </message>
 </context>
 <context>
@@ -387,6 +521,18 @@
     <message>
         <source>Quiet</source>
         <translation>Тишина</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices in %1 could not be read: %2.
+
+This run uses the defaults and leaves the file as it is.</source>
+        <translation>Не удалось прочитать тихие часы и выбор голоса из %1: %2.
+
+Сейчас используются значения по умолчанию, а файл остаётся без изменений.</translation>
+    </message>
+    <message>
+        <source>The quiet times and voice choices were not saved to %1: %2.</source>
+        <translation>Тихие часы и выбор голоса не сохранены в %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -464,14 +610,22 @@
     </message>
     <message numerus="yes">
         <source>There is %n TTS engine installed</source>
-        <translation><numerusform>Установлен %n синтезатор речи</numerusform><numerusform>Установлено %n синтезатора речи</numerusform><numerusform>Установлено %n синтезаторов речи</numerusform></translation>
+        <translation>
+            <numerusform>Установлен %n синтезатор речи</numerusform>
+            <numerusform>Установлено %n синтезатора речи</numerusform>
+            <numerusform>Установлено %n синтезаторов речи</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>There are %n TTS engines installed</source>
-        <translation><numerusform>Установлен %n синтезатор речи</numerusform><numerusform>Установлено %n синтезатора речи</numerusform><numerusform>Установлено %n синтезаторов речи</numerusform></translation>
+        <translation>
+            <numerusform>Установлен %n синтезатор речи</numerusform>
+            <numerusform>Установлено %n синтезатора речи</numerusform>
+            <numerusform>Установлено %n синтезаторов речи</numerusform>
+        </translation>
     </message>
     <message>
-        <source>TTS Speed of voice "%1"</source>
+        <source>TTS Speed of voice &quot;%1&quot;</source>
         <translation>Скорость речи голоса «%1»</translation>
     </message>
     <message>
@@ -482,12 +636,43 @@
         <source>Value is not valid</source>
         <translation>Недопустимое значение</translation>
     </message>
+    <message>
+        <source>The settings in %1 could not be read: %2.
+
+This run uses the default settings and leaves the file as it is.</source>
+        <translation>Не удалось прочитать настройки из %1: %2.
+
+Сейчас используются настройки по умолчанию, а файл остаётся без изменений.</translation>
+    </message>
+    <message>
+        <source>the settings were not loaded yet</source>
+        <translation>настройки ещё не были загружены</translation>
+    </message>
+    <message>
+        <source>the file could not be read at start</source>
+        <translation>файл не удалось прочитать при запуске</translation>
+    </message>
 </context>
 <context>
     <name>horavox::TitleStrip</name>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::settings_file</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 kB</source>
+        <translation>он больше %1 КБ</translation>
     </message>
 </context>
 </TS>

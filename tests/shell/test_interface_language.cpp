@@ -6,9 +6,11 @@
 #include "fake_clock.h"
 #include "fake_media.h"
 #include "fake_speech_engine.h"
+#include "main_window/clock_access.h"
 #include "main_window/main_form.h"
 #include "quiet/quiet_controller.h"
 #include "quiet/quiet_dialog.h"
+#include "quiet/quiet_gate.h"
 #include "settings/settings_window.h"
 #include "settings/wrap_check_box.h"
 #include "test_main.h"
@@ -192,6 +194,38 @@ private Q_SLOTS:
         if (englishFont)
             QCOMPARE(top->font().pixelSize(), englishFont);
         top->close();
+    }
+
+    // What a screen reader hears from the face, the slider and the quiet
+    // notice: the translator's clock, the day's own name, and plural forms
+    // that a count past 20 still picks by its last digit.
+    void readings_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<QString>("notice"); // Monday 15:05, muted for an hour, no day chosen
+        const QString ruNotice = QStringLiteral("Тишина: без звука до 16:05; понедельник: день исключён");
+        QTest::newRow("de none") << "de" << 0 << "keine Ansagen" << "Ruhe: stumm bis 16:05; Montag ist ausgenommen";
+        QTest::newRow("ru two") << "ru" << 2 << "2 минуты" << ruNotice;
+        QTest::newRow("ru five") << "ru" << 5 << "5 минут" << ruNotice;
+        QTest::newRow("ru twenty-one") << "ru" << 21 << "21 минута" << ruNotice;
+    }
+    void readings()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, minutes);
+        QFETCH(QString, slider);
+        QFETCH(QString, notice);
+        English restore;
+        QVERIFY(installInterfaceLanguage(language));
+        QCOMPARE(intervalReading(minutes), slider);
+        QCOMPARE(timeReading(QTime(15, 5)), QStringLiteral("15:05"));
+        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(15, 5)));
+        QuietGate gate(clock);
+        gate.setPreferences(QuietPreferences{.weekdays = 0});
+        gate.muteForMinutes(60);
+        QCOMPARE(gate.quietNotice(), notice);
     }
 
     void translationFilesFinished_data()
