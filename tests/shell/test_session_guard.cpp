@@ -16,9 +16,8 @@
 #include "ui_main_form.h"
 
 #include <QCheckBox>
-#include <QSignalSpy>
-
 #include <QRegularExpression>
+#include <QSignalSpy>
 
 #include <csignal>
 
