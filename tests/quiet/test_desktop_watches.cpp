@@ -8,12 +8,11 @@
 #include "quiet/screen_reader.h"
 
 #include "private_bus.h"
-
-#include <QThread>
 #include "quiet_clock_rig.h"
 #include "test_main.h"
 
 #include <QSignalSpy>
+#include <QThread>
 
 using namespace horavox;
 using namespace horavox_test;

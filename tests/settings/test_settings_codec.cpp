@@ -295,7 +295,6 @@ private Q_SLOTS:
     void strayCarriageReturnInPhraseLineEndsIt()
     {
         const QByteArray file = "T\r\n135\r\nA\rB\r\n1\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
-        QCOMPARE(lines(file).size(), 12);
         QCOMPARE(parse(file).phrase.value_or(QString()), QStringLiteral("A"));
     }
 };

@@ -1,5 +1,7 @@
 #include "shell/command_line.h"
+#include "shell/voice_option.h"
 
+#include "components/direct_ss.h"
 #include "test_main.h"
 
 using namespace horavox;
@@ -83,23 +85,33 @@ private Q_SLOTS:
             QVERIFY(cl.output.isEmpty());
     }
 
-    void language_data()
+    // What the options carry to the run: the language made canonical, the
+    // voice id as given.
+    void carried_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("language");
-        QTest::newRow("none") << QStringList{"--print-time"} << QString();
-        QTest::newRow("de") << QStringList{"--print-time", "--language", "de"} << "de";
-        QTest::newRow("region, any case") << QStringList{"--say-time", "--language=PT-br"} << "pt-BR";
-        QTest::newRow("a locale name") << QStringList{"--language", "pt_PT.UTF-8"} << "pt-PT";
-        QTest::newRow("for a clock's start") << QStringList{"--language", "ru"} << "ru";
+        QTest::addColumn<QString>("voice");
+        QTest::newRow("none") << QStringList{"--print-time"} << QString() << QString();
+        QTest::newRow("de") << QStringList{"--print-time", "--language", "de"} << "de" << QString();
+        QTest::newRow("region, any case") << QStringList{"--say-time", "--language=PT-br"} << "pt-BR" << QString();
+        QTest::newRow("a locale name") << QStringList{"--language", "pt_PT.UTF-8"} << "pt-PT" << QString();
+        QTest::newRow("for a clock's start") << QStringList{"--language", "ru"} << "ru" << QString();
+        QTest::newRow("voice for say-time") << QStringList{"--say-time", "--voice", "flite/kal"} << QString()
+                                            << "flite/kal";
+        // A module's voice names are the module's own, blanks and all.
+        QTest::newRow("voice, blanks inside kept")
+            << QStringList{"--voice=speech-dispatcher/espeak-ng/English (America) "} << QString()
+            << "speech-dispatcher/espeak-ng/English (America)";
     }
-    void language()
+    void carried()
     {
         QFETCH(QStringList, args);
         args.prepend(QStringLiteral("horavox"));
         const CommandLine cl = parseCommandLine(args);
         QVERIFY2(cl.action != Action::Fail, qPrintable(cl.output));
         QTEST(cl.language, "language");
+        QTEST(cl.voice, "voice");
     }
 
     void muteMinutes_data()
@@ -120,21 +132,55 @@ private Q_SLOTS:
         QCOMPARE(cl.muteMinutes, minutes);
     }
 
-    void voiceOption_data()
+    void startingVoice_data()
     {
-        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("offered");      // speech-dispatcher installed
+        QTest::addColumn<bool>("screenReader"); // running
         QTest::addColumn<QString>("voice");
-        QTest::newRow("none") << QStringList{"horavox", "--say-time"} << QString();
-        QTest::newRow("say-time") << QStringList{"horavox", "--say-time", "--voice", "flite/kal"} << "flite/kal";
-        // A module's voice names are the module's own, blanks and all.
-        QTest::newRow("blanks inside kept")
-            << QStringList{"horavox", "--voice=speech-dispatcher/espeak-ng/English (America) "}
-            << "speech-dispatcher/espeak-ng/English (America)";
+        QTest::addColumn<bool>("asked"); // whether the screen reader was looked for
+        QTest::newRow("nothing picked") << "" << "" << true << false << "" << true;
+        QTest::newRow("screen reader, nothing picked") << "" << "" << true << true << "speech-dispatcher" << true;
+        QTest::newRow("screen reader, a voice stored") << "" << "flite/kal" << true << true << "flite/kal" << false;
+        QTest::newRow("screen reader, no service") << "" << "" << false << true << "" << false;
+        QTest::newRow("command line beats stored") << "espeak/en" << "flite/kal" << true << false << "espeak/en"
+                                                   << false;
+        QTest::newRow("command line beats screen reader") << "flite/slt" << "" << true << true << "flite/slt" << false;
     }
-    void voiceOption()
+    void startingVoice()
     {
-        QFETCH(QStringList, args);
-        QTEST(parseCommandLine(args).voice, "voice");
+        QFETCH(QString, commandLine);
+        QFETCH(QString, stored);
+        QFETCH(bool, offered);
+        QFETCH(bool, screenReader);
+        int asked = 0;
+        QTEST(horavox::startingVoice(commandLine, stored, offered, [&] { ++asked; return screenReader; }), "voice");
+        QTEST(asked == 1, "asked");
+    }
+
+    void commandLineVoice_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("an own engine's voice") << "flite/kal" << true;
+        QTest::newRow("the speech service's default") << "speech-dispatcher" << true;
+        QTest::newRow("unknown engine") << "festival/kal" << false;
+        QTest::newRow("a voice's short name") << "kal" << false;
+        // Checked against the modules, which no server answers for here.
+        QTest::newRow("a module's voice, unheard of") << "speech-dispatcher/espeak-ng/nobody" << false;
+    }
+    void commandLineVoice()
+    {
+        QFETCH(QString, id);
+        QFETCH(bool, usable);
+        DirectSS::Options o;
+        o.engines = DirectSS::AllEngines | DirectSS::Dispatcher;
+        DirectSS engine(nullptr, o);
+        QString error;
+        QCOMPARE(chooseCommandLineVoice(engine, id, &error), usable);
+        QCOMPARE(engine.voiceId(engine.TtsCurrentVoice()) == id, usable);
+        QCOMPARE(error.contains(QStringLiteral("'%1'").arg(id)), !usable);
     }
 
     void versionIsExactlyOneLine()

@@ -1,6 +1,7 @@
 #pragma once
 // What many suites need before the program starts: a file with given bytes,
-// and a place for messages that no one is there to read.
+// a place for messages that no one is there to read, and a folder nothing
+// can be written into.
 #include "core/message_sink.h"
 
 #include <QDir>
@@ -24,5 +25,31 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
     QCOMPARE(f.write(bytes), bytes.size());
 }
+
+// While it lives, nothing can be written into `folder`, not even by the
+// superuser (whom permission bits do not bind, and CI runs as): a plain
+// file stands in its place, the folder itself set aside.
+class BlockedFolder
+{
+public:
+    explicit BlockedFolder(const QString &folder) : m_folder(folder), m_aside(folder + QStringLiteral(".aside"))
+    {
+        QFile stand(m_folder);
+        m_blocked = QDir().rename(m_folder, m_aside) && stand.open(QIODevice::WriteOnly);
+    }
+    ~BlockedFolder() { release(); }
+    bool blocked() const { return m_blocked; }
+    // Puts the folder back, as it was.
+    void release()
+    {
+        if (QFileInfo(m_aside).isDir() && (!QFileInfo::exists(m_folder) || QFile::remove(m_folder)))
+            QDir().rename(m_aside, m_folder);
+        m_blocked = false;
+    }
+
+private:
+    QString m_folder, m_aside;
+    bool m_blocked = false;
+};
 
 } // namespace horavox_test
