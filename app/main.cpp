@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "components/direct_ss.h"
 #include "core/clock.h"
 #include "core/message_sink.h"

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Horavox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # horavox_add_test(<name> SOURCES <files...> LIBS <targets...>)
 # One Qt Test executable registered with CTest. Each test process makes its own
 # temporary XDG folders and picks the offscreen platform (tests/support/test_main.h),

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A broken property found by a fuzzer must stop the run with a message the
 // crash report keeps; assert() would vanish under NDEBUG.

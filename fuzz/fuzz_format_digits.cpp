@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // FormatDigits takes whatever text a host sets; the first bytes pick the
 // display settings, including values outside their ranges.
 #include "fuzz_check.h"

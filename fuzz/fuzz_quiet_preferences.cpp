@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The quiet-times file is hand-editable, so any bytes must read as usable
 // preferences, and what the program writes back must read back the same.
 #include "fuzz_check.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file is hand-editable and may be from an older program, so any
 // bytes must parse, and what the program writes back must read back the same.
 #include "fuzz_check.h"

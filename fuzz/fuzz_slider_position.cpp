@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The slider file's first line may be anything a user or a crash left there;
 // whatever it holds must give a position on the track.
 #include "fuzz_check.h"

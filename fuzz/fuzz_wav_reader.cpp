@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Clip files live in the user's data folder, where anything may replace them;
 // the reader must refuse what it cannot play and never read past the bytes.
 #include "fuzz_check.h"

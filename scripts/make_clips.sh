@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Horavox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Records the 31 voice clips into <out>/ (default app/resources/custom).
 # Words come from festival's HTS voice, falling back to flite; every clip is
 # resampled to 44100 Hz 16-bit mono, trimmed to the voice and peak-normalised

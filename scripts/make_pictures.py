@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Horavox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws every picture of the clock: the main window skin and its button
 bitmaps, the speaking lamps, the About button, the About window's board and
 title pictures, the alarm hourglass, the AM/PM captions, the hand cursor and

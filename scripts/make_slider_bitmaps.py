@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Horavox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws the two bitmaps of the range slider control.
 
     /usr/bin/python3 scripts/make_slider_bitmaps.py [output-folder]

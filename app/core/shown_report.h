@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // For the start-up benchmark, shared by the program and the reference
 // programs it is measured against, so both are measured the same way.

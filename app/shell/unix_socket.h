@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The few AF_UNIX stream-socket calls the instance channel makes, with
 // interrupted calls, partial transfers and time-outs dealt with once, here.

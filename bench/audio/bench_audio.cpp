@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures what the ear notices: the gap between two clips, the delay from a
 // play command or a sentence to the first sound, and the processor time the
 // sound costs. Prints one table; runs on whatever SDL audio driver is chosen

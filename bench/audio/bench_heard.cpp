@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a listener hears, on a real sound server: a private PulseAudio server
 // with a null sink whose monitor is recorded at the device's own rate. The
 // real main window speaks "the time is seven forty five AM" from the Speak

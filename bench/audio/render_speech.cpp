@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Says one sentence with each engine and writes exactly what went to the
 // device as a 16-bit mono wave file per engine, to listen to or inspect:
 //   render_speech [folder] [sentence]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Costs of the digit display: drawing the glyph strip, and redrawing the
 // clock face as the host does every second (a clear and eight cell copies).
 #include "glyph_strip.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CPU used while idle: Horavox and a minimal Qt clock run side by side for the
 // same span; CPU time comes from the scheduler's own account (nanoseconds).
 #include <QCoreApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A minimal Qt clock, one QTimer and a QLCDNumber: the yardstick for idle CPU.
 #include "core/shown_report.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two delays a user notices: how long after the wall clock's second the
 // clock face shows it, and how long after a due minute the first sample of
 // the announcement reaches the audio device. The real main window, media

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time from process start to the first shown window, and resident memory at
 // that moment: Horavox against a minimal Qt Widgets window, in the same run.
 #include <QCoreApplication>

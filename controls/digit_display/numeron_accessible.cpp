@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "numeron_accessible.h"
 
 #include "numeron.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #pragma once
 // Position-to-value arithmetic of the range slider, kept apart from the
 // widget so the rounding can be checked on its own. Internal: not installed.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "about/about_window.h"
 #include "components/sheer_picture.h"
 #include "resources/picture_from_res.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Horavox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A small assistive-technology client for the accessibility test: it finds
 the clock on the AT-SPI bus and reads or uses it as a screen reader would.
 

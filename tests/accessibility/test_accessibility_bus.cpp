@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock as a screen reader meets it: the real program on a private X
 // server, a private D-Bus session and its own AT-SPI bus, read and used by a
 // small pyatspi client (atspi_probe.py), the library screen readers use.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/surface_drag.h"
 #include "core/window_system.h"
 #include "test_main.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader reads off the digit display.
 #include "numeron.h"
 #include "test_main.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window used without a mouse and read by a screen reader: real key
 // events on the real widgets, and Qt's own accessibility interfaces.
 #include "main_window/main_form.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What starts with the program and what waits for the first sound: the real
 // main window, media layer, audio output and speech engine, loaded as the
 // program loads them with text-to-speech chosen.

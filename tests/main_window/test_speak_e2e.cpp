@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole road of an on-demand announcement: the main window at a fake
 // 9:05 AM, the Speak button pressed, the real clip player rendering through
 // SDL's disk driver. What reaches the "device" must be the five clips in

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Records from a source the way a volume meter does (a peak-detect stream),
 // until it is killed. Usage: level_meter SOURCE
 #include <pulse/pulseaudio.h>

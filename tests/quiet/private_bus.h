@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A D-Bus session bus of the test's own (no service activation, so nothing
 // installed on the machine answers in place of the test's services), and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The real main window on a fake clock, fake player and fake engine, with a
 // quiet-times gate in front of its scheduler. The clock is moved a minute at

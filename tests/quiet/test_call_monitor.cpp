@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Calls as a real sound server reports them: a private PulseAudio server
 // whose null source is the microphone, parec recording from it as the call.
 #include "quiet/call_monitor.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Do-not-disturb and media players on a private session bus: a notification
 // server with KDE's Inhibited, GNOME's show-banners through gsettings (its
 // keyfile backend in the test's own folder), MPRIS players, and the tray's

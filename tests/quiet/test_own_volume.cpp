@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own volume, applied where every voice is mixed.
 #include "speech/audio/audio_output.h"
 #include "tap_recorder.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The status line a user reads (`--status`, the tray's tooltip): the next
 // due minute from the scheduler's own rules and why it may be held.
 #include "quiet/quiet_gate.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preferences file: what a hand-edited or damaged file reads as, and that
 // what is written reads back, here and through QSettings.
 #include "quiet/quiet_controller.h"

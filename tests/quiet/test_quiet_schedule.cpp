@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Quiet times on the whole road of a regular announcement: the real main
 // window, its minute trigger, the text-to-speech decisions and the
 // dispatcher, with the gate in front of them, on a fake clock.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The quiet-time actions any menu can offer, the tray icon's menu and the
 // window of choices, driven as a user drives them.
 #include "quiet/quiet_actions.h"

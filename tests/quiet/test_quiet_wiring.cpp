@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Quiet times put into the program: the command-line requests arrive over
 // the clock's socket and change what the real window announces; the mark on
 // the skin, the own volume and the preferences file follow.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The range slider driven without a mouse: by keys and by assistive
 // technology through Qt's accessibility interfaces.
 #include "spanbar.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The resources carried inside the program: that each is there under the
 // name the program asks for, and in the shape the program relies on.
 #include "resources/resources.h"

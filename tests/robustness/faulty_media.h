@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A media layer in front of the real one that records every command with its
 // result and, on request, breaks the way a sound device breaks in use.

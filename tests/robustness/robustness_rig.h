@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared pieces of the fault tests: a main window on a given clock and media
 // layer, and a reading of which words the clip player was asked for.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound device breaking in the middle of a clip, and clip files that are
 // missing or damaged: the announcement goes on with what can be played, the
 // clock never hangs and keeps speaking afterwards. Real media layer and audio

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A machine whose sound system cannot be reached: the driver named in the
 // environment does not exist, so no wave output device is counted. The first
 // clip reports "Sound Card Check", once until a device is found, and nothing

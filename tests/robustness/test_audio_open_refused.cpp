@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A device that is listed but refuses to open (busy, or its output cannot be
 // created): SDL's disk driver with its output file under a regular file.
 // Clips fail silently, one after another, and the clock goes on.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The wall clock is not monotonic: it is corrected, changed by hand, stepped
 // for daylight saving, and it jumps when the machine wakes from sleep. Each
 // due minute must be spoken at most once, and a wake must not replay the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Folders the program cannot write to and a disk that fills up. Running as
 // root, permission bits stop nothing, so "cannot write" is a folder whose
 // parent is a regular file, and "full" is a file-size limit in a child

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shows the settings window over fakes, for looking at and screenshots:
 //   settings_preview [seconds]   (default 3; 0 stays open)
 #include "core/message_sink.h"

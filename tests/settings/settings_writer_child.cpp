@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rewrites the settings file with two alternating contents until it is
 // killed; the crash-safety test kills it at random moments.
 #include "settings/settings_codec.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings window as a screen reader and a keyboard user meet it.
 #include "core/program_state.h"
 #include "fake_clock.h"

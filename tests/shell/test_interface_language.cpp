@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows in every language the program ships: each translation file
 // complete and true to its source's placeholders and keys, and no text cut
 // off by the windows laid out to the pixel for English.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built program on real desktops: a Wayland compositor, and an X11
 // server with a window manager. Each test starts its own and stops it.
 #include "desktop_session.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built program itself, run as a user or a desktop would run it.
 #include "shell/instance_channel.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock shown before the rest of its load: the real main window on
 // fakes, started as the program starts it.
 #include "shell/start_sequence.h"

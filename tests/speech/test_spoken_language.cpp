@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The time and elapsed-minutes sentences of each language, one table per
 // language, at the hours and minutes where grammar changes: 0, 1 and 2
 // (singular, dual, plural), 11 to 13 (noon, teens), 21 (a compound "one"),

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/program_state.h"
 #include "fake_clock.h"
 #include "speech/tts_announcer.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Real desktops for the tests that need one: a headless Wayland compositor
 // (weston) or an X server with a window manager (Xvfb and openbox). Each is

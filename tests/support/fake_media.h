@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A media command interface that plays nothing: it records every command and
 // reports a clip as playing until the test (or a countdown of mode queries)

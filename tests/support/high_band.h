@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How much of a recording lies above a frequency: tells a voice made at a
 // low sample rate from one made at a higher rate, whatever rate the sound

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A private PulseAudio server for tests and benchmarks that need a real sound
 // server: a null sink "test" (and, when asked, a null source "mic" standing

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A private speech-dispatcher: its configuration under this process's
 // XDG_CONFIG_HOME (so that a server started on demand in its place is as

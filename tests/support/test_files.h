@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What many suites need before the program starts: a file with given bytes,
 // a place for messages that no one is there to read, and a folder nothing

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A Qt Test main() that isolates every test process: its own temporary
 // config, data and runtime folders, the offscreen platform and a silent

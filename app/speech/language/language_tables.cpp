@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How each language says the time. One block per language, for a speaker of
 // it to read and correct: the words come from ICU's spell-out rules unless a
 // list here says otherwise, {h}, {m} and {n} stand for the hour, the minutes

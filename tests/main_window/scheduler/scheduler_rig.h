@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A dispatcher wired to fakes: settings, engine, clock, a recording announcer
 // around the real text-to-speech decisions, and a main window that logs what

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "main_window/scheduler/dispatch_pump.h"
 #include "scheduler_rig.h"
 #include "test_main.h"

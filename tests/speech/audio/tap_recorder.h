@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Collects what an AudioOutput sends to its device, from the device thread,
 // for the test thread to inspect.

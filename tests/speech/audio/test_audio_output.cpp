@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "speech/audio/audio_output.h"
 #include "tap_recorder.h"
 #include "test_main.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // speech-dispatcher as the voice, against a real private server whose sound
 // goes to a private PulseAudio server, recorded as a listener would hear it.
 #include "components/direct_ss.h"

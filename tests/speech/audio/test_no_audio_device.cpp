@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "components/direct_ss.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"

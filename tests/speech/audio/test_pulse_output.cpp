@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound path against a real sound server: a private PulseAudio server
 // with a null sink, whose monitor is recorded as a listener would hear it.
 #include "components/direct_ss.h"

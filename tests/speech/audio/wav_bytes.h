@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Horavox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Builds RIFF/WAVE images in memory so that tests can make good and broken
 // clips without shipping files.
