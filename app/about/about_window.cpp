@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace horavox {
@@ -255,6 +256,21 @@ void Form3::Form_Load(int mainWindowHeight, QScreen *screen)
         const int margin = 2 * int(m_text1->document()->documentMargin());
         f.setPixelSize(fittedPixelSize(f, m_welcome, m_text1->size() - QSize(margin, margin), kTextFontPx,
                                        kSmallestFontPx + 1, TextFlow::Wrapped));
+        m_text1->setFont(f);
+        // The box lays its lines out a pixel taller than the font's bounding
+        // rectangles add up to, so a long translation could still need a
+        // scroll bar: the box's own layout has the last word.
+        const QRect room = m_text1->contentsRect();
+        const auto overflows = [&](const QFont &font) {
+            QTextDocument probe;
+            probe.setDefaultFont(font);
+            probe.setDocumentMargin(m_text1->document()->documentMargin());
+            probe.setPlainText(m_welcome);
+            probe.setTextWidth(room.width());
+            return probe.size().height() > room.height();
+        };
+        while (f.pixelSize() > kSmallestFontPx + 1 && overflows(f))
+            f.setPixelSize(f.pixelSize() - 1);
         m_text1->setFont(f);
     }
 
