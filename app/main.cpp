@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "core/clock.h"
 #include "core/message_sink.h"
 #include "core/shown_report.h"
