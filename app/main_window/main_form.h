@@ -115,6 +115,7 @@ public:
 
     ProgramState &state() { return m_state; }
     Settings *settingsWindow() const { return m_settings; }
+    TtsAnnouncer &announcer() const { return *m_announcer; }
     MessageSink &messages() const { return m_services.messages; }
     Ui::MainForm *ui() const { return m_ui.get(); }
     bool timer3Active() const { return m_timer3.isActive(); }

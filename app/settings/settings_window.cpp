@@ -12,7 +12,7 @@
 #include "core/window_system.h"
 #include "core/speech_engine.h"
 #include "core/announcer.h"
-#include "settings/leading_number.h"
+#include "core/leading_number.h"
 #include "settings/settings_file.h"
 #include "settings/title_strip.h"
 #include "settings/wrap_check_box.h"
