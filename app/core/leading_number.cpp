@@ -37,12 +37,20 @@ double leadingNumber(const QString &text)
             value = value * 10 + (text.at(i).unicode() - '0');
     }
     if (i < n && text.at(i) == QLatin1Char('.')) {
-        double scale = 0.1;
+        // The fraction is gathered as a whole number and divided once: both
+        // are exact below 10^15, so "450.5" is exactly 450.5 whatever
+        // rounding mode the FPU is in, and a half is still a half when it is
+        // rounded. Digits past the fifteenth cannot change a double anyway.
+        double fraction = 0;
+        double scale = 1;
         for (++i; i < n && text.at(i).isDigit() && text.at(i).unicode() < 128; ++i) {
             digits = true;
-            value += (text.at(i).unicode() - '0') * scale;
-            scale /= 10;
+            if (scale < 1e15) {
+                fraction = fraction * 10 + (text.at(i).unicode() - '0');
+                scale *= 10;
+            }
         }
+        value += fraction / scale;
     }
     if (!digits)
         return 0;
