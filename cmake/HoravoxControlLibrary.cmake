@@ -41,7 +41,7 @@ else()
   set(_horavox_designer OFF)
 endif()
 
-set(_horavox_controls_dir "${CMAKE_CURRENT_LIST_DIR}/../controls")
+get_filename_component(_horavox_controls_dir "${CMAKE_CURRENT_LIST_DIR}/../controls" ABSOLUTE)
 
 function(horavox_add_control_library target)
   cmake_parse_arguments(ARG "" "PACKAGE;VERSION" "SOURCES;PUBLIC_HEADERS;DESIGNER_SOURCES" ${ARGN})

@@ -168,6 +168,8 @@ public Q_SLOTS:
     void display(int value);
 
 Q_SIGNALS:
+    /// NOTIFY signals of the properties, with the value now held (after
+    /// correction); emitted only when it differs from the one before.
     void DigitFormatChanged(Numeron::FormatConstants format);
     void DigitErrorChanged(bool error);
     void DigitColorChanged(Numeron::ColorConstants color);

@@ -106,7 +106,8 @@ public:
     /// they overflow, see error()).
     void setInitial(qint16 twips);
 
-    /// Whether the left pointer is held down with the mouse.
+    /// Whether the left pointer is held with the left mouse button: true
+    /// from sliderPressed() to sliderReleased().
     bool isSliderDown() const;
 
     /// Whether the key is one the control moves its pointer with.
@@ -149,6 +150,8 @@ Q_SIGNALS:
     /// RangeLeft and RangeRight keep their previous values.
     void error(const QString &message);
 
+    /// NOTIFY signals of the properties, with the new value; emitted only
+    /// when it differs from the one before.
     void RangeChanged(qint16 range);
     void RangeLeftChanged(qint16 left);
     void RangeRightChanged(qint16 right);
