@@ -5,7 +5,7 @@
 // FormatDigits takes whatever text a host sets; the first bytes pick the
 // display settings, including values outside their ranges.
 #include "fuzz_check.h"
-#include "numeron.h"
+#include "numeron_p.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int placeHolders = int(places16) % 512;
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + 5), qsizetype(size - 5));
 
-    const QString g = Numeron::FormatDigits(text, format, error, justify, placeHolders);
-    const QString allowed = QStringLiteral("0123456789-:.Er") + QChar(Numeron::BlankGlyph);
+    const QString g = NumeronPrivate::FormatDigits(text, format, error, justify, placeHolders);
+    const QString allowed = QStringLiteral("0123456789-:.Er") + QChar(numeron_strip::BlankGlyph);
     for (QChar c : g)
         FUZZ_CHECK(allowed.contains(c));
 

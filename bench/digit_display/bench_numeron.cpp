@@ -4,8 +4,8 @@
 
 // Costs of the digit display: drawing the glyph strip, and redrawing the
 // clock face as the host does every second (a clear and eight cell copies).
-#include "glyph_strip.h"
-#include "numeron.h"
+#include "glyph_strip_p.h"
+#include "numeron_p.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer first;
     first.start();
-    const QImage &strip = Numeron::glyphStrip();
+    const QImage &strip = NumeronPrivate::glyphStrip();
     const double firstUse = first.nsecsElapsed() / 1000.0;
     volatile int sink = strip.width();
 
@@ -59,20 +59,20 @@ int main(int argc, char *argv[])
     }();
 
     const int rounds = 200000;
-    const double faceOnly = microsecondsPer(rounds, [&](int) { clock.DrawDigits(); });
+    const double faceOnly = microsecondsPer(rounds, [&](int) { NumeronPrivate::get(&clock)->DrawDigits(); });
     const double perTick = microsecondsPer(rounds, [&](int i) {
         clock.setDigitFormat(Numeron::dgLongTime);
         clock.setDigitDisplay(texts.at(i % texts.size()));
     });
     const double format = microsecondsPer(rounds, [&](int i) {
-        sink = sink + Numeron::FormatDigits(texts.at(i % texts.size()), Numeron::dgLongTime, false,
+        sink = sink + NumeronPrivate::FormatDigits(texts.at(i % texts.size()), Numeron::dgLongTime, false,
                                             Numeron::dgRight, 4).size();
     });
 
     Numeron large;
     large.setDigitSize(Numeron::dgLarge);
     large.setDigitFormat(Numeron::dgLongTime);
-    const double largeFace = microsecondsPer(rounds, [&](int) { large.DrawDigits(); });
+    const double largeFace = microsecondsPer(rounds, [&](int) { NumeronPrivate::get(&large)->DrawDigits(); });
 
     QImage screen(clock.size(), QImage::Format_RGB32);
     const double shown = microsecondsPer(20000, [&](int) { clock.render(&screen); });

@@ -2,9 +2,8 @@
 //
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
-#include "glyph_strip.h"
+#include "glyph_strip_p.h"
 
-#include "numeron.h"
 
 #include <array>
 #include <cstdlib>
@@ -153,8 +152,8 @@ void drawDot(QImage &strip, int cx, int cy, bool large, uchar colour)
 
 void drawBand(QImage &strip, int top, bool large, Shade shade)
 {
-    const int w = large ? Numeron::LargeCellWidth : Numeron::SmallCellWidth;
-    const int h = large ? Numeron::LargeCellHeight : Numeron::SmallCellHeight;
+    const int w = large ? LargeCellWidth : SmallCellWidth;
+    const int h = large ? LargeCellHeight : SmallCellHeight;
     for (int i = 0; i < int(kPatterns.size()); ++i)
         drawDigitCell(strip, i * w, top, w, h, kPatterns[i], shade);
 
@@ -162,8 +161,8 @@ void drawBand(QImage &strip, int top, bool large, Shade shade)
     // half of a digit, the point on the bottom segment's line.
     const CellGeometry g(w, h);
     const int colon = 14 * w;
-    const int point = colon + Numeron::SeparatorWidth;
-    const int centre = Numeron::SeparatorWidth / 2;
+    const int point = colon + SeparatorWidth;
+    const int centre = SeparatorWidth / 2;
     const int upper = (g.top + g.middle) / 2;
     const int lower = (g.middle + g.bottom + 1) / 2 - (large ? 1 : 0);
     drawDot(strip, colon + centre, top + upper, large, shade.lit);
@@ -175,14 +174,14 @@ void drawBand(QImage &strip, int top, bool large, Shade shade)
 
 QImage draw()
 {
-    QImage strip(Numeron::StripWidth, Numeron::StripHeight, QImage::Format_Indexed8);
+    QImage strip(StripWidth, StripHeight, QImage::Format_Indexed8);
     strip.setColorTable(sixteenColours());
     strip.fill(Black);
     // Beside the small bands nothing is ever copied; it stays white.
-    const int smallBandWidth = 14 * Numeron::SmallCellWidth + 2 * Numeron::SeparatorWidth;
-    for (int y = 0; y < 3 * Numeron::SmallCellHeight; ++y) {
+    const int smallBandWidth = 14 * SmallCellWidth + 2 * SeparatorWidth;
+    for (int y = 0; y < 3 * SmallCellHeight; ++y) {
         uchar *row = strip.scanLine(y);
-        std::fill(row + smallBandWidth, row + Numeron::StripWidth, uchar(White));
+        std::fill(row + smallBandWidth, row + StripWidth, uchar(White));
     }
     for (int colour = 0; colour < 3; ++colour) {
         drawBand(strip, bandTop(false, colour), false, kShades[colour]);
@@ -193,14 +192,14 @@ QImage draw()
 
 int bandTop(bool large, int color)
 {
-    return large ? 3 * Numeron::SmallCellHeight + Numeron::LargeCellHeight * color
-                 : Numeron::SmallCellHeight * color;
+    return large ? 3 * SmallCellHeight + LargeCellHeight * color
+                 : SmallCellHeight * color;
 }
 
 QRect cellOf(QChar glyph, bool large)
 {
-    const int w = large ? Numeron::LargeCellWidth : Numeron::SmallCellWidth;
-    const int h = large ? Numeron::LargeCellHeight : Numeron::SmallCellHeight;
+    const int w = large ? LargeCellWidth : SmallCellWidth;
+    const int h = large ? LargeCellHeight : SmallCellHeight;
     const char16_t c = glyph.unicode();
     int index = 10;
     if (c >= u'0' && c <= u'9')
@@ -212,9 +211,9 @@ QRect cellOf(QChar glyph, bool large)
     else if (c == u'r')
         index = 13;
     else if (c == u':')
-        return QRect(14 * w, 0, Numeron::SeparatorWidth, h);
+        return QRect(14 * w, 0, SeparatorWidth, h);
     else if (c == u'.')
-        return QRect(14 * w + Numeron::SeparatorWidth, 0, Numeron::SeparatorWidth, h);
+        return QRect(14 * w + SeparatorWidth, 0, SeparatorWidth, h);
     return QRect(index * w, 0, w, h);
 }
 

@@ -2,9 +2,8 @@
 //
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
-#include "numeron.h"
+#include "numeron_p.h"
 
-#include "glyph_strip.h"
 #include "numeron_accessible.h"
 
 #include <QAccessible>
@@ -17,6 +16,13 @@
 #include <limits>
 
 namespace {
+
+using numeron_strip::BlankGlyph;
+using numeron_strip::LargeCellHeight;
+using numeron_strip::LargeCellWidth;
+using numeron_strip::SeparatorWidth;
+using numeron_strip::SmallCellHeight;
+using numeron_strip::SmallCellWidth;
 
 constexpr auto kDefaultDisplay = "1234";
 constexpr int kDefaultPlaceHolders = 4;
@@ -68,7 +74,7 @@ QString glyphString(std::initializer_list<QChar> glyphs)
 // copy is a plain row copy.
 const QImage &blitStrip()
 {
-    static const QImage strip = Numeron::glyphStrip().convertToFormat(QImage::Format_RGB32);
+    static const QImage strip = NumeronPrivate::glyphStrip().convertToFormat(QImage::Format_RGB32);
     return strip;
 }
 
@@ -92,7 +98,7 @@ void drawSunkenEdge(QPainter &p, const QRect &r, const QPalette &pal)
     p.drawLine(l + 1, t + 1, rt - 1, t + 1);
 }
 
-const QVariant *findValue(const Numeron::PropertyBag &bag, const QString &name)
+const QVariant *findValue(const NumeronPrivate::PropertyBag &bag, const QString &name)
 {
     for (const auto &entry : bag) {
         if (entry.first == name)
@@ -101,13 +107,13 @@ const QVariant *findValue(const Numeron::PropertyBag &bag, const QString &name)
     return nullptr;
 }
 
-QString readText(const Numeron::PropertyBag &bag, const char *name, const QString &fallback)
+QString readText(const NumeronPrivate::PropertyBag &bag, const char *name, const QString &fallback)
 {
     const QVariant *v = findValue(bag, QLatin1String(name));
     return v && v->canConvert<QString>() ? v->toString() : fallback;
 }
 
-qint64 readNumber(const Numeron::PropertyBag &bag, const char *name, qint64 fallback)
+qint64 readNumber(const NumeronPrivate::PropertyBag &bag, const char *name, qint64 fallback)
 {
     const QVariant *v = findValue(bag, QLatin1String(name));
     if (!v)
@@ -117,13 +123,13 @@ qint64 readNumber(const Numeron::PropertyBag &bag, const char *name, qint64 fall
     return ok ? n : fallback;
 }
 
-int readInt32(const Numeron::PropertyBag &bag, const char *name, int fallback)
+int readInt32(const NumeronPrivate::PropertyBag &bag, const char *name, int fallback)
 {
     return int(std::clamp<qint64>(readNumber(bag, name, fallback), std::numeric_limits<qint32>::min(),
                                   std::numeric_limits<qint32>::max()));
 }
 
-bool readBool(const Numeron::PropertyBag &bag, const char *name, bool fallback)
+bool readBool(const NumeronPrivate::PropertyBag &bag, const char *name, bool fallback)
 {
     const QVariant *v = findValue(bag, QLatin1String(name));
     return v && v->canConvert<bool>() ? v->toBool() : fallback;
@@ -133,72 +139,157 @@ bool readBool(const Numeron::PropertyBag &bag, const char *name, bool fallback)
 
 Numeron::Numeron(QWidget *parent)
     : QWidget(parent)
-    , m_display(QString::fromLatin1(kDefaultDisplay))
+    , d(std::make_unique<NumeronPrivate>(this))
 {
     // First: Qt keeps the first interface it makes for a widget, and the
     // first drawing below announces the reading.
     numeron_accessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    applySizeRule();
+    d->applySizeRule();
 }
 
 Numeron::~Numeron() = default;
+
+NumeronPrivate::NumeronPrivate(Numeron *owner)
+    : q_ptr(owner)
+    , m_display(QString::fromLatin1(kDefaultDisplay))
+{
+}
+
+Numeron::FormatConstants Numeron::DigitFormat() const
+{
+    return static_cast<FormatConstants>(d->m_format);
+}
+
+bool Numeron::DigitError() const
+{
+    return d->m_error;
+}
+
+Numeron::ColorConstants Numeron::DigitColor() const
+{
+    return static_cast<ColorConstants>(d->m_color);
+}
+
+Numeron::JustifyConstants Numeron::DigitJustify() const
+{
+    return static_cast<JustifyConstants>(d->m_justify);
+}
+
+bool Numeron::DigitOutLine() const
+{
+    return d->m_outLine;
+}
+
+int Numeron::DigitPlaceHolders() const
+{
+    return d->m_placeHolders;
+}
+
+Numeron::SizeConstants Numeron::DigitSize() const
+{
+    return static_cast<SizeConstants>(d->m_size);
+}
+
+QString Numeron::DigitDisplay() const
+{
+    return d->m_display;
+}
+
+QString Numeron::DigitAccessibleText() const
+{
+    return d->m_accessibleText;
+}
+
+QString Numeron::lastError() const
+{
+    return d->m_lastError;
+}
+
+// Each setter stores and redraws even when nothing changes, since the host's
+// notification is owed for every set; only the Qt change signal waits for a
+// real change.
 
 void Numeron::setDigitFormat(int format)
 {
     if (format < dgGeneral || format > dgDecimal)
         format = dgGeneral;
-    Layout next = layout();
+    NumeronPrivate::Layout next = d->layout();
     next.format = format;
-    if (!acceptLayout(next))
+    if (!d->acceptLayout(next))
         return;
-    m_format = format;
-    Q_EMIT DigitFormatChanged(DigitFormat());
-    notify("DigitFormat");
-    applySizeRule();
+    const bool changed = d->m_format != format;
+    d->m_format = format;
+    if (changed)
+        Q_EMIT DigitFormatChanged(DigitFormat());
+    d->notify("DigitFormat");
+    d->applySizeRule();
+}
+
+void Numeron::setDigitFormat(FormatConstants format)
+{
+    setDigitFormat(int(format));
 }
 
 void Numeron::setDigitError(bool error)
 {
-    m_error = error;
-    Q_EMIT DigitErrorChanged(m_error);
-    notify("DigitError");
-    DrawDigits();
+    const bool changed = d->m_error != error;
+    d->m_error = error;
+    if (changed)
+        Q_EMIT DigitErrorChanged(error);
+    d->notify("DigitError");
+    d->DrawDigits();
 }
 
 void Numeron::setDigitColor(int color)
 {
     if (color < dgBlue || color > dgRed)
         color = dgGreen;
-    if (!acceptLayout(layout()))
+    if (!d->acceptLayout(d->layout()))
         return;
-    m_color = color;
-    Q_EMIT DigitColorChanged(DigitColor());
-    notify("DigitColor");
-    applySizeRule();
+    const bool changed = d->m_color != color;
+    d->m_color = color;
+    if (changed)
+        Q_EMIT DigitColorChanged(DigitColor());
+    d->notify("DigitColor");
+    d->applySizeRule();
+}
+
+void Numeron::setDigitColor(ColorConstants color)
+{
+    setDigitColor(int(color));
 }
 
 void Numeron::setDigitJustify(int justify)
 {
     if (justify < dgLeft || justify > dgRight)
         justify = dgRight;
-    m_justify = justify;
-    Q_EMIT DigitJustifyChanged(DigitJustify());
-    notify("DigitJustify");
-    DrawDigits();
+    const bool changed = d->m_justify != justify;
+    d->m_justify = justify;
+    if (changed)
+        Q_EMIT DigitJustifyChanged(DigitJustify());
+    d->notify("DigitJustify");
+    d->DrawDigits();
+}
+
+void Numeron::setDigitJustify(JustifyConstants justify)
+{
+    setDigitJustify(int(justify));
 }
 
 void Numeron::setDigitOutLine(bool outLine)
 {
-    Layout next = layout();
+    NumeronPrivate::Layout next = d->layout();
     next.outLine = outLine;
-    if (!acceptLayout(next))
+    if (!d->acceptLayout(next))
         return;
-    m_outLine = outLine;
-    Q_EMIT DigitOutLineChanged(m_outLine);
-    notify("DigitOutLine");
-    applySizeRule();
+    const bool changed = d->m_outLine != outLine;
+    d->m_outLine = outLine;
+    if (changed)
+        Q_EMIT DigitOutLineChanged(outLine);
+    d->notify("DigitOutLine");
+    d->applySizeRule();
 }
 
 void Numeron::setDigitPlaceHolders(int placeHolders)
@@ -207,83 +298,103 @@ void Numeron::setDigitPlaceHolders(int placeHolders)
     if (placeHolders > std::numeric_limits<qint16>::max()) {
         // Not representable as a place count at all; treated like any other
         // face that cannot be measured.
-        reportOverflow();
+        d->reportOverflow();
         return;
     }
-    Layout next = layout();
+    NumeronPrivate::Layout next = d->layout();
     next.placeHolders = placeHolders;
-    if (!acceptLayout(next))
+    if (!d->acceptLayout(next))
         return;
-    m_placeHolders = qint16(placeHolders);
-    Q_EMIT DigitPlaceHoldersChanged(m_placeHolders);
-    notify("DigitPlaceHolders");
-    applySizeRule();
+    const bool changed = d->m_placeHolders != placeHolders;
+    d->m_placeHolders = qint16(placeHolders);
+    if (changed)
+        Q_EMIT DigitPlaceHoldersChanged(placeHolders);
+    d->notify("DigitPlaceHolders");
+    d->applySizeRule();
 }
 
 void Numeron::setDigitSize(int size)
 {
     if (size < dgSmall || size > dgLarge)
         size = dgLarge;
-    Layout next = layout();
+    NumeronPrivate::Layout next = d->layout();
     next.size = size;
-    if (!acceptLayout(next))
+    if (!d->acceptLayout(next))
         return;
-    m_size = size;
-    Q_EMIT DigitSizeChanged(DigitSize());
-    notify("DigitSize");
-    applySizeRule();
+    const bool changed = d->m_size != size;
+    d->m_size = size;
+    if (changed)
+        Q_EMIT DigitSizeChanged(DigitSize());
+    d->notify("DigitSize");
+    d->applySizeRule();
+}
+
+void Numeron::setDigitSize(SizeConstants size)
+{
+    setDigitSize(int(size));
 }
 
 void Numeron::setDigitDisplay(const QString &text)
 {
-    m_display = text;
-    Q_EMIT DigitDisplayChanged(m_display);
-    notify("DigitDisplay");
-    DrawDigits();
+    const bool changed = d->m_display != text;
+    d->m_display = text;
+    if (changed)
+        Q_EMIT DigitDisplayChanged(text);
+    d->notify("DigitDisplay");
+    d->DrawDigits();
+}
+
+void Numeron::display(int value)
+{
+    setDigitDisplay(QString::number(value));
 }
 
 void Numeron::setDigitAccessibleText(const QString &text)
 {
-    m_accessibleText = text;
-    announceReading();
+    if (d->m_accessibleText == text)
+        return;
+    d->m_accessibleText = text;
+    Q_EMIT DigitAccessibleTextChanged(text);
+    d->announceReading();
 }
 
 QString Numeron::displayedText() const
 {
     // The error figure reads as the word it spells, whatever separators the
     // time formats put around it.
-    if (m_error)
+    if (d->m_error)
         return QStringLiteral("Err");
-    QString shown = FormatDigits(m_display, m_format, m_error, m_justify, m_placeHolders);
+    QString shown = NumeronPrivate::FormatDigits(d->m_display, d->m_format, d->m_error, d->m_justify,
+                                                 d->m_placeHolders);
     shown.remove(BlankGlyph);
     const bool readable = std::any_of(shown.cbegin(), shown.cend(), [](QChar c) { return c != u':' && c != u'.'; });
     return readable ? shown : QString();
 }
 
-void Numeron::announceReading()
+void NumeronPrivate::announceReading()
 {
-    const QString reading = numeron_accessible::reading(this);
+    const QString reading = numeron_accessible::reading(q_ptr);
     if (reading == m_announcedReading)
         return;
     m_announcedReading = reading;
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessibleEvent changed(q_ptr, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 }
 
-void Numeron::initNewInstance()
+void NumeronPrivate::initNewInstance()
 {
-    m_size = dgSmall;
-    m_color = dgRed;
+    m_size = Numeron::dgSmall;
+    m_color = Numeron::dgRed;
     m_outLine = true;
     m_placeHolders = 4;
     m_display = QStringLiteral("543");
-    m_justify = dgRight;
-    m_format = dgGeneral;
+    m_justify = Numeron::dgRight;
+    m_format = Numeron::dgGeneral;
     m_error = false;
     DrawDigits();
 }
 
-bool Numeron::readProperties(const PropertyBag &bag)
+bool NumeronPrivate::readProperties(const PropertyBag &bag)
 {
     m_display = readText(bag, "DigitDisplay", QString::fromLatin1(kDefaultDisplay));
     m_placeHolders = qint16(std::clamp<qint64>(readNumber(bag, "DigitPlaceHolders", kDefaultPlaceHolders),
@@ -298,7 +409,7 @@ bool Numeron::readProperties(const PropertyBag &bag)
     return applySizeRule();
 }
 
-Numeron::PropertyBag Numeron::writeProperties() const
+NumeronPrivate::PropertyBag NumeronPrivate::writeProperties() const
 {
     PropertyBag bag;
     if (m_display != QLatin1String(kDefaultDisplay))
@@ -320,17 +431,18 @@ Numeron::PropertyBag Numeron::writeProperties() const
     return bag;
 }
 
-void Numeron::ambientChanged()
+void NumeronPrivate::ambientChanged()
 {
     DrawDigits();
-    repaint();
+    q_ptr->repaint();
 }
 
-QString Numeron::FormatDigits(const QString &text, int format, bool error, int justify, int placeHolders)
+QString NumeronPrivate::FormatDigits(const QString &text, int format, bool error, int justify, int placeHolders)
 {
+    using N = Numeron;
     format = effectiveFormat(format);
     placeHolders = effectivePlaceHolders(placeHolders);
-    const bool timeFormat = format == dgShortTime || format == dgLongTime;
+    const bool timeFormat = format == N::dgShortTime || format == N::dgLongTime;
     const QString trimmed = trimBlanks(text);
 
     QString g;
@@ -342,9 +454,9 @@ QString Numeron::FormatDigits(const QString &text, int format, bool error, int j
             g += c;
         } else if (c == u':' && timeFormat) {
             ++separators;
-            if (separators == 1 || (separators == 2 && format == dgLongTime))
+            if (separators == 1 || (separators == 2 && format == N::dgLongTime))
                 g += c;
-        } else if (c == u'.' && format == dgDecimal) {
+        } else if (c == u'.' && format == N::dgDecimal) {
             ++separators;
             if (separators == 1)
                 g += c;
@@ -354,7 +466,7 @@ QString Numeron::FormatDigits(const QString &text, int format, bool error, int j
     }
 
     const QChar blank = BlankGlyph;
-    if (format == dgShortTime) {
+    if (format == N::dgShortTime) {
         if (error)
             return glyphString({blank, u'E', u':', u'r', u'r'});
         if (g.size() == 4)
@@ -363,7 +475,7 @@ QString Numeron::FormatDigits(const QString &text, int format, bool error, int j
             return g;
         return glyphString({blank, blank, u':', blank, blank});
     }
-    if (format == dgLongTime) {
+    if (format == N::dgLongTime) {
         if (error)
             return glyphString({blank, blank, u':', blank, u'E', u':', u'r', u'r'});
         if (g.size() == 7)
@@ -374,34 +486,34 @@ QString Numeron::FormatDigits(const QString &text, int format, bool error, int j
     }
 
     if (error)
-        g = format == dgDecimal ? QStringLiteral("Err.") : QStringLiteral("Err");
-    const int pointCells = format == dgDecimal ? 1 : 0;
-    if (format == dgDecimal && !g.contains(u'.'))
+        g = format == N::dgDecimal ? QStringLiteral("Err.") : QStringLiteral("Err");
+    const int pointCells = format == N::dgDecimal ? 1 : 0;
+    if (format == N::dgDecimal && !g.contains(u'.'))
         g += QStringLiteral(".0");
     const qsizetype cells = g.size() - pointCells;
     if (cells < placeHolders) {
         const QString filler(placeHolders - cells, blank);
-        g = justify == dgLeft ? g + filler : filler + g;
+        g = justify == N::dgLeft ? g + filler : filler + g;
     } else if (cells > placeHolders) {
         g = g.right(placeHolders + pointCells);
     }
     return g;
 }
 
-QSize Numeron::faceSizeFor(int format, int placeHolders, int size, bool outLine, bool *overflow)
+QSize NumeronPrivate::faceSizeFor(int format, int placeHolders, int size, bool outLine, bool *overflow)
 {
     int cells = effectivePlaceHolders(placeHolders);
     int extra = 0;
     switch (effectiveFormat(format)) {
-    case dgShortTime:
+    case Numeron::dgShortTime:
         cells = 4;
         extra = SeparatorWidth;
         break;
-    case dgLongTime:
+    case Numeron::dgLongTime:
         cells = 6;
         extra = 2 * SeparatorWidth;
         break;
-    case dgDecimal:
+    case Numeron::dgDecimal:
         extra = SeparatorWidth;
         break;
     default:
@@ -417,22 +529,23 @@ QSize Numeron::faceSizeFor(int format, int placeHolders, int size, bool outLine,
     return tooWide ? QSize() : QSize(int(width), int(height));
 }
 
-void Numeron::DrawDigits()
+void NumeronPrivate::DrawDigits()
 {
-    const QSize area = size();
+    Q_Q(Numeron);
+    const QSize area = q->size();
     if (area.isEmpty()) {
         m_face = QImage();
-        update();
+        q->update();
         return;
     }
     if (m_face.size() != area)
         m_face = QImage(area, QImage::Format_RGB32);
 
     QPainter p(&m_face);
-    p.fillRect(m_face.rect(), palette().color(QPalette::Button));
+    p.fillRect(m_face.rect(), q->palette().color(QPalette::Button));
     int origin = 0;
     if (m_outLine) {
-        drawSunkenEdge(p, m_face.rect(), palette());
+        drawSunkenEdge(p, m_face.rect(), q->palette());
         origin = 1;
     }
 
@@ -450,45 +563,45 @@ void Numeron::DrawDigits()
         x += cell.width();
     }
     p.end();
-    update();
+    q->update();
     announceReading();
 }
 
-const QImage &Numeron::glyphStrip()
+const QImage &NumeronPrivate::glyphStrip()
 {
     static const QImage strip = numeron_strip::draw();
     return strip;
 }
 
-double Numeron::twipsPerPixel(qreal logicalDpi)
+double NumeronPrivate::twipsPerPixel(qreal logicalDpi)
 {
     return logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0;
 }
 
-double Numeron::twipsPerPixelX(const QScreen *screen)
+double NumeronPrivate::twipsPerPixelX(const QScreen *screen)
 {
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     return twipsPerPixel(screen ? screen->logicalDotsPerInchX() : 96.0);
 }
 
-double Numeron::twipsPerPixelY(const QScreen *screen)
+double NumeronPrivate::twipsPerPixelY(const QScreen *screen)
 {
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     return twipsPerPixel(screen ? screen->logicalDotsPerInchY() : 96.0);
 }
 
-QSize Numeron::sizeInTwips() const
+QSize NumeronPrivate::sizeInTwips() const
 {
-    const QScreen *s = screen();
-    return QSize(qRound(width() * twipsPerPixelX(s)), qRound(height() * twipsPerPixelY(s)));
+    const QScreen *s = q_ptr->screen();
+    return QSize(qRound(q_ptr->width() * twipsPerPixelX(s)), qRound(q_ptr->height() * twipsPerPixelY(s)));
 }
 
 QSize Numeron::sizeHint() const
 {
     bool overflow = false;
-    const QSize face = faceSizeFor(m_format, m_placeHolders, m_size, m_outLine, &overflow);
+    const QSize face = NumeronPrivate::faceSizeFor(d->m_format, d->m_placeHolders, d->m_size, d->m_outLine, &overflow);
     return overflow ? QWidget::sizeHint() : face;
 }
 
@@ -500,30 +613,30 @@ QSize Numeron::minimumSizeHint() const
 void Numeron::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (m_face.isNull()) {
+    if (d->m_face.isNull()) {
         p.fillRect(rect(), palette().color(QPalette::Button));
         return;
     }
     // The face is kept at one image pixel per logical pixel; on a scaled
     // screen it is enlarged without smoothing so the segments stay sharp.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(QRect(QPoint(0, 0), m_face.size()), m_face);
+    p.drawImage(QRect(QPoint(0, 0), d->m_face.size()), d->m_face);
 }
 
 void Numeron::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    applySizeRule();
+    d->applySizeRule();
 }
 
 void Numeron::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
-        ambientChanged();
+        d->ambientChanged();
 }
 
-bool Numeron::acceptLayout(const Layout &candidate)
+bool NumeronPrivate::acceptLayout(const Layout &candidate)
 {
     bool overflow = false;
     faceSizeFor(candidate.format, candidate.placeHolders, candidate.size, candidate.outLine, &overflow);
@@ -532,8 +645,9 @@ bool Numeron::acceptLayout(const Layout &candidate)
     return !overflow;
 }
 
-bool Numeron::applySizeRule()
+bool NumeronPrivate::applySizeRule()
 {
+    Q_Q(Numeron);
     bool overflow = false;
     const QSize face = faceSizeFor(m_format, m_placeHolders, m_size, m_outLine, &overflow);
     if (overflow) {
@@ -542,19 +656,19 @@ bool Numeron::applySizeRule()
     }
     m_lastError.clear();
     // Height first, then width, each in its own step as a host would set them.
-    setFixedHeight(face.height());
-    setFixedWidth(face.width());
+    q->setFixedHeight(face.height());
+    q->setFixedWidth(face.width());
     DrawDigits();
     return true;
 }
 
-void Numeron::notify(const char *name)
+void NumeronPrivate::notify(const char *name)
 {
-    Q_EMIT propertyChanged(QLatin1String(name));
+    Q_EMIT q_ptr->propertyChanged(QLatin1String(name));
 }
 
-void Numeron::reportOverflow()
+void NumeronPrivate::reportOverflow()
 {
     m_lastError = QStringLiteral("Overflow: the face would be wider than %1 pixels").arg(MaxFaceExtent);
-    Q_EMIT errorOccurred(m_lastError);
+    Q_EMIT q_ptr->errorOccurred(m_lastError);
 }

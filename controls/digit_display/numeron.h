@@ -5,38 +5,51 @@
 #pragma once
 #include "numeron_export.h"
 
-#include <QImage>
-#include <QList>
-#include <QPair>
 #include <QString>
-#include <QVariant>
 #include <QWidget>
 
-class QScreen;
+#include <memory>
 
-// A row of seven-segment LED digits. The text assigned through DigitDisplay
-// is filtered by the format, padded or cut to a fixed number of cells, and
-// painted by copying one cell per glyph out of a glyph strip that is drawn
-// once per process. The widget keeps a fixed size that fits the face exactly.
-//
-// Every setter stores, announces the change (the per-property signal and
-// propertyChanged) and redraws, even when the value is the one already held:
-// a host that assigns the same text twice sees two notifications and two
-// redraws. Enumerated setters take int so that a host can pass any number;
-// values out of range are replaced as documented beside each setter.
-//
-// Accessibility: creating the first instance installs a QAccessible factory,
-// so assistive technology sees the control as static text (a label) whose
-// name is the text as a person reads it off the face: displayedText(), such
-// as "9:05:10", "15.0" or "Err". A host that knows more than the digits show
-// gives its own reading in DigitAccessibleText ("9:05:10 AM", "15 minutes");
-// a widget accessibleName, as always in Qt, comes before both. Whenever that
-// name changes, a QAccessible::NameChanged event is sent, so a screen reader
-// never reads a stale time.
-//
-// Overflow: the face is measured in 16-bit signed pixels. A change that would
-// make it wider than 32767 pixels is refused: the old value stays, nothing is
-// notified or redrawn, errorOccurred() is emitted and lastError() tells why.
+class NumeronPrivate;
+
+/**
+ * A row of seven-segment LED digits, in the manner of a bedside clock.
+ *
+ * The text assigned through DigitDisplay is filtered by DigitFormat, padded
+ * or cut to a fixed number of digit cells and painted glyph by glyph from a
+ * pre-drawn glyph strip. The widget keeps a fixed size, in pixels, that fits
+ * the face exactly; it changes whenever the format, the place count, the
+ * glyph size or the outline changes.
+ *
+ * @code
+ * Numeron *clock = new Numeron(this);
+ * clock->setDigitFormat(Numeron::dgLongTime);
+ * clock->setDigitColor(Numeron::dgGreen);
+ * clock->setDigitDisplay(QStringLiteral("9:05:10"));
+ * @endcode
+ *
+ * Notifications. Every property has a NOTIFY signal that is emitted only
+ * when the stored value really changes, as in any Qt widget. Beside it, each
+ * set of one of the eight Digit properties tells the host which property was
+ * set through propertyChanged(), even when the value is the one already
+ * held, and redraws the face: a host that assigns the same text twice sees
+ * two propertyChanged() and two redraws, but one DigitDisplayChanged().
+ *
+ * Ranges. The int setters take any number, so that a host can pass on what
+ * it was given; values out of range are replaced as documented beside each
+ * setter. The enum-typed overloads do the same for a cast enum value.
+ *
+ * Overflow. The face is measured in 16-bit signed pixels. A change that
+ * would make it wider than 32767 pixels (more than 2520 small or 1820 large
+ * cells) is refused: the old value stays, nothing is notified or redrawn,
+ * errorOccurred() is emitted and lastError() tells why.
+ *
+ * Accessibility. Assistive technology sees the control as static text whose
+ * name is the text as a person reads it off the face (displayedText()), or
+ * the host's own reading in DigitAccessibleText; an accessibleName comes
+ * before both. A QAccessible::NameChanged event is sent whenever that name
+ * changes, so a screen reader never reads a stale time.
+ */
 class NUMERON_EXPORT Numeron : public QWidget
 {
     Q_OBJECT
@@ -47,122 +60,116 @@ class NUMERON_EXPORT Numeron : public QWidget
     Q_PROPERTY(bool DigitOutLine READ DigitOutLine WRITE setDigitOutLine NOTIFY DigitOutLineChanged)
     Q_PROPERTY(int DigitPlaceHolders READ DigitPlaceHolders WRITE setDigitPlaceHolders NOTIFY DigitPlaceHoldersChanged)
     Q_PROPERTY(SizeConstants DigitSize READ DigitSize WRITE setDigitSize NOTIFY DigitSizeChanged)
-    Q_PROPERTY(QString DigitDisplay READ DigitDisplay WRITE setDigitDisplay NOTIFY DigitDisplayChanged)
-    Q_PROPERTY(QString DigitAccessibleText READ DigitAccessibleText WRITE setDigitAccessibleText STORED false)
+    Q_PROPERTY(QString DigitDisplay READ DigitDisplay WRITE setDigitDisplay NOTIFY DigitDisplayChanged USER true)
+    Q_PROPERTY(QString DigitAccessibleText READ DigitAccessibleText WRITE setDigitAccessibleText
+                   NOTIFY DigitAccessibleTextChanged STORED false)
 
 public:
-    // The underlying type is fixed so that any stored number is a valid value
-    // of the enumeration, including the out-of-range ones a host may load.
+    // The underlying types are fixed so that any stored number is a valid
+    // value of its enumeration, including the out-of-range ones a host loads.
+
+    /// On which side the filler blanks go in the general and decimal formats.
     enum JustifyConstants : int { dgLeft = 0, dgRight = 1 };
     Q_ENUM(JustifyConstants)
+    /**
+     * How the text is read. dgGeneral: digits and a leading "-" in
+     * DigitPlaceHolders cells. dgShortTime: "hh:mm" in four cells and a
+     * colon. dgLongTime: "hh:mm:ss" in six cells and two colons. dgDecimal:
+     * like dgGeneral with one decimal point (".0" is added when there is none).
+     */
     enum FormatConstants : int { dgGeneral = 0, dgShortTime = 1, dgLongTime = 2, dgDecimal = 3 };
     Q_ENUM(FormatConstants)
+    /// Glyph cells of 13 x 21 pixels (dgSmall) or 18 x 27 pixels (dgLarge).
     enum SizeConstants : int { dgSmall = 0, dgLarge = 1 };
     Q_ENUM(SizeConstants)
+    /// Colour of the segments: cyan, green or red on black.
     enum ColorConstants : int { dgBlue = 0, dgGreen = 1, dgRed = 2 };
     Q_ENUM(ColorConstants)
 
-    // The unlit digit cell inside a glyph string.
-    static constexpr QChar BlankGlyph = QChar(1);
-
-    // Geometry of the glyph strip.
-    static constexpr int StripWidth = 262;
-    static constexpr int StripHeight = 144;
-    static constexpr int SmallCellWidth = 13;
-    static constexpr int SmallCellHeight = 21;
-    static constexpr int LargeCellWidth = 18;
-    static constexpr int LargeCellHeight = 27;
-    static constexpr int SeparatorWidth = 5;
-    static constexpr int MaxFaceExtent = 32767;
-
-    // Name/value pairs in the order they are saved and loaded.
-    using PropertyBag = QList<QPair<QString, QVariant>>;
-
-    // A widget made this way (as uic and most hosts make it) holds the stored
-    // defaults, as if loaded from an empty property bag: "1234", red, small,
-    // four places, outlined, right-justified, general format.
+    /**
+     * A widget made this way (as uic and most hosts make it) holds the stored
+     * defaults: the text "1234", dgGeneral, dgRed, dgSmall, dgRight, four
+     * places, outlined, no error; 54 x 23 pixels.
+     */
     explicit Numeron(QWidget *parent = nullptr);
     ~Numeron() override;
 
-    FormatConstants DigitFormat() const { return static_cast<FormatConstants>(m_format); }
-    bool DigitError() const { return m_error; }
-    ColorConstants DigitColor() const { return static_cast<ColorConstants>(m_color); }
-    JustifyConstants DigitJustify() const { return static_cast<JustifyConstants>(m_justify); }
-    bool DigitOutLine() const { return m_outLine; }
-    int DigitPlaceHolders() const { return m_placeHolders; }
-    SizeConstants DigitSize() const { return static_cast<SizeConstants>(m_size); }
-    // The text as assigned, unfiltered.
-    QString DigitDisplay() const { return m_display; }
+    /// How the text is read; default dgGeneral.
+    FormatConstants DigitFormat() const;
+    /// Whether the error figure ("Err") is shown instead of the text; default false.
+    bool DigitError() const;
+    /// Colour of the segments; default dgRed.
+    ColorConstants DigitColor() const;
+    /// Side of the filler blanks; default dgRight (numbers stand on the right).
+    JustifyConstants DigitJustify() const;
+    /// Whether a one-pixel sunken edge is drawn around the face (two pixels
+    /// wider and higher); default true.
+    bool DigitOutLine() const;
+    /// Digit cells in the general and decimal formats, 1 or more; default 4.
+    int DigitPlaceHolders() const;
+    /// Glyph size; default dgSmall.
+    SizeConstants DigitSize() const;
+    /// The text as last assigned, unfiltered; default "1234".
+    QString DigitDisplay() const;
 
-    // Outside 0..3 becomes dgGeneral.
+    /// Sets the format; a value outside 0..3 becomes dgGeneral. Resizes.
     void setDigitFormat(int format);
+    void setDigitFormat(FormatConstants format);
+    /// Shows the error figure instead of the text, or the text again.
     void setDigitError(bool error);
-    // Outside 0..2 becomes dgGreen.
+    /// Sets the colour; a value outside 0..2 becomes dgGreen. Sizes the
+    /// face anew although the size does not change.
     void setDigitColor(int color);
-    // Outside 0..1 becomes dgRight.
+    void setDigitColor(ColorConstants color);
+    /// Sets the side of the filler blanks; a value outside 0..1 becomes dgRight.
     void setDigitJustify(int justify);
+    void setDigitJustify(JustifyConstants justify);
+    /// Draws or drops the sunken edge. Resizes.
     void setDigitOutLine(bool outLine);
-    // Below 1 becomes 1; above 32767 cannot be held and is an overflow.
+    /// Sets the digit cells; below 1 becomes 1, above 32767 cannot be held
+    /// and is an overflow. Resizes.
     void setDigitPlaceHolders(int placeHolders);
-    // Outside 0..1 becomes dgLarge.
+    /// Sets the glyph size; a value outside 0..1 becomes dgLarge. Resizes.
     void setDigitSize(int size);
-    void setDigitDisplay(const QString &text);
+    void setDigitSize(SizeConstants size);
 
-    // What assistive technology reads instead of displayedText(); empty to
-    // read the face itself. Not saved with the other properties: it follows
-    // the displayed text, which the host sets anew each run.
-    QString DigitAccessibleText() const { return m_accessibleText; }
+    /**
+     * What assistive technology reads instead of displayedText(), such as
+     * "9:05:10 AM" or "15 minutes"; empty (the default) to read the face
+     * itself. Not saved with the other properties: it follows the displayed
+     * text, which the host sets anew each run.
+     */
+    QString DigitAccessibleText() const;
     void setDigitAccessibleText(const QString &text);
-    // The glyphs now on the face as characters, the unlit cells left out:
-    // " 9:05:10" shows as "9:05:10"; a face of unlit cells and separators
-    // only (a time that could not be read) gives the empty text, and the
-    // error figure "Err" in every format.
+
+    /**
+     * The glyphs now on the face as characters, the unlit cells left out:
+     * " 9:05:10" reads "9:05:10". A face of unlit cells and separators only
+     * (a time that could not be read) gives the empty text, and the error
+     * figure reads "Err" in every format.
+     */
     QString displayedText() const;
 
-    // Host hooks. initNewInstance() gives a freshly placed control its first
-    // look ("543") without resizing it. readProperties() takes the values as
-    // they are, without range rules or notifications, then sizes the face once;
-    // it returns false when that overflows. writeProperties() leaves out every
-    // value equal to its default.
-    void initNewInstance();
-    bool readProperties(const PropertyBag &bag);
-    PropertyBag writeProperties() const;
-    // One of the host's ambient properties changed: redraw the face and show it
-    // at once. Palette and style changes arrive here by themselves.
-    void ambientChanged();
+    /// Why the last refused change or failed sizing failed; empty again once
+    /// the face has been sized successfully.
+    QString lastError() const;
 
-    // Text to glyph string: digits, "-", ":", ".", "E", "r" and BlankGlyph.
-    // Place counts below 1 count as 1; formats and justifications outside their
-    // ranges count as dgGeneral and dgRight.
-    static QString FormatDigits(const QString &text, int format, bool error, int justify, int placeHolders);
-    // The face size in pixels for these settings (out-of-range values read as
-    // the setters would correct them); *overflow tells whether it exceeds the
-    // 16-bit pixel range, in which case the returned size is meaningless.
-    static QSize faceSizeFor(int format, int placeHolders, int size, bool outLine, bool *overflow = nullptr);
-    // Clears the face and copies the glyphs of the current text onto it.
-    void DrawDigits();
-
-    // The shared 16-colour glyph strip, drawn on first use.
-    static const QImage &glyphStrip();
-    // The face as last drawn (logical pixels, device pixel ratio 1).
-    const QImage &face() const { return m_face; }
-
-    // Why the last refused change or failed sizing failed; empty again once the
-    // face has been sized successfully.
-    QString lastError() const { return m_lastError; }
-
-    // Twips (1/1440 inch) per logical pixel: 15 at 96 dots per inch. A null
-    // screen means the primary screen, or 96 dpi when there is none.
-    static double twipsPerPixel(qreal logicalDpi);
-    static double twipsPerPixelX(const QScreen *screen = nullptr);
-    static double twipsPerPixelY(const QScreen *screen = nullptr);
-    // The widget's size in twips on the screen it is on.
-    QSize sizeInTwips() const;
-
+    /// The face's size in pixels.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+public Q_SLOTS:
+    /// Assigns the text to show; see DigitFormat for how it is read. Every
+    /// call redraws and calls propertyChanged(), DigitDisplayChanged() only
+    /// when the text differs.
+    void setDigitDisplay(const QString &text);
+    /// Shows a whole number, as setDigitDisplay(QString::number(value)):
+    /// the slot to connect a slider's or spin box's valueChanged(int) to.
+    void display(int value);
+
 Q_SIGNALS:
+    /// NOTIFY signals of the properties, with the value now held (after
+    /// correction); emitted only when it differs from the one before.
     void DigitFormatChanged(Numeron::FormatConstants format);
     void DigitErrorChanged(bool error);
     void DigitColorChanged(Numeron::ColorConstants color);
@@ -171,9 +178,13 @@ Q_SIGNALS:
     void DigitPlaceHoldersChanged(int placeHolders);
     void DigitSizeChanged(Numeron::SizeConstants size);
     void DigitDisplayChanged(const QString &text);
-    // Emitted after each of the above with the property's name.
+    void DigitAccessibleTextChanged(const QString &text);
+    /// Emitted after every set of one of the eight Digit properties, changed
+    /// or not, with the property's name ("DigitDisplay"), so that a form
+    /// designer can mark its document as modified.
     void propertyChanged(const QString &name);
-    // A change was refused or a load could not size the face.
+    /// A change was refused or a load could not size the face; the message
+    /// is lastError().
     void errorOccurred(const QString &message);
 
 protected:
@@ -182,33 +193,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    struct Layout
-    {
-        int format;
-        int placeHolders;
-        int size;
-        bool outLine;
-    };
-    Layout layout() const { return {m_format, m_placeHolders, m_size, m_outLine}; }
-    bool acceptLayout(const Layout &candidate);
-    bool applySizeRule();
-    // Tells the host which property changed, after its own signal.
-    void notify(const char *name);
-    void reportOverflow();
-    // Sends NameChanged when what assistive technology reads has changed.
-    void announceReading();
-
-    QString m_display;
-    int m_format = dgGeneral;
-    bool m_error = false;
-    int m_color = dgRed;
-    int m_justify = dgRight;
-    bool m_outLine = true;
-    qint16 m_placeHolders = 4;
-    int m_size = dgSmall;
-
-    QImage m_face;
-    QString m_lastError;
-    QString m_accessibleText;
-    QString m_announcedReading;
+    const std::unique_ptr<NumeronPrivate> d;
+    Q_DECLARE_PRIVATE_D(d, Numeron)
+    Q_DISABLE_COPY_MOVE(Numeron)
 };

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
-#include "spanbar.h"
+#include "spanbar_p.h"
 #include "spanbar_accessible.h"
 #include "spanbar_math.h"
 
@@ -95,7 +95,7 @@ class SpanbarPart : public QWidget
 public:
     enum Role { Track, LeftPointer, RightPointer };
 
-    SpanbarPart(QWidget *parent, Spanbar *owner, Role role)
+    SpanbarPart(QWidget *parent, SpanbarPrivate *owner, Role role)
         : QWidget(parent), m_owner(owner), m_role(role)
     {
     }
@@ -128,19 +128,17 @@ protected:
     void mousePressEvent(QMouseEvent *event) override
     {
         event->accept();
-        if (m_role == LeftPointer) {
-            m_owner->m_leftGrab = float(event->position().x() * m_owner->twipsPerPixelX());
-            m_owner->raiseMouse(true, event, event->position());
-        } else if (m_role == RightPointer) {
+        if (m_role == LeftPointer)
+            m_owner->leftPointerPressed(event);
+        else if (m_role == RightPointer)
             m_owner->m_rightGrab = float(event->position().x() * m_owner->twipsPerPixelX());
-        }
     }
 
     void mouseReleaseEvent(QMouseEvent *event) override
     {
         event->accept();
         if (m_role == LeftPointer)
-            m_owner->raiseMouse(false, event, event->position());
+            m_owner->leftPointerReleased(event);
     }
 
     void mouseMoveEvent(QMouseEvent *event) override
@@ -153,20 +151,35 @@ protected:
     }
 
 private:
-    Spanbar *m_owner;
+    SpanbarPrivate *m_owner;
     Role m_role;
     QPixmap m_picture;
 };
 
 Spanbar::Spanbar(QWidget *parent)
     : QWidget(parent)
+    , d(std::make_unique<SpanbarPrivate>(this))
 {
     // First: Qt keeps the first interface it makes for a widget, and any
     // change announced during set-up would make the plain one.
     spanbar_accessible::install();
-    m_track = new SpanbarPart(this, this, SpanbarPart::Track);
+    d->setUp();
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+Spanbar::~Spanbar() = default;
+
+SpanbarPrivate::SpanbarPrivate(Spanbar *owner)
+    : q_ptr(owner)
+{
+}
+
+void SpanbarPrivate::setUp()
+{
+    Q_Q(Spanbar);
+    m_track = new SpanbarPart(q, this, SpanbarPart::Track);
     m_track->setObjectName(QStringLiteral("PicFrame"));
-    m_track->setToolTip(tr("Set Time Interval"));
+    m_track->setToolTip(Spanbar::tr("Set Time Interval"));
     m_left = new SpanbarPart(m_track, this, SpanbarPart::LeftPointer);
     m_left->setObjectName(QStringLiteral("PicLeft"));
     m_right = new SpanbarPart(m_track, this, SpanbarPart::RightPointer);
@@ -188,61 +201,103 @@ Spanbar::Spanbar(QWidget *parent)
     m_right->hide();
     layoutParts();
 
-    setRange(60);
-
-    setFocusPolicy(Qt::StrongFocus);
+    q->setRange(60);
 }
 
-Spanbar::~Spanbar() = default;
-
-double Spanbar::twipsPerPixelX() const
+qint16 Spanbar::Range() const
 {
-    const int dpi = logicalDpiX();
+    return d->m_range;
+}
+
+qint16 Spanbar::RangeLeft() const
+{
+    return d->m_rangeLeft;
+}
+
+qint16 Spanbar::RangeRight() const
+{
+    return d->m_rangeRight;
+}
+
+int Spanbar::value() const
+{
+    return d->m_rangeLeft;
+}
+
+bool Spanbar::isSliderDown() const
+{
+    return d->m_sliderDown;
+}
+
+QString Spanbar::lastError() const
+{
+    return d->m_lastError;
+}
+
+double SpanbarPrivate::twipsPerPixelX() const
+{
+    const int dpi = q_ptr->logicalDpiX();
     return dpi > 0 ? 1440.0 / dpi : ReferenceTwipsPerPixel;
 }
 
-double Spanbar::twipsPerPixelY() const
+double SpanbarPrivate::twipsPerPixelY() const
 {
-    const int dpi = logicalDpiY();
+    const int dpi = q_ptr->logicalDpiY();
     return dpi > 0 ? 1440.0 / dpi : ReferenceTwipsPerPixel;
 }
 
 QSize Spanbar::sizeHint() const
 {
-    return QSize(toPixels(ControlWidth, twipsPerPixelX()), toPixels(ControlHeight, twipsPerPixelY()));
+    return QSize(toPixels(SpanbarPrivate::ControlWidth, d->twipsPerPixelX()),
+                 toPixels(SpanbarPrivate::ControlHeight, d->twipsPerPixelY()));
 }
 
 QSize Spanbar::minimumSizeHint() const
 {
-    return QSize(toPixels(TrackWidth, twipsPerPixelX()), toPixels(TrackHeight, twipsPerPixelY()));
+    return QSize(toPixels(SpanbarPrivate::TrackWidth, d->twipsPerPixelX()),
+                 toPixels(SpanbarPrivate::TrackHeight, d->twipsPerPixelY()));
 }
 
 void Spanbar::setRange(qint16 value)
 {
-    m_range = value;
-    calcRange();
+    // Computed again even when unchanged: the last computation may have
+    // overflowed, and the host is owed the same answer.
+    const bool changed = d->m_range != value;
+    d->m_range = value;
+    if (changed)
+        Q_EMIT RangeChanged(value);
+    d->calcRange();
 }
 
 void Spanbar::setInitial(qint16 twips)
 {
-    m_leftPos = float(twips);
-    layoutParts();
-    if (calcRange())
-        emit Changed(m_rangeLeft, m_rangeRight);
+    d->m_leftPos = float(twips);
+    d->layoutParts();
+    if (d->calcRange())
+        Q_EMIT Changed(d->m_rangeLeft, d->m_rangeRight);
+}
+
+void Spanbar::setValue(int value)
+{
+    const float position = d->positionOf(value);
+    if (position == d->m_leftPos)
+        return;
+    d->moveLeftTo(position);
 }
 
 bool Spanbar::isRightPointerVisible() const
 {
-    return !m_right->isHidden();
+    return !d->m_right->isHidden();
 }
 
 void Spanbar::setRightPointerVisible(bool visible)
 {
-    m_right->setVisible(visible);
+    d->m_right->setVisible(visible);
 }
 
-bool Spanbar::calcRange()
+bool SpanbarPrivate::calcRange()
 {
+    Q_Q(Spanbar);
     // The track keeps its design size whatever the host does to the control,
     // so the span is a constant of the design.
     constexpr double span = spanbar_math::usableSpan(TrackWidth);
@@ -250,21 +305,26 @@ bool Spanbar::calcRange()
     const auto right = spanbar_math::rightValue(m_rightPos, PointerWidth, span, m_range);
     if (!left || !right) {
         m_lastError = QStringLiteral("Overflow");
-        emit error(m_lastError);
+        Q_EMIT q->error(m_lastError);
         return false;
     }
     const bool leftMoved = m_rangeLeft != *left;
+    const bool rightMoved = m_rangeRight != *right;
     m_rangeLeft = *left;
     m_rangeRight = *right;
     m_lastError.clear();
     if (leftMoved) {
-        QAccessibleValueChangeEvent change(this, int(m_rangeLeft));
+        QAccessibleValueChangeEvent change(q, int(m_rangeLeft));
         QAccessible::updateAccessibility(&change);
+        Q_EMIT q->RangeLeftChanged(m_rangeLeft);
+        Q_EMIT q->valueChanged(m_rangeLeft);
     }
+    if (rightMoved)
+        Q_EMIT q->RangeRightChanged(m_rangeRight);
     return true;
 }
 
-void Spanbar::layoutParts()
+void SpanbarPrivate::layoutParts()
 {
     const double tx = twipsPerPixelX();
     const double ty = twipsPerPixelY();
@@ -273,10 +333,29 @@ void Spanbar::layoutParts()
     m_track->setGeometry(0, 0, toPixels(TrackWidth, tx), trackHeight);
     m_left->setGeometry(toPixels(m_leftPos, tx), 0, pointerWidth, trackHeight);
     m_right->setGeometry(toPixels(m_rightPos, tx), 0, pointerWidth, trackHeight);
-    updateGeometry();
+    q_ptr->updateGeometry();
 }
 
-void Spanbar::leftPointerMoved(QMouseEvent *event)
+void SpanbarPrivate::leftPointerPressed(QMouseEvent *event)
+{
+    m_leftGrab = float(event->position().x() * twipsPerPixelX());
+    raiseMouse(true, event, event->position());
+    if (event->button() == Qt::LeftButton && !m_sliderDown) {
+        m_sliderDown = true;
+        Q_EMIT q_ptr->sliderPressed();
+    }
+}
+
+void SpanbarPrivate::leftPointerReleased(QMouseEvent *event)
+{
+    raiseMouse(false, event, event->position());
+    if (event->button() == Qt::LeftButton && m_sliderDown) {
+        m_sliderDown = false;
+        Q_EMIT q_ptr->sliderReleased();
+    }
+}
+
+void SpanbarPrivate::leftPointerMoved(QMouseEvent *event)
 {
     if (event->buttons() != Qt::LeftButton)
         return;
@@ -296,10 +375,10 @@ void Spanbar::leftPointerMoved(QMouseEvent *event)
         m_leftPos = target;
     m_left->move(toPixels(m_leftPos, twipsPerPixelX()), 0);
     if (calcRange())
-        emit Changed(m_rangeLeft, m_rangeRight);
+        Q_EMIT q_ptr->Changed(m_rangeLeft, m_rangeRight);
 }
 
-void Spanbar::rightPointerMoved(QMouseEvent *event)
+void SpanbarPrivate::rightPointerMoved(QMouseEvent *event)
 {
     if (event->buttons() != Qt::LeftButton)
         return;
@@ -314,25 +393,25 @@ void Spanbar::rightPointerMoved(QMouseEvent *event)
         m_rightPos = target;
     m_right->move(toPixels(m_rightPos, twipsPerPixelX()), 0);
     if (calcRange())
-        emit Changed(m_rangeLeft, m_rangeRight);
+        Q_EMIT q_ptr->Changed(m_rangeLeft, m_rangeRight);
 }
 
-void Spanbar::raiseMouse(bool down, QMouseEvent *event, QPointF localPixels)
+void SpanbarPrivate::raiseMouse(bool down, QMouseEvent *event, QPointF localPixels)
 {
     qint16 button = 0;
     switch (event->button()) {
-    case Qt::LeftButton: button = LeftButtonCode; break;
-    case Qt::RightButton: button = RightButtonCode; break;
-    case Qt::MiddleButton: button = MiddleButtonCode; break;
+    case Qt::LeftButton: button = Spanbar::LeftButtonCode; break;
+    case Qt::RightButton: button = Spanbar::RightButtonCode; break;
+    case Qt::MiddleButton: button = Spanbar::MiddleButtonCode; break;
     default: break;
     }
     const qint16 shift = shiftCode(event->modifiers());
     const float x = float(localPixels.x() * twipsPerPixelX());
     const float y = float(localPixels.y() * twipsPerPixelY());
     if (down)
-        emit MouseDown(button, shift, x, y);
+        Q_EMIT q_ptr->MouseDown(button, shift, x, y);
     else
-        emit MouseUp(button, shift, x, y);
+        Q_EMIT q_ptr->MouseUp(button, shift, x, y);
 }
 
 void Spanbar::mousePressEvent(QMouseEvent *event)
@@ -340,13 +419,13 @@ void Spanbar::mousePressEvent(QMouseEvent *event)
     // Only presses on the surface around the track arrive here; the track
     // and the pointers keep theirs.
     event->accept();
-    raiseMouse(true, event, event->position());
+    d->raiseMouse(true, event, event->position());
 }
 
 void Spanbar::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    raiseMouse(false, event, event->position());
+    d->raiseMouse(false, event, event->position());
 }
 
 bool Spanbar::handlesKey(const QKeyEvent &event)
@@ -355,7 +434,7 @@ bool Spanbar::handlesKey(const QKeyEvent &event)
     return keyMove(event, &delta) != KeyMove::None;
 }
 
-int Spanbar::keyTarget(const QKeyEvent &event, bool *handled) const
+int SpanbarPrivate::keyTarget(const QKeyEvent &event, bool *handled) const
 {
     int delta = 0;
     const KeyMove move = keyMove(event, &delta);
@@ -369,7 +448,7 @@ int Spanbar::keyTarget(const QKeyEvent &event, bool *handled) const
     }
 }
 
-void Spanbar::moveLeftToValue(int value)
+float SpanbarPrivate::positionOf(int value) const
 {
     const float stop = m_rightPos - PointerWidth;
     constexpr double span = spanbar_math::usableSpan(TrackWidth);
@@ -379,46 +458,51 @@ void Spanbar::moveLeftToValue(int value)
         position = double(value) / m_range * span;
     else if (value > 0)
         position = stop;
-    m_leftPos = float(qBound(0.0, position, double(stop)));
-    m_left->move(toPixels(m_leftPos, twipsPerPixelX()), 0);
-    if (calcRange())
-        emit Changed(m_rangeLeft, m_rangeRight);
+    return float(qBound(0.0, position, double(stop)));
 }
 
-void Spanbar::beginKeyDrag(qint16 shift)
+void SpanbarPrivate::moveLeftTo(float position)
+{
+    m_leftPos = position;
+    m_left->move(toPixels(m_leftPos, twipsPerPixelX()), 0);
+    if (calcRange())
+        Q_EMIT q_ptr->Changed(m_rangeLeft, m_rangeRight);
+}
+
+void SpanbarPrivate::beginKeyDrag(qint16 shift)
 {
     if (m_keyDrag)
         return;
     m_keyDrag = true;
-    emit MouseDown(0, shift, 0.0f, 0.0f);
+    Q_EMIT q_ptr->MouseDown(0, shift, 0.0f, 0.0f);
 }
 
-void Spanbar::endKeyDrag(qint16 shift)
+void SpanbarPrivate::endKeyDrag(qint16 shift)
 {
     if (!m_keyDrag)
         return;
     m_keyDrag = false;
-    emit MouseUp(0, shift, 0.0f, 0.0f);
+    Q_EMIT q_ptr->MouseUp(0, shift, 0.0f, 0.0f);
 }
 
 void Spanbar::setValueReading(ValueReading reading)
 {
-    m_valueReading = std::move(reading);
+    d->m_valueReading = std::move(reading);
     // A screen reader holding the old text is told it changed.
-    QAccessibleValueChangeEvent change(this, int(m_rangeLeft));
+    QAccessibleValueChangeEvent change(this, int(d->m_rangeLeft));
     QAccessible::updateAccessibility(&change);
 }
 
 QString Spanbar::valueReading(int value) const
 {
-    return m_valueReading ? m_valueReading(value) : QString::number(value);
+    return d->m_valueReading ? d->m_valueReading(value) : QString::number(value);
 }
 
-void Spanbar::stepTo(int value)
+void SpanbarPrivate::stepTo(int value)
 {
     const bool wasDragging = m_keyDrag;
     beginKeyDrag(0);
-    moveLeftToValue(value);
+    moveLeftTo(positionOf(value));
     if (!wasDragging)
         endKeyDrag(0);
 }
@@ -426,14 +510,14 @@ void Spanbar::stepTo(int value)
 void Spanbar::keyPressEvent(QKeyEvent *event)
 {
     bool handled = false;
-    const int target = keyTarget(*event, &handled);
+    const int target = d->keyTarget(*event, &handled);
     if (!handled) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    beginKeyDrag(shiftCode(event->modifiers()));
-    moveLeftToValue(target);
+    d->beginKeyDrag(shiftCode(event->modifiers()));
+    d->moveLeftTo(d->positionOf(target));
 }
 
 void Spanbar::keyReleaseEvent(QKeyEvent *event)
@@ -446,14 +530,14 @@ void Spanbar::keyReleaseEvent(QKeyEvent *event)
     // A held key repeats as release and press pairs; the drag ends only when
     // the key really comes up.
     if (!event->isAutoRepeat())
-        endKeyDrag(shiftCode(event->modifiers()));
+        d->endKeyDrag(shiftCode(event->modifiers()));
 }
 
 void Spanbar::focusOutEvent(QFocusEvent *event)
 {
     // A key still held when the focus leaves would otherwise leave the host
     // waiting for a release that never comes.
-    endKeyDrag(0);
+    d->endKeyDrag(0);
     QWidget::focusOutEvent(event);
 }
 
@@ -462,6 +546,6 @@ bool Spanbar::event(QEvent *event)
     // The pixel layout follows the screen's resolution, which is only known
     // for sure once the control is on a screen.
     if (event->type() == QEvent::Show)
-        layoutParts();
+        d->layoutParts();
     return QWidget::event(event);
 }

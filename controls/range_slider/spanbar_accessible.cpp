@@ -4,7 +4,7 @@
 
 #include "spanbar_accessible.h"
 
-#include "spanbar.h"
+#include "spanbar_p.h"
 
 #include <QAccessibleWidget>
 #include <mutex>
@@ -51,7 +51,7 @@ public:
     }
 
     QVariant currentValue() const override { return int(bar()->RangeLeft()); }
-    void setCurrentValue(const QVariant &value) override { bar()->stepTo(value.toInt()); }
+    void setCurrentValue(const QVariant &value) override { SpanbarPrivate::get(bar())->stepTo(value.toInt()); }
     QVariant maximumValue() const override { return int(bar()->Range()); }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include "numeron.h"
+#include "numeron_p.h"
 
 #include <QString>
 
@@ -11,11 +11,11 @@
 inline QString glyphs(const char *readable)
 {
     QString out = QString::fromLatin1(readable);
-    out.replace(u'_', Numeron::BlankGlyph);
+    out.replace(u'_', numeron_strip::BlankGlyph);
     return out;
 }
 
 inline QString readable(QString glyphString)
 {
-    return glyphString.replace(Numeron::BlankGlyph, u'_');
+    return glyphString.replace(numeron_strip::BlankGlyph, u'_');
 }

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "glyphs.h"
-#include "numeron.h"
+#include "numeron_p.h"
 #include "test_main.h"
 
 class TestFormatDigits : public QObject
@@ -90,7 +90,7 @@ private Q_SLOTS:
         QFETCH(int, justify);
         QFETCH(int, places);
         QFETCH(QString, expected);
-        QCOMPARE(readable(Numeron::FormatDigits(text, format, error, justify, places)), expected);
+        QCOMPARE(readable(NumeronPrivate::FormatDigits(text, format, error, justify, places)), expected);
     }
 
     // Whatever the text, only glyphs the strip holds come out (the blank marker
@@ -98,13 +98,13 @@ private Q_SLOTS:
     // their places plus the point's place.
     void onlyKnownGlyphs()
     {
-        const QString known = QStringLiteral("0123456789-:.Er") + Numeron::BlankGlyph;
+        const QString known = QStringLiteral("0123456789-:.Er") + numeron_strip::BlankGlyph;
         QString text;
         for (char16_t c = 0; c < 0x250; ++c)
             text += QChar(c);
         for (int format = 0; format <= 3; ++format) {
             for (bool error : {false, true}) {
-                const QString g = Numeron::FormatDigits(text, format, error, Numeron::dgRight, 5);
+                const QString g = NumeronPrivate::FormatDigits(text, format, error, Numeron::dgRight, 5);
                 for (QChar c : g)
                     QVERIFY2(known.contains(c), qPrintable(QStringLiteral("format %1 glyph %2").arg(format).arg(c.unicode())));
                 if (format == Numeron::dgGeneral)

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "glyphs.h"
-#include "numeron.h"
+#include "numeron_p.h"
 #include "test_main.h"
 
 #include <QPainter>
@@ -51,16 +51,16 @@ class TestGlyphStrip : public QObject
 private Q_SLOTS:
     void format()
     {
-        const QImage &strip = Numeron::glyphStrip();
+        const QImage &strip = NumeronPrivate::glyphStrip();
         QCOMPARE(strip.size(), QSize(262, 144));
         QCOMPARE(strip.format(), QImage::Format_Indexed8);
         QVERIFY(strip.colorCount() <= 16);
-        QCOMPARE(&Numeron::glyphStrip(), &strip); // drawn once, shared
+        QCOMPARE(&NumeronPrivate::glyphStrip(), &strip); // drawn once, shared
     }
 
     void whiteBesideSmallBands()
     {
-        const QImage &strip = Numeron::glyphStrip();
+        const QImage &strip = NumeronPrivate::glyphStrip();
         for (int y = 0; y < 63; ++y) {
             for (int x = 192; x < 262; ++x)
                 QCOMPARE(strip.pixel(x, y), kWhite);
@@ -87,7 +87,7 @@ private Q_SLOTS:
     {
         QFETCH(int, glyph);
         QFETCH(QString, litSegments);
-        const QImage &strip = Numeron::glyphStrip();
+        const QImage &strip = NumeronPrivate::glyphStrip();
         for (bool large : {false, true}) {
             for (int colour = 0; colour < 3; ++colour) {
                 const Band b = band(large, colour);
@@ -124,7 +124,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, large);
         QFETCH(int, colour);
-        const QImage &strip = Numeron::glyphStrip();
+        const QImage &strip = NumeronPrivate::glyphStrip();
         const Band b = band(large, colour);
         auto light = [&](int glyph) {
             qint64 sum = 0;
@@ -144,7 +144,7 @@ private Q_SLOTS:
     // the band's own two colours inside.
     void cellMarginsAndColours()
     {
-        const QImage &strip = Numeron::glyphStrip();
+        const QImage &strip = NumeronPrivate::glyphStrip();
         for (bool large : {false, true}) {
             for (int colour = 0; colour < 3; ++colour) {
                 const Band b = band(large, colour);
@@ -172,7 +172,7 @@ private Q_SLOTS:
     // shorter than its middle row.
     void segmentShape()
     {
-        const QImage &strip = Numeron::glyphStrip();
+        const QImage &strip = NumeronPrivate::glyphStrip();
         for (bool large : {false, true}) {
             const Band b = band(large, 2);
             const int eight = 8 * b.w;
@@ -195,7 +195,7 @@ private Q_SLOTS:
 
     void separators()
     {
-        const QImage &strip = Numeron::glyphStrip();
+        const QImage &strip = NumeronPrivate::glyphStrip();
         for (bool large : {false, true}) {
             for (int colour = 0; colour < 3; ++colour) {
                 const Band b = band(large, colour);

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "numeron.h"
+#include "numeron_p.h"
 #include "test_main.h"
 
 #include <QSignalSpy>
@@ -44,7 +44,7 @@ private Q_SLOTS:
         QFETCH(bool, outLine);
         QFETCH(QSize, expected);
         bool overflow = true;
-        QCOMPARE(Numeron::faceSizeFor(format, places, size, outLine, &overflow), expected);
+        QCOMPARE(NumeronPrivate::faceSizeFor(format, places, size, outLine, &overflow), expected);
         QVERIFY(!overflow);
     }
 
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QFETCH(int, size);
         QFETCH(bool, outLine);
         bool overflow = false;
-        Numeron::faceSizeFor(format, places, size, outLine, &overflow);
+        NumeronPrivate::faceSizeFor(format, places, size, outLine, &overflow);
         QVERIFY(overflow);
     }
 
@@ -89,7 +89,7 @@ private Q_SLOTS:
         n.setDigitPlaceHolders(2);
         QCOMPARE(n.size(), QSize(41, 27));
         QCOMPARE(n.sizeHint(), n.size());
-        QCOMPARE(n.face().size(), n.size());
+        QCOMPARE(NumeronPrivate::get(&n)->face().size(), n.size());
     }
 
     // A host resizing a shown control gets the face size back.
@@ -134,14 +134,14 @@ private Q_SLOTS:
         Numeron n;
         QSignalSpy changed(&n, &Numeron::propertyChanged);
         QSignalSpy errors(&n, &Numeron::errorOccurred);
-        const qint64 faceKey = n.face().cacheKey();
+        const qint64 faceKey = NumeronPrivate::get(&n)->face().cacheKey();
         n.setProperty(property.toLatin1(), value);
         QCOMPARE(n.DigitPlaceHolders(), 4);
         QCOMPARE(changed.count(), 0);
         QCOMPARE(errors.count(), 1);
         QVERIFY(!n.lastError().isEmpty());
         QCOMPARE(n.size(), QSize(54, 23));
-        QCOMPARE(n.face().cacheKey(), faceKey);
+        QCOMPARE(NumeronPrivate::get(&n)->face().cacheKey(), faceKey);
     }
 
     // Near the limit, a change of size or outline that would push the face
@@ -186,7 +186,7 @@ private Q_SLOTS:
     {
         QFETCH(qreal, dpi);
         QFETCH(double, twips);
-        QCOMPARE(Numeron::twipsPerPixel(dpi), twips);
+        QCOMPARE(NumeronPrivate::twipsPerPixel(dpi), twips);
     }
 
     // The host's clock face: 1320 x 315 twips at 96 dpi is the long-time face.
@@ -195,9 +195,9 @@ private Q_SLOTS:
         Numeron n;
         n.setDigitOutLine(false);
         n.setDigitFormat(Numeron::dgLongTime);
-        const QSize twips = n.sizeInTwips();
-        QCOMPARE(twips.width(), qRound(88 * Numeron::twipsPerPixelX(n.screen())));
-        QCOMPARE(twips.height(), qRound(21 * Numeron::twipsPerPixelY(n.screen())));
+        const QSize twips = NumeronPrivate::get(&n)->sizeInTwips();
+        QCOMPARE(twips.width(), qRound(88 * NumeronPrivate::twipsPerPixelX(n.screen())));
+        QCOMPARE(twips.height(), qRound(21 * NumeronPrivate::twipsPerPixelY(n.screen())));
         if (qFuzzyCompare(n.screen()->logicalDotsPerInchX(), qreal(96)))
             QCOMPARE(twips, QSize(1320, 315));
     }

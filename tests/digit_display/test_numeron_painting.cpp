@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "numeron.h"
+#include "numeron_p.h"
 #include "test_main.h"
 
 #include <QPainter>
@@ -47,18 +47,18 @@ private Q_SLOTS:
         Numeron n;
         makeSingleCell(n, colour, size, QStringLiteral("8"));
         const QPoint top(size ? 8 : 6, 2);
-        QCOMPARE(n.face().pixel(top), kLit[colour]);
-        QCOMPARE(n.face().pixel(top + QPoint(1, 0)), kLit[colour]);
+        QCOMPARE(NumeronPrivate::get(&n)->face().pixel(top), kLit[colour]);
+        QCOMPARE(NumeronPrivate::get(&n)->face().pixel(top + QPoint(1, 0)), kLit[colour]);
         n.show();
         QVERIFY(QTest::qWaitForWindowExposed(&n));
         const QImage shown = n.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.size(), n.face().size());
+        QCOMPARE(shown.size(), NumeronPrivate::get(&n)->face().size());
         QCOMPARE(shown.pixel(top), kLit[colour]);
 
         n.setDigitDisplay(QString());
-        QCOMPARE(n.face().pixel(top), kDim[colour]);
-        QCOMPARE(n.face().pixel(top + QPoint(1, 0)), kBlack);
-        QCOMPARE(n.face().pixel(0, 0), kBlack);
+        QCOMPARE(NumeronPrivate::get(&n)->face().pixel(top), kDim[colour]);
+        QCOMPARE(NumeronPrivate::get(&n)->face().pixel(top + QPoint(1, 0)), kBlack);
+        QCOMPARE(NumeronPrivate::get(&n)->face().pixel(0, 0), kBlack);
     }
 
     // The face is the strip's cells side by side, each copied whole from its
@@ -74,12 +74,12 @@ private Q_SLOTS:
         n.setDigitDisplay(QStringLiteral("10:58:07"));
         QCOMPARE(n.size(), QSize(88, 21));
 
-        const QImage strip = Numeron::glyphStrip().convertToFormat(QImage::Format_RGB32);
+        const QImage strip = NumeronPrivate::glyphStrip().convertToFormat(QImage::Format_RGB32);
         const struct { int left, width; } cells[] = {
             {13, 13}, {0, 13}, {182, 5}, {65, 13}, {104, 13}, {182, 5}, {0, 13}, {91, 13}};
         int x = 0;
         for (const auto &cell : cells) {
-            QCOMPARE(n.face().copy(x, 0, cell.width, 21), strip.copy(cell.left, 21, cell.width, 21));
+            QCOMPARE(NumeronPrivate::get(&n)->face().copy(x, 0, cell.width, 21), strip.copy(cell.left, 21, cell.width, 21));
             x += cell.width;
         }
         QCOMPARE(x, 88);
@@ -95,8 +95,8 @@ private Q_SLOTS:
         n.setDigitColor(Numeron::dgRed);
         n.setDigitDisplay(QStringLiteral("3.14159"));
         QCOMPARE(n.size(), QSize(57, 21));
-        const QImage strip = Numeron::glyphStrip().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(n.face().copy(52, 0, 5, 21), strip.copy(9 * 13, 42, 5, 21));
+        const QImage strip = NumeronPrivate::glyphStrip().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(NumeronPrivate::get(&n)->face().copy(52, 0, 5, 21), strip.copy(9 * 13, 42, 5, 21));
     }
 
     // The outer ring of an outlined face: dark along the top and left, light
@@ -109,7 +109,7 @@ private Q_SLOTS:
         pal.setColor(QPalette::Light, QColor(240, 230, 220));
         pal.setColor(QPalette::Button, QColor(1, 2, 3));
         n.setPalette(pal);
-        const QImage &face = n.face();
+        const QImage &face = NumeronPrivate::get(&n)->face();
         QCOMPARE(face.size(), QSize(54, 23));
         const QRgb dark = qRgb(10, 20, 30), light = qRgb(240, 230, 220);
         for (int x = 0; x < 53; ++x) {
@@ -132,12 +132,12 @@ private Q_SLOTS:
     void paletteChangeRedraws()
     {
         Numeron n;
-        const qint64 before = n.face().cacheKey();
+        const qint64 before = NumeronPrivate::get(&n)->face().cacheKey();
         QPalette pal = n.palette();
         pal.setColor(QPalette::Dark, QColor(200, 0, 200));
         n.setPalette(pal);
-        QVERIFY(n.face().cacheKey() != before);
-        QCOMPARE(n.face().pixel(0, 0), qRgb(200, 0, 200));
+        QVERIFY(NumeronPrivate::get(&n)->face().cacheKey() != before);
+        QCOMPARE(NumeronPrivate::get(&n)->face().pixel(0, 0), qRgb(200, 0, 200));
     }
 
     // On a screen at twice the density each face pixel becomes a solid 2 x 2
@@ -152,7 +152,7 @@ private Q_SLOTS:
         target.setDevicePixelRatio(2.0);
         target.fill(Qt::magenta);
         n.render(&target);
-        const QImage &face = n.face();
+        const QImage &face = NumeronPrivate::get(&n)->face();
         for (int y = 0; y < face.height(); ++y) {
             for (int x = 0; x < face.width(); ++x) {
                 const QRgb c = face.pixel(x, y);
@@ -182,11 +182,11 @@ private Q_SLOTS:
         Numeron n;
         n.setDigitFormat(format);
         n.setDigitDisplay(text);
-        QCOMPARE(n.face().size(), n.size());
+        QCOMPARE(NumeronPrivate::get(&n)->face().size(), n.size());
         QSet<QRgb> colours;
         for (int y = 1; y < n.height() - 1; ++y)
             for (int x = 1; x < n.width() - 1; ++x)
-                colours.insert(n.face().pixel(x, y));
+                colours.insert(NumeronPrivate::get(&n)->face().pixel(x, y));
         colours -= kBlack;
         colours -= kLit[2];
         colours -= kDim[2];

@@ -2,10 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "spanbar.h"
+#include "spanbar_p.h"
 #include "test_main.h"
 
 #include <QSignalSpy>
+#include <functional>
 #include <memory>
 
 // Mouse positions below are whole pixels; at the offscreen platform's 96 dpi
@@ -44,7 +45,11 @@ QList<qint16> lefts(const QSignalSpy &spy)
     return out;
 }
 
+using Setter = std::function<void(Spanbar &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Setter)
 
 class TestSpanbar : public QObject
 {
@@ -68,8 +73,8 @@ private Q_SLOTS:
         QCOMPARE(bar->Range(), qint16(60));
         QCOMPARE(bar->RangeLeft(), qint16(0));
         QCOMPARE(bar->RangeRight(), qint16(60));
-        QCOMPARE(bar->leftPointerPosition(), 0.0f);
-        QCOMPARE(bar->rightPointerPosition(), 2055.0f);
+        QCOMPARE(SpanbarPrivate::get(bar.get())->leftPointerPosition(), 0.0f);
+        QCOMPARE(SpanbarPrivate::get(bar.get())->rightPointerPosition(), 2055.0f);
         QVERIFY(bar->lastError().isEmpty());
         QCOMPARE(bar->property("RangeLeft").value<qint16>(), qint16(0));
         QCOMPARE(bar->property("RangeRight").value<qint16>(), qint16(60));
@@ -126,7 +131,7 @@ private Q_SLOTS:
         QCOMPARE(changed.at(0).at(0).value<qint16>(), qint16(left));
         QCOMPARE(changed.at(0).at(1).value<qint16>(), qint16(60));
         QCOMPARE(s.bar->RangeLeft(), qint16(left));
-        QCOMPARE(s.bar->leftPointerPosition(), float(position));
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), float(position));
         QCOMPARE(s.left->x(), pixelX);
     }
 
@@ -232,7 +237,7 @@ private Q_SLOTS:
         QCOMPARE(lefts(changed), changedLefts);
         for (const QList<QVariant> &args : changed)
             QCOMPARE(args.at(1).value<qint16>(), qint16(60));
-        QCOMPARE(s.bar->leftPointerPosition(), finalPosition);
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), finalPosition);
         QCOMPARE(s.bar->RangeLeft(), changedLefts.last());
         QCOMPARE(s.left->x(), qRound(finalPosition / Twips));
         QCOMPARE(down.count(), 1);
@@ -261,12 +266,12 @@ private Q_SLOTS:
         QCOMPARE(s.bar->RangeLeft(), qint16(60));
         QTest::mousePress(s.left, Qt::LeftButton, {}, QPoint(0, 10));
         QTest::mouseMove(s.left, QPoint(15, 10));
-        QCOMPARE(s.bar->leftPointerPosition(), 1800.0f);
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), 1800.0f);
         QCOMPARE(s.bar->RangeLeft(), qint16(60));
         QSignalSpy changed(s.bar.get(), &Spanbar::Changed);
         QTest::mouseMove(s.left, QPoint(secondStep, 10));
         QTest::mouseRelease(s.left, Qt::LeftButton, {}, QPoint(secondStep, 10));
-        QCOMPARE(s.bar->leftPointerPosition(), position);
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), position);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).value<qint16>(), qint16(left));
     }
@@ -292,9 +297,49 @@ private Q_SLOTS:
         for (Qt::MouseButton b : buttons)
             QTest::mouseRelease(s.left, b, {}, QPoint(-80, 10));
         QCOMPARE(changed.count(), 0);
-        QCOMPARE(s.bar->leftPointerPosition(), 900.0f);
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), 900.0f);
         QCOMPARE(s.left->x(), 60);
         QCOMPARE(s.bar->RangeLeft(), qint16(30));
+    }
+
+    void qtProperties_data()
+    {
+        QTest::addColumn<Setter>("set");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<int>("readBack");
+        QTest::addColumn<int>("changed"); // Changed() raised by the first set
+        QTest::newRow("value") << Setter([](Spanbar &b) { b.setValue(15); }) << "value" << 15 << 1;
+        QTest::newRow("value moves RangeLeft") << Setter([](Spanbar &b) { b.setValue(15); }) << "RangeLeft" << 15 << 1;
+        // Held at the upper stop, so the second set finds the pointer there.
+        QTest::newRow("value past the stop") << Setter([](Spanbar &b) { b.setValue(500); }) << "value" << 60 << 1;
+        QTest::newRow("value as the user property")
+            << Setter([](Spanbar &b) { b.metaObject()->userProperty().write(&b, 45); }) << "value" << 45 << 1;
+        QTest::newRow("value slot") << Setter([](Spanbar &b) { QMetaObject::invokeMethod(&b, "setValue", Q_ARG(int, 30)); })
+                                    << "value" << 30 << 1;
+        QTest::newRow("Range") << Setter([](Spanbar &b) { b.setRange(120); }) << "Range" << 120 << 0;
+        // The computed 121 is capped at Range.
+        QTest::newRow("Range moves RangeRight") << Setter([](Spanbar &b) { b.setRange(120); }) << "RangeRight"
+                                                << 120 << 0;
+    }
+    // The property's NOTIFY signal comes once for a change and not again
+    // when the same value is set once more.
+    void qtProperties()
+    {
+        QFETCH(Setter, set);
+        QFETCH(QString, property);
+        QFETCH(int, readBack);
+        QFETCH(int, changed);
+        Spanbar bar;
+        const QMetaProperty meta = bar.metaObject()->property(bar.metaObject()->indexOfProperty(property.toLatin1()));
+        QVERIFY(meta.hasNotifySignal());
+        QSignalSpy notify(&bar, meta.notifySignal());
+        QSignalSpy host(&bar, &Spanbar::Changed);
+        set(bar);
+        QCOMPARE(bar.property(property.toLatin1()).toInt(), readBack);
+        QCOMPARE(notify.count(), 1);
+        QCOMPARE(host.count(), changed);
+        set(bar);
+        QCOMPARE(notify.count(), 1);
     }
 
     void pressAndReleaseOnThePointer_data()
@@ -303,13 +348,16 @@ private Q_SLOTS:
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<int>("buttonCode");
         QTest::addColumn<int>("shiftCode");
-        QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers() << 1 << 0;
-        QTest::newRow("right with shift") << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << 2 << 1;
-        QTest::newRow("middle with ctrl") << Qt::MiddleButton << Qt::KeyboardModifiers(Qt::ControlModifier) << 4 << 2;
-        QTest::newRow("left with alt") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::AltModifier) << 1 << 4;
+        // Only the left button holds the pointer as a Qt slider's handle.
+        QTest::addColumn<int>("slides");
+        QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers() << 1 << 0 << 1;
+        QTest::newRow("right with shift") << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << 2 << 1 << 0;
+        QTest::newRow("middle with ctrl")
+            << Qt::MiddleButton << Qt::KeyboardModifiers(Qt::ControlModifier) << 4 << 2 << 0;
+        QTest::newRow("left with alt") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::AltModifier) << 1 << 4 << 1;
         QTest::newRow("left with all three")
             << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)
-            << 1 << 7;
+            << 1 << 7 << 1;
     }
     void pressAndReleaseOnThePointer()
     {
@@ -317,15 +365,23 @@ private Q_SLOTS:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, buttonCode);
         QFETCH(int, shiftCode);
+        QFETCH(int, slides);
         Slider s;
         s.bar->setInitial(900);
         QSignalSpy down(s.bar.get(), &Spanbar::MouseDown);
         QSignalSpy up(s.bar.get(), &Spanbar::MouseUp);
+        QSignalSpy pressed(s.bar.get(), &Spanbar::sliderPressed);
+        QSignalSpy released(s.bar.get(), &Spanbar::sliderReleased);
         QTest::mousePress(s.left, button, modifiers, QPoint(5, 10));
         QCOMPARE(down.count(), 1);
         QCOMPARE(up.count(), 0);
+        QCOMPARE(pressed.count(), slides);
+        QCOMPARE(s.bar->isSliderDown(), slides == 1);
+        QCOMPARE(released.count(), 0);
         QTest::mouseRelease(s.left, button, modifiers, QPoint(6, 20));
         QCOMPARE(up.count(), 1);
+        QCOMPARE(released.count(), slides);
+        QVERIFY(!s.bar->isSliderDown());
         const QList<QVariant> d = down.at(0);
         QCOMPARE(d.at(0).value<qint16>(), qint16(buttonCode));
         QCOMPARE(d.at(1).value<qint16>(), qint16(shiftCode));
@@ -402,7 +458,7 @@ private Q_SLOTS:
         QCOMPARE(down.count(), 0);
         QCOMPARE(up.count(), 0);
         QCOMPARE(changed.count(), 0);
-        QCOMPARE(s.bar->leftPointerPosition(), 0.0f);
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), 0.0f);
     }
 
     void pressOnTheSurfaceOutsideTheTrack_data()
@@ -462,7 +518,7 @@ private Q_SLOTS:
         QCOMPARE(errors.count(), 1);
         QVERIFY(!s.bar->lastError().isEmpty());
         QCOMPARE(errors.at(0).at(0).toString(), s.bar->lastError());
-        QCOMPARE(s.bar->leftPointerPosition(), float(position));
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), float(position));
         QCOMPARE(s.bar->RangeLeft(), leftBefore);
         QCOMPARE(s.bar->RangeRight(), rightBefore);
 
@@ -504,7 +560,7 @@ private Q_SLOTS:
         s.moveLeftTo(130); // held at the stop, 1800 twips: 32950, does not
         QCOMPARE(changed.count(), 1);
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(s.bar->leftPointerPosition(), 1800.0f);
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), 1800.0f);
         QCOMPARE(s.left->x(), 120);
         QCOMPARE(s.bar->RangeLeft(), qint16(30204));
         s.moveLeftTo(50); // 750 twips: back in range
@@ -545,7 +601,7 @@ private Q_SLOTS:
         QTest::mousePress(s.right, Qt::LeftButton, {}, QPoint(0, 10));
         for (int i = 0; i < steps.size(); ++i) {
             QTest::mouseMove(s.right, QPoint(steps.at(i), 10));
-            QCOMPARE(s.bar->rightPointerPosition(), positions.at(i));
+            QCOMPARE(SpanbarPrivate::get(s.bar.get())->rightPointerPosition(), positions.at(i));
             QCOMPARE(s.right->x(), qRound(positions.at(i) / Twips));
             QCOMPARE(changed.count(), i + 1);
             QCOMPARE(changed.at(i).at(1).value<qint16>(), rights.at(i));
@@ -553,7 +609,7 @@ private Q_SLOTS:
         QTest::mouseRelease(s.right, Qt::LeftButton, {}, QPoint(0, 10));
         QCOMPARE(down.count(), 0);
         QCOMPARE(up.count(), 0);
-        QCOMPARE(s.bar->leftPointerPosition(), float(initial));
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), float(initial));
     }
 
     void rightPointerMovesTheLeftStop()
@@ -563,12 +619,12 @@ private Q_SLOTS:
         QTest::mousePress(s.right, Qt::LeftButton, {}, QPoint(0, 10));
         QTest::mouseMove(s.right, QPoint(-30, 10));
         QTest::mouseRelease(s.right, Qt::LeftButton, {}, QPoint(0, 10));
-        QCOMPARE(s.bar->rightPointerPosition(), 1605.0f);
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->rightPointerPosition(), 1605.0f);
         QTest::mousePress(s.left, Qt::LeftButton, {}, QPoint(0, 10));
         s.moveLeftTo(130);
         s.moveLeftTo(130);
         QTest::mouseRelease(s.left, Qt::LeftButton, {}, QPoint(0, 10));
-        QCOMPARE(s.bar->leftPointerPosition(), 1350.0f);
+        QCOMPARE(SpanbarPrivate::get(s.bar.get())->leftPointerPosition(), 1350.0f);
         QCOMPARE(s.bar->RangeLeft(), qint16(45));
     }
 };

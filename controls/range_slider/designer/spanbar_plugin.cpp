@@ -2,72 +2,22 @@
 //
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
-#include "spanbar_plugin.h"
+#include "control_designer_plugin.h"
 #include "spanbar.h"
 
-#include <QIcon>
 #include <QPixmap>
 
-SpanbarDesignerPlugin::SpanbarDesignerPlugin(QObject *parent)
-    : QObject(parent)
-{
-}
+namespace {
 
-QString SpanbarDesignerPlugin::name() const
+ControlDesignerPlugin::Description spanbarDescription()
 {
-    return QStringLiteral("Spanbar");
-}
-
-QString SpanbarDesignerPlugin::group() const
-{
-    return QStringLiteral("Horavox");
-}
-
-QString SpanbarDesignerPlugin::toolTip() const
-{
-    return QStringLiteral("Range slider");
-}
-
-QString SpanbarDesignerPlugin::whatsThis() const
-{
-    return QStringLiteral("A textured track whose pointer position gives a value from 0 to Range.");
-}
-
-QString SpanbarDesignerPlugin::includeFile() const
-{
-    return QStringLiteral("spanbar.h");
-}
-
-QIcon SpanbarDesignerPlugin::icon() const
-{
-    // The knob bitmap comes from the slider library's own resources.
-    return QIcon(QPixmap(QStringLiteral(":/spanbar/SLIDERPOINTER"), "BMP"));
-}
-
-bool SpanbarDesignerPlugin::isContainer() const
-{
-    return false;
-}
-
-QWidget *SpanbarDesignerPlugin::createWidget(QWidget *parent)
-{
-    return new Spanbar(parent);
-}
-
-bool SpanbarDesignerPlugin::isInitialized() const
-{
-    return m_initialized;
-}
-
-void SpanbarDesignerPlugin::initialize(QDesignerFormEditorInterface *)
-{
-    m_initialized = true;
-}
-
-QString SpanbarDesignerPlugin::domXml() const
-{
+    ControlDesignerPlugin::Description d;
+    d.name = QStringLiteral("Spanbar");
+    d.includeFile = QStringLiteral("spanbar.h");
+    d.toolTip = QStringLiteral("Range slider");
+    d.whatsThis = QStringLiteral("A textured track whose pointer position gives a value from 0 to Range.");
     // Placed at the control's design size of 2115 x 480 twips.
-    return QStringLiteral(
+    d.domXml = QStringLiteral(
         "<ui language=\"c++\">\n"
         " <widget class=\"Spanbar\" name=\"spanbar\">\n"
         "  <property name=\"geometry\">\n"
@@ -75,4 +25,23 @@ QString SpanbarDesignerPlugin::domXml() const
         "  </property>\n"
         " </widget>\n"
         "</ui>\n");
+    d.create = [](QWidget *parent) { return new Spanbar(parent); };
+    // The knob bitmap comes from the slider library's own resources.
+    d.icon = [] { return QIcon(QPixmap(QStringLiteral(":/spanbar/SLIDERPOINTER"), "BMP")); };
+    return d;
 }
+
+} // namespace
+
+class SpanbarDesignerPlugin : public ControlDesignerPlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QDesignerCustomWidgetInterface")
+public:
+    explicit SpanbarDesignerPlugin(QObject *parent = nullptr)
+        : ControlDesignerPlugin(spanbarDescription(), parent)
+    {
+    }
+};
+
+#include "spanbar_plugin.moc"

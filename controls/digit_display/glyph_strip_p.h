@@ -3,11 +3,26 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
 #pragma once
+// The glyph strip: its layout, its drawing and the lookup of a glyph in it.
+// Internal to the library; not installed.
+#include <QChar>
 #include <QImage>
 #include <QRect>
 
-// Drawing and lookup of the glyph strip; internal to the library.
 namespace numeron_strip {
+
+// The unlit digit cell inside a glyph string.
+constexpr QChar BlankGlyph = QChar(1);
+
+// Geometry of the strip, in pixels.
+constexpr int StripWidth = 262;
+constexpr int StripHeight = 144;
+constexpr int SmallCellWidth = 13;
+constexpr int SmallCellHeight = 21;
+constexpr int LargeCellWidth = 18;
+constexpr int LargeCellHeight = 27;
+// Width of the ":" and "." cells.
+constexpr int SeparatorWidth = 5;
 
 // The glyph strip drawn from scratch: 262 x 144, 16-colour indexed.
 QImage draw();
