@@ -22,6 +22,11 @@ struct ProgramState
     bool TTSBleepAlarmRequest = false;
     QString WaveModeText;         // last mode reply for alias voice1
     QString AlarmStartText;       // medium time text of the alarm start
+
+    // Whether the last word from the player was that a clip plays. Every
+    // "is a clip playing" question asks this, so the player's reply text is
+    // spelled out once.
+    bool clipPlaying() const { return WaveModeText == QLatin1String("playing"); }
 };
 
 } // namespace horavox

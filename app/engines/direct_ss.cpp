@@ -423,7 +423,8 @@ QString DirectSS::readableVoiceName(qint32 voice) const
     }
     if (ref.speaker.accent.isEmpty())
         return ref.name;
-    // Short enough for the speed frame's caption, so the engine is left to
+    // The one name of a voice, in the speed frame's caption and in every
+    // list of voices: short enough for the frame, so the engine is left to
     // the full label; a voice that would read the same as one before it is
     // numbered.
     const QString plain = ref.speaker.accent + QLatin1Char(' ') + kindText(ref.speaker.kind);

@@ -77,7 +77,9 @@ public:
     qint16 TtsEngineCount() const override;
     qint32 TtsCurrentVoice() const override;
     QString TtsVoiceName(qint32 voice) const override;
-    // "US female", "UK male"; "US male 2" for the second voice of a kind.
+    // The one name of a voice, in the settings window and the voice lists:
+    // "US female", "UK male", "DE male"; "US male 2" for the second
+    // voice of a kind. voiceLabel() says it in full.
     QString readableVoiceName(qint32 voice) const override;
 
     // Voices are known by index for the engine operations, and by an id that

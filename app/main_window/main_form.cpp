@@ -43,7 +43,6 @@ namespace horavox {
 
 namespace {
 const QString kAlias = QStringLiteral("voice1");
-const QString kPlaying = QStringLiteral("playing");
 // How long past a clip's own length the player may stay silent before the
 // wait gives up on it; a stalled device must not hang the program.
 constexpr qint64 kPlaybackMarginMs = 1500;
@@ -387,7 +386,7 @@ bool MainForm::IsWavePlaying(const QString &sAlias)
     QString reply;
     m_services.media.sendString(QStringLiteral("status ") + sAlias + QStringLiteral(" mode"), &reply);
     m_state.WaveModeText = StripNull(reply);
-    return m_state.WaveModeText == kPlaying;
+    return m_state.clipPlaying();
 }
 
 void MainForm::PlayWav()
@@ -441,7 +440,7 @@ void MainForm::PlayWav()
     // The alias is closed, so nothing plays now, whatever the last reply was.
     // A clip given up on (or cut off by the close) would otherwise leave
     // "playing" behind and hold every later announcement back for good.
-    if (m_state.WaveModeText == kPlaying)
+    if (m_state.clipPlaying())
         m_state.WaveModeText = QStringLiteral("stopped");
     if (!m_closing)
         setLamp(false);
@@ -527,12 +526,12 @@ void MainForm::speakNow()
     // A press while the engine speaks starts the sentence again: the stop
     // drops what the sound device still holds of the first, so nothing of it
     // is heard after the press.
-    if (m_settings->ttsSelected() && m_state.WaveModeText != kPlaying) {
+    if (m_settings->ttsSelected() && !m_state.clipPlaying()) {
         m_services.engine.TtsStop();
         m_services.engine.TtsSetSpeed(m_settings->speed());
         m_services.engine.TtsSpeak(languageTimeSentence(m_settings->phrase(), t));
     }
-    if (m_settings->clipsSelected() && m_state.WaveModeText != kPlaying && !m_soundMessageOpen)
+    if (m_settings->clipsSelected() && !m_state.clipPlaying() && !m_soundMessageOpen)
         SpeakTimeClips();
 }
 

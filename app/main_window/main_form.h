@@ -114,6 +114,7 @@ public:
 
     ProgramState &state() { return m_state; }
     Settings *settingsWindow() const { return m_settings; }
+    TtsAnnouncer &announcer() const { return *m_announcer; }
     MessageSink &messages() const { return m_services.messages; }
     bool timer3Active() const { return m_timer3.isActive(); }
     // Shows the lit lamp while a voice speaks, the unlit one otherwise.

@@ -4,18 +4,14 @@
 
 #include "window_region.h"
 
+#include "core/rounding.h"
+
 #include <cmath>
 
 namespace horavox {
 
 namespace {
 constexpr qint16 kPoints[5][2] = {{76, 0}, {230, 0}, {301, 95}, {1, 96}, {74, 0}};
-
-int roundHalfEven(double v)
-{
-    // nearbyint follows the current rounding mode, which is round-to-nearest-even.
-    return static_cast<int>(std::nearbyint(v));
-}
 } // namespace
 
 qint16 RegionPointX(qint16 index)
@@ -35,7 +31,7 @@ QPolygon windowOutline(float scaleX, float scaleY, qint16 offsetX, qint16 offset
     for (qint16 i = 0; i < 5; ++i) {
         const double x = double(RegionPointX(i)) * scaleX * 15.0 / twipsPerPixelX + offsetX;
         const double y = double(RegionPointY(i)) * scaleY * 15.0 / twipsPerPixelY + offsetY;
-        poly << QPoint(roundHalfEven(x), roundHalfEven(y));
+        poly << QPoint(int(roundHalfEven(x)), int(roundHalfEven(y)));
     }
     return poly;
 }

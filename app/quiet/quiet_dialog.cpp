@@ -145,8 +145,11 @@ void QuietDialog::setVoiceChoices(const QList<VoiceChoice> &choices)
     m_loading = true;
     m_voice->clear();
     m_voice->addItem(tr("The speech engine's own voice"), QString());
-    for (const VoiceChoice &c : choices)
+    for (const VoiceChoice &c : choices) {
         m_voice->addItem(c.label, c.id);
+        if (!c.description.isEmpty())
+            m_voice->setItemData(m_voice->count() - 1, c.description, Qt::ToolTipRole);
+    }
     m_voice->setEnabled(!choices.isEmpty());
     const int at = m_voice->findData(m_controller.preferences().voice);
     m_voice->setCurrentIndex(at < 0 ? 0 : at);

@@ -19,8 +19,9 @@ struct QuietPreferences;
 // One voice the engines offer, as the voice list shows it.
 struct VoiceChoice
 {
-    QString id;    // as stored, e.g. "flite/slt"
-    QString label; // readable, e.g. "English (US) — female (flite)"
+    QString id;          // as stored, e.g. "flite/slt"
+    QString label;       // the engine's one name for it, as the settings window shows it: "US female"
+    QString description; // in full, for the tooltip: "English (US) — female (flite)"
 };
 
 // "Quiet times and voice": the days with announcements, the voice and its

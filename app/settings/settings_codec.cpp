@@ -4,7 +4,8 @@
 
 #include "settings_codec.h"
 
-#include "leading_number.h"
+#include "core/leading_number.h"
+#include "core/rounding.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -142,8 +143,8 @@ QByteArray defaultFile()
 
 int speedFromText(const QString &text)
 {
-    // Round half to even, as an integer property takes a fractional value.
-    const double rounded = std::nearbyint(leadingNumber(text));
+    // Halves to even, as an integer property takes a fractional value.
+    const double rounded = roundHalfEven(leadingNumber(text));
     return static_cast<int>(std::clamp(rounded, double(kMinSpeed), double(kMaxSpeed)));
 }
 

@@ -12,7 +12,7 @@
 #include "core/window_system.h"
 #include "core/speech_engine.h"
 #include "core/announcer.h"
-#include "settings/leading_number.h"
+#include "core/leading_number.h"
 #include "settings/settings_file.h"
 #include "settings/title_strip.h"
 #include "settings/wrap_check_box.h"
@@ -363,8 +363,11 @@ void Settings::showVoiceName()
     }
     const QFontMetrics fm(m_ui->Frame2->font());
     const int room = m_ui->Frame2->width() - 2 * fm.averageCharWidth() - fm.horizontalAdvance(shape.arg(QString()));
-    m_ui->Frame2->setTitle(shape.arg(fm.elidedText(name, Qt::ElideRight, std::max(room, 0))));
+    const QString shown = fm.elidedText(name, Qt::ElideRight, std::max(room, 0));
+    m_ui->Frame2->setTitle(shape.arg(shown));
     m_ui->Frame2->setToolTip(m_engine.voiceLabel(voice));
+    // A screen reader reads the caption as shown; a cut name is given whole.
+    m_ui->Frame2->setAccessibleDescription(shown == name ? QString() : m_engine.voiceLabel(voice));
 }
 
 void Settings::SettingsFileCheck()

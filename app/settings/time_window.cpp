@@ -4,7 +4,7 @@
 
 #include "time_window.h"
 
-#include "leading_number.h"
+#include "core/leading_number.h"
 
 namespace horavox {
 

@@ -53,11 +53,13 @@ QList<VoiceChoice> voiceChoices(const DirectSS &engine)
         const QString stored = DirectSS::storableVoiceId(id);
         if (stored.size() > kMaxStoredVoiceLength)
             continue;
-        choices.append({stored, engine.voiceLabel(v)});
+        // Named as the settings window names the voice, so the two never
+        // disagree about which one speaks.
+        choices.append({stored, engine.readableVoiceName(v), engine.voiceLabel(v)});
     }
-    // The labels begin with the language, so this groups the voices by it.
+    // The descriptions begin with the language, so this groups the voices by it.
     std::stable_sort(choices.begin(), choices.end(), [](const VoiceChoice &a, const VoiceChoice &b) {
-        return QString::localeAwareCompare(a.label, b.label) < 0;
+        return QString::localeAwareCompare(a.description, b.description) < 0;
     });
     return choices;
 }

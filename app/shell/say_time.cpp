@@ -10,6 +10,7 @@
 #include "settings/settings_codec.h"
 #include "settings/settings_file.h"
 #include "speech/language/spoken_language.h"
+#include "speech/tts_announcer.h"
 
 #include <QFileInfo>
 #include "main_window/main_form.h"
@@ -17,36 +18,14 @@
 
 namespace horavox {
 
-namespace {
-bool clipPlaying(MainForm &form)
-{
-    return form.state().WaveModeText == QLatin1String("playing");
-}
-} // namespace
-
 void requestTimeAnnouncement(MainForm &form)
 {
-    Settings *settings = form.settingsWindow();
-    if (!settings)
+    if (!form.settingsWindow())
         return;
-    ProgramState &state = form.state();
-    if (settings->alarmMode() != 0) {
+    // The dispatcher plays the bleep (if wanted) and the clips, or holds the
+    // request until a clip that is playing has ended.
+    if (!form.announcer().announceTimeOnRequest())
         form.speakNow();
-        return;
-    }
-    if (settings->clipsSelected()) {
-        // The dispatcher plays the bleep (if wanted) and the clips, or holds
-        // the request until a clip that is playing has ended.
-        state.ClipTimeRequest = true;
-    } else if (settings->ttsSelected()) {
-        if (settings->playBleep() != 0) {
-            // As a press on Speak: a sentence being spoken gives way, so the
-            // bleep and the new sentence come at once.
-            settings->engine().TtsStop();
-            state.TTSBleepTimeRequest = true; // bleep, then the sentence, once the engine is silent
-        } else
-            form.speakNow();
-    }
     form.Timer2_Timer();
 }
 
@@ -66,7 +45,7 @@ QString printedTimeSentence(const Clock &clock)
 bool voiceSilent(MainForm &form, const SpeechEngine &engine)
 {
     const ProgramState &state = form.state();
-    return !state.ClipTimeRequest && !state.TTSBleepTimeRequest && !clipPlaying(form)
+    return !state.ClipTimeRequest && !state.TTSBleepTimeRequest && !state.clipPlaying()
            && engine.TtsBusy() == 0;
 }
 

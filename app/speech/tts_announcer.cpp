@@ -106,6 +106,16 @@ void TtsAnnouncer::announceTime()
     speakSentence(m_settings, currentTimeSentence(m_settings, m_clock));
 }
 
+bool TtsAnnouncer::announceTimeOnRequest()
+{
+    if (m_settings.alarmMode() != 0)
+        return false;
+    if (m_settings.ttsSelected())
+        m_settings.engine().TtsStop();
+    announceTime();
+    return true;
+}
+
 void TtsAnnouncer::TTSAlarm()
 {
     if (m_settings.ttsSelected()) {

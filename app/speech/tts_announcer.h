@@ -45,12 +45,20 @@ public:
     void StartupSpeak() override;
     void TTSAlarm() override;
 
+    // A request for the time from outside the schedule (the tray's "Say the
+    // time", `--say-time` through a running clock): decided as a due minute
+    // is, except that it is never held back by quiet times and a sentence
+    // being spoken gives way, as on a press of Speak. Alarm mode holds the
+    // time announcements, so there the request is the caller's to serve as
+    // Speak does: returns false then, true when served or requested here.
+    bool announceTimeOnRequest();
+
     // Quiet times: asked before a due minute is announced; none by default.
     void setGate(AnnouncementGate *gate) { m_gate = gate; }
 
 private:
     // Requests the time announcement in the current voice and mode, or speaks
-    // it at once; shared by the minute check and the start-up announcement.
+    // it at once: the one place that decides how the time is announced.
     void announceTime();
 
     SettingsModel &m_settings;

@@ -197,7 +197,7 @@ bool Dispatcher::engineBusy() const
 
 bool Dispatcher::playerBusy() const
 {
-    return m_state.WaveModeText == QLatin1String("playing") || m_host.playerHeld();
+    return m_state.clipPlaying() || m_host.playerHeld();
 }
 
 bool Dispatcher::alarmHeld() const

@@ -4,7 +4,9 @@
 
 #include "slider_file.h"
 
+#include "core/leading_number.h"
 #include "core/paths.h"
+#include "core/rounding.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,35 +59,10 @@ void SliderCheck(const QString &path)
 
 int parseSliderPosition(const QString &line)
 {
-    qsizetype i = 0;
-    const qsizetype n = line.size();
-    while (i < n && (line.at(i) == QLatin1Char(' ') || line.at(i) == QLatin1Char('\t')))
-        ++i;
-    bool negative = false;
-    if (i < n && (line.at(i) == QLatin1Char('+') || line.at(i) == QLatin1Char('-'))) {
-        negative = line.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    // Accumulated as a double: a line of many digits saturates instead of
-    // wrapping round into a plausible position.
-    double value = 0.0;
-    while (i < n && line.at(i).isDigit() && line.at(i).unicode() < 128) {
-        value = value * 10.0 + (line.at(i).unicode() - '0');
-        ++i;
-    }
-    if (i < n && line.at(i) == QLatin1Char('.')) {
-        double scale = 0.1;
-        for (++i; i < n && line.at(i).unicode() >= '0' && line.at(i).unicode() <= '9'; ++i) {
-            value += (line.at(i).unicode() - '0') * scale;
-            scale /= 10.0;
-        }
-    }
-    if (negative)
-        value = -value;
-    if (!std::isfinite(value))
-        value = negative ? 0.0 : kMaxSliderPosition;
-    const double limited = std::clamp(value, 0.0, double(kMaxSliderPosition));
-    return int(std::nearbyint(limited));
+    // leadingNumber() saturates a line of many digits instead of wrapping it
+    // round into a plausible position.
+    const double limited = std::clamp(leadingNumber(line), 0.0, double(kMaxSliderPosition));
+    return int(roundHalfEven(limited));
 }
 
 int readSliderPosition()
@@ -121,7 +98,7 @@ std::optional<int> readSliderFile(const QString &path, QString *why)
 
 qint16 sliderValueFor(double rangeLeft)
 {
-    const double v = std::nearbyint(rangeLeft * 30.0);
+    const double v = roundHalfEven(rangeLeft * 30.0);
     if (std::isnan(v))
         return 0;
     return qint16(std::clamp(v, double(std::numeric_limits<qint16>::min()),
@@ -140,7 +117,7 @@ bool WriteSlider(double rangeLeft, const QString &path, QString *why)
 
 int minutesForSliderPosition(int position)
 {
-    return int(std::nearbyint(position / 1790.0 * 60.0));
+    return int(roundHalfEven(position / 1790.0 * 60.0));
 }
 
 } // namespace horavox
