@@ -6,8 +6,10 @@
 
 #include "about_layout.h"
 #include "skin/focus_glow.h"
+#include "skin/picture_button.h"
 #include "skin/sheer_picture.h"
 #include "skin/skin_button.h"
+#include "skin/surface_drag.h"
 #include "resources/picture_from_res.h"
 #include "resources/resources.h"
 
@@ -39,31 +41,6 @@ const QColor kLinkColour(0, 0, 128);
 constexpr int kLabelFontPx = 13;
 constexpr int kSmallestFontPx = 7;
 constexpr int kTextFontPx = 12;
-
-// An image that reports every button going down and coming up. Qt hands
-// the release to the widget that took the press, so the release arrives
-// here even when the pointer has left the image by then.
-class PressImage : public QLabel
-{
-public:
-    using QLabel::QLabel;
-    std::function<void()> onPress;
-    std::function<void()> onRelease;
-
-protected:
-    void mousePressEvent(QMouseEvent *e) override
-    {
-        e->accept();
-        if (onPress)
-            onPress();
-    }
-    void mouseReleaseEvent(QMouseEvent *e) override
-    {
-        e->accept();
-        if (onRelease)
-            onRelease();
-    }
-};
 
 // A label that acts on a left click: press and release over it.
 class ClickLabel : public QLabel
@@ -151,8 +128,8 @@ QString buildWelcomeText()
 
 Form3::Form3(int mainWindowHeight, QScreen *screen, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_drag(this)
 {
+    SurfaceDrag::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("About Horavox"));
     setFixedSize(kWidthPx, kHeightPx);
@@ -213,17 +190,15 @@ Form3::Form3(int mainWindowHeight, QScreen *screen, QWidget *parent)
         m_label2->setPalette(pal);
     }
 
-    auto *closeB = new PressImage(this);
-    closeB->onPress = [this] { CloseB_MouseDown(); };
-    closeB->onRelease = [this] { CloseB_MouseUp(); };
-    m_closeB = closeB;
+    m_closeB = new PictureButton(this);
+    connect(m_closeB, &PictureButton::released, this, &Form3::CloseB_MouseUp);
     m_closeB->setGeometry(twipsRect(3270, 90, 195, 195));
     m_closeB->setToolTip(tr("Close"));
 
     // Without a mouse: the link and the close button take the focus and
     // Space or Enter, and assistive technology can press them.
     SkinButton::attach(m_label2, tr("Write to %1").arg(contactAddress()), nullptr, [this] { Label2_Click(); });
-    SkinButton::attach(m_closeB, tr("Close"), [this] { CloseB_MouseDown(); }, [this] { CloseB_MouseUp(); });
+    SkinButton::attach(m_closeB, tr("Close"), [this] { m_closeB->press(); }, [this] { m_closeB->release(); });
     new FocusGlow(this);
 
     m_timer1 = new QTimer(this);
@@ -275,8 +250,8 @@ void Form3::Form_Load(int mainWindowHeight, QScreen *screen)
     }
 
     // 3. Close button pictures and the board.
-    m_closeB->setPixmap(bitmapOr(QStringLiteral("XUP"), fallbackCloseButton(false)));
-    m_closeHolder = bitmapOr(QStringLiteral("XDOWN"), fallbackCloseButton(true));
+    m_closeB->setPictures(bitmapOr(QStringLiteral("XUP"), fallbackCloseButton(false)),
+                          bitmapOr(QStringLiteral("XDOWN"), fallbackCloseButton(true)));
     m_background = bitmapOr(QStringLiteral("ABOUTBACK"), fallbackBackground());
 
     // 4. Animation from its first step.
@@ -352,23 +327,8 @@ void Form3::Timer2_Timer()
     m_timer2->stop();
 }
 
-void Form3::CloseB_MouseDown()
-{
-    // A second button going down while the first is held must not take the
-    // pressed picture for the released one.
-    if (!m_closePressed) {
-        m_tempHolder = m_closeB->pixmap();
-        m_closePressed = true;
-    }
-    m_closeB->setPixmap(m_closeHolder);
-}
-
 void Form3::CloseB_MouseUp()
 {
-    if (m_closePressed) {
-        m_closeB->setPixmap(m_tempHolder);
-        m_closePressed = false;
-    }
     m_timer1->stop();
     close();
 }
@@ -385,24 +345,6 @@ void Form3::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, m_background);
-}
-
-void Form3::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
-    m_drag.press(event);
-}
-
-void Form3::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-    m_drag.move(event);
-}
-
-void Form3::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    m_drag.release(event);
 }
 
 void Form3::keyPressEvent(QKeyEvent *event)

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include "skin/surface_drag.h"
+#include "skin/picture_button.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -60,7 +60,7 @@ public:
     QPlainTextEdit *text1() const { return m_text1; }
     QLabel *label1() const { return m_label1; }
     QLabel *label2() const { return m_label2; }
-    QLabel *closeButton() const { return m_closeB; }
+    PictureButton *closeButton() const { return m_closeB; }
     QString welcomeText() const { return m_welcome; }
 
     static QString contactAddress();
@@ -72,16 +72,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // Escape closes the window as its close button does.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load(int mainWindowHeight, QScreen *screen);
-    void CloseB_MouseDown();
     void CloseB_MouseUp();
     void Label2_Click();
 
@@ -89,20 +85,15 @@ private:
     QPlainTextEdit *m_text1 = nullptr;
     QLabel *m_label1 = nullptr;
     QLabel *m_label2 = nullptr;
-    QLabel *m_closeB = nullptr;
+    PictureButton *m_closeB = nullptr;
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
 
     QPixmap m_background;
-    QPixmap m_closeHolder; // the close button's pressed picture
-    QPixmap m_tempHolder;  // its released picture while it is held down
-    bool m_closePressed = false;
 
     QString m_welcome;
     qint16 m_step = 0;
     UrlOpener m_openUrl;
-
-    SurfaceDrag m_drag;
 };
 
 } // namespace horavox

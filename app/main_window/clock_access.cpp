@@ -4,20 +4,19 @@
 
 #include "clock_access.h"
 
-#include "ui_main_form.h"
-
+#include "skin/focus_glow.h"
+#include "skin/picture_button.h"
 #include "skin/sheer_picture.h"
 #include "skin/skin_button.h"
-#include "main_window/clock_actions.h"
-#include "skin/focus_glow.h"
-#include "main_window/image_control.h"
-#include "main_window/main_form.h"
 #include "translations/interface_language.h"
+
+#include <spanbar.h>
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTime>
 #include <mutex>
 
@@ -83,9 +82,10 @@ void ClockAccess::installAccessibility()
     std::call_once(once, [] { QAccessible::installFactory(factory); });
 }
 
-ClockAccess::ClockAccess(MainForm &form)
-    : QObject(&form)
-    , m_form(form)
+ClockAccess::ClockAccess(QWidget &window, const Parts &parts, const ClockActions::Handlers &commands)
+    : QObject(&window)
+    , m_form(window)
+    , m_parts(parts)
 {
     installAccessibility();
 
@@ -96,13 +96,7 @@ ClockAccess::ClockAccess(MainForm &form)
     attachSkinButtons();
     nameTheParts();
 
-    ClockActions::Handlers handlers;
-    handlers.sayTime = [this] { m_form.speakNow(); };
-    handlers.settings = [this] { m_form.openSettings(); };
-    handlers.about = [this] { m_form.openAbout(); };
-    handlers.minimize = [this] { m_form.showMinimized(); };
-    handlers.close = [this] { m_form.closeSequence(); };
-    m_actions = new ClockActions(&m_form, handlers);
+    m_actions = new ClockActions(&m_form, commands);
     m_glow = new FocusGlow(&m_form);
 
     m_form.installEventFilter(this);
@@ -110,18 +104,16 @@ ClockAccess::ClockAccess(MainForm &form)
 
 void ClockAccess::attachSkinButtons()
 {
-    Ui::MainForm &ui = *m_form.ui();
-    // The same signals the mouse raises, so the pressed look and the action
-    // stay with the window's own handlers.
-    auto image = [](ImageControl *b, const QString &name) {
-        SkinButton::attach(b, name, [b] { Q_EMIT b->mouseDown(0, 0, 0.0f, 0.0f); },
-                           [b] { Q_EMIT b->mouseUp(0, 0, 0.0f, 0.0f); });
+    // The same press and release the mouse makes, so the pressed look and
+    // the action stay with the buttons and the window's own handlers.
+    auto picture = [](PictureButton *b, const QString &name) {
+        SkinButton::attach(b, name, [b] { b->press(); }, [b] { b->release(); });
     };
-    image(ui.SpeakB, tr("Say the time"));
-    image(ui.SettingsB, tr("Settings"));
-    image(ui.Min, tr("Minimize"));
-    image(ui.CloseB, tr("Close"));
-    SheerPicture *about = ui.QuesB;
+    picture(m_parts.speak, tr("Say the time"));
+    picture(m_parts.settings, tr("Settings"));
+    picture(m_parts.minimize, tr("Minimize"));
+    picture(m_parts.close, tr("Close"));
+    SheerPicture *about = m_parts.about;
     SkinButton::attach(about, tr("About Horavox"), [about] { Q_EMIT about->mouseDown(0, 0, 0.0f, 0.0f); },
                        [about] { Q_EMIT about->mouseUp(0, 0, 0.0f, 0.0f); });
 
@@ -129,29 +121,28 @@ void ClockAccess::attachSkinButtons()
     // own buttons last. The display takes the focus only from the keyboard,
     // so that a screen reader can be brought to it; a click on it still
     // drags the clock.
-    ui.Numeron1->setFocusPolicy(Qt::TabFocus);
-    QWidget::setTabOrder(ui.Numeron1, ui.SpeakB);
-    QWidget::setTabOrder(ui.SpeakB, ui.Spanbar1);
-    QWidget::setTabOrder(ui.Spanbar1, ui.SettingsB);
-    QWidget::setTabOrder(ui.SettingsB, ui.QuesB);
-    QWidget::setTabOrder(ui.QuesB, ui.Min);
-    QWidget::setTabOrder(ui.Min, ui.CloseB);
-    ui.Numeron1->setFocus();
+    m_parts.display->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(m_parts.display, m_parts.speak);
+    QWidget::setTabOrder(m_parts.speak, m_parts.slider);
+    QWidget::setTabOrder(m_parts.slider, m_parts.settings);
+    QWidget::setTabOrder(m_parts.settings, m_parts.about);
+    QWidget::setTabOrder(m_parts.about, m_parts.minimize);
+    QWidget::setTabOrder(m_parts.minimize, m_parts.close);
+    m_parts.display->setFocus();
 }
 
 void ClockAccess::nameTheParts()
 {
-    Ui::MainForm &ui = *m_form.ui();
-    ui.SheerPicture1->setAccessibleName(tr("Speaking"));
-    ui.SheerPicture2->setAccessibleName(tr("Silent"));
-    ui.Spanbar1->setAccessibleName(tr("Minutes between announcements"));
-    ui.Spanbar1->setValueReading(&intervalReading);
+    m_parts.speakingLamp->setAccessibleName(tr("Speaking"));
+    m_parts.silentLamp->setAccessibleName(tr("Silent"));
+    m_parts.slider->setAccessibleName(tr("Minutes between announcements"));
+    m_parts.slider->setValueReading(&intervalReading);
 }
 
 bool ClockAccess::ownsRightClick(const QPoint &pos) const
 {
     for (QWidget *w = m_form.childAt(pos); w && w != &m_form; w = w->parentWidget()) {
-        if (SkinButton::of(w) || w == m_form.ui()->Spanbar1)
+        if (SkinButton::of(w) || w == m_parts.slider)
             return true;
     }
     return false;
@@ -171,7 +162,7 @@ bool ClockAccess::eventFilter(QObject *watched, QEvent *event)
         if (mods != Qt::NoModifier || !Spanbar::handlesKey(*e))
             return false;
         QKeyEvent forwarded(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), e->count());
-        QCoreApplication::sendEvent(m_form.ui()->Spanbar1, &forwarded);
+        QCoreApplication::sendEvent(m_parts.slider, &forwarded);
         return forwarded.isAccepted();
     }
     case QEvent::MouseButtonPress: {

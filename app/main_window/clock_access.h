@@ -3,18 +3,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include "main_window/clock_actions.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
 
 class QTime;
 class QWidget;
+class Spanbar;
 
 namespace horavox {
 
-class ClockActions;
 class FocusGlow;
-class MainForm;
+class PictureButton;
+class SheerPicture;
 
 // What a person reads off the clock face: the time to the minute with its
 // half of the day ("9:05 AM"), or while the slider moves the minutes it
@@ -32,7 +35,22 @@ class ClockAccess : public QObject
 {
     Q_OBJECT
 public:
-    explicit ClockAccess(MainForm &form);
+    // The parts of the clock window it names, orders and reaches.
+    struct Parts
+    {
+        QWidget *display = nullptr; // the digits
+        Spanbar *slider = nullptr;
+        PictureButton *speak = nullptr;
+        PictureButton *settings = nullptr;
+        PictureButton *minimize = nullptr;
+        PictureButton *close = nullptr;
+        SheerPicture *about = nullptr;
+        SheerPicture *speakingLamp = nullptr;
+        SheerPicture *silentLamp = nullptr;
+    };
+
+    // `commands` are the window's own, run by keys and the menu.
+    ClockAccess(QWidget &window, const Parts &parts, const ClockActions::Handlers &commands);
 
     // Installs what assistive technology needs to see the clock's parts as
     // they are; the window calls it before its parts first change, since an
@@ -52,7 +70,8 @@ private:
     // of its own (the skin buttons act on every mouse button).
     bool ownsRightClick(const QPoint &pos) const;
 
-    MainForm &m_form;
+    QWidget &m_form;
+    Parts m_parts;
     ClockActions *m_actions = nullptr;
     FocusGlow *m_glow = nullptr;
     // A right press on the surface may still become a drag (every button

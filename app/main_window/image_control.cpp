@@ -4,40 +4,13 @@
 
 #include "image_control.h"
 
-#include "skin/sheer_picture.h"
 #include "resources/resources.h"
 
-#include <QMouseEvent>
 #include <QStyle>
 #include <algorithm>
 #include <QPainter>
 
 namespace horavox {
-
-ImageControl::ImageControl(QWidget *parent)
-    : QLabel(parent)
-{
-    setScaledContents(false);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
-
-void ImageControl::enterEvent(QEnterEvent *e)
-{
-    QLabel::enterEvent(e);
-    Q_EMIT pointerEntered();
-}
-
-void ImageControl::mousePressEvent(QMouseEvent *e)
-{
-    const QPointF pos = e->position() * 15.0;
-    Q_EMIT mouseDown(legacyButton(e->button()), legacyShift(e->modifiers()), float(pos.x()), float(pos.y()));
-}
-
-void ImageControl::mouseReleaseEvent(QMouseEvent *e)
-{
-    const QPointF pos = e->position() * 15.0;
-    Q_EMIT mouseUp(legacyButton(e->button()), legacyShift(e->modifiers()), float(pos.x()), float(pos.y()));
-}
 
 ArtworkLabel::ArtworkLabel(QWidget *parent)
     : QLabel(parent)

@@ -9,27 +9,6 @@
 
 namespace horavox {
 
-// A picture on the skin that reports mouse presses and releases, the way the
-// skin buttons need them: the release goes to the control that took the press,
-// wherever the pointer is then.
-class ImageControl : public QLabel
-{
-    Q_OBJECT
-public:
-    explicit ImageControl(QWidget *parent = nullptr);
-
-Q_SIGNALS:
-    void mouseDown(int button, int shift, float x, float y);
-    void mouseUp(int button, int shift, float x, float y);
-    // The pointer has come onto the control: a press may follow.
-    void pointerEntered();
-
-protected:
-    void enterEvent(QEnterEvent *e) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-};
-
 // A caption on the skin that draws the texts it has artwork for from that
 // artwork, in the label's text colour, and no other text.
 // The clock face then shows the time without the font system, which the

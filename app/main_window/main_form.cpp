@@ -22,6 +22,8 @@
 #include "resources/picture_from_res.h"
 #include "resources/resources.h"
 #include "settings/settings_window.h"
+#include "skin/picture_button.h"
+#include "skin/surface_drag.h"
 #include "speech/clip_table.h"
 #include "speech/clip_words.h"
 #include "speech/audio/wav_reader.h"
@@ -33,7 +35,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -66,10 +67,14 @@ MainForm::MainForm(const MainFormServices &services, QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
     , m_services(services)
     , m_ui(std::make_unique<Ui::MainForm>())
-    , m_drag(this)
 {
     ClockAccess::installAccessibility();
     m_ui->setupUi(this);
+    // Any button drags the window by its surface.
+    SurfaceDrag::attach(this);
+    // A picture without behaviour, but a control: a press on it is not a
+    // press on the surface.
+    m_ui->Image2->setAttribute(Qt::WA_NoMousePropagation);
     setFixedSize(302, 97);
     // See-through outside the outline, for the platforms where the mask
     // only limits where clicks land (Wayland) or where a compositor shows
@@ -134,14 +139,11 @@ void MainForm::loadFace()
 
     // 5.-6. The skin and the button pictures.
     m_skin = bitmapResource(QStringLiteral("TCSKIN"));
-    m_ui->SpeakB->setPixmap(bitmapResource(QStringLiteral("SPEAKUP")));
-    m_speakHolder = bitmapResource(QStringLiteral("SPEAKDOWN"));
-    m_ui->SettingsB->setPixmap(bitmapResource(QStringLiteral("SETTINGSUP")));
-    m_settingsHolder = bitmapResource(QStringLiteral("SETTINGSDOWN"));
-    m_ui->Min->setPixmap(bitmapResource(QStringLiteral("MINUSUP")));
-    m_minHolder = bitmapResource(QStringLiteral("MINUSDOWN"));
-    m_ui->CloseB->setPixmap(bitmapResource(QStringLiteral("XUP")));
-    m_closeHolder = bitmapResource(QStringLiteral("XDOWN"));
+    m_ui->SpeakB->setPictures(bitmapResource(QStringLiteral("SPEAKUP")), bitmapResource(QStringLiteral("SPEAKDOWN")));
+    m_ui->SettingsB->setPictures(bitmapResource(QStringLiteral("SETTINGSUP")),
+                                 bitmapResource(QStringLiteral("SETTINGSDOWN")));
+    m_ui->Min->setPictures(bitmapResource(QStringLiteral("MINUSUP")), bitmapResource(QStringLiteral("MINUSDOWN")));
+    m_ui->CloseB->setPictures(bitmapResource(QStringLiteral("XUP")), bitmapResource(QStringLiteral("XDOWN")));
     m_ui->Image2->setPixmap(bitmapResource(QStringLiteral("IMAGE2")));
 
     // 7. The slider where its file left it; the interval it sets takes
@@ -171,7 +173,16 @@ void MainForm::loadFace()
 
     // Names, keys and the menu before the first paint: a screen reader asks
     // what a part is as soon as it is shown, and keeps the answer.
-    m_access = new ClockAccess(*this);
+    ClockActions::Handlers commands;
+    commands.sayTime = [this] { speakNow(); };
+    commands.settings = [this] { openSettings(); };
+    commands.about = [this] { openAbout(); };
+    commands.minimize = [this] { showMinimized(); };
+    commands.close = [this] { closeSequence(); };
+    m_access = new ClockAccess(*this,
+                               {m_ui->Numeron1, m_ui->Spanbar1, m_ui->SpeakB, m_ui->SettingsB, m_ui->Min,
+                                m_ui->CloseB, m_ui->QuesB, m_ui->SheerPicture1, m_ui->SheerPicture2},
+                               commands);
 }
 
 void MainForm::finishLoad()
@@ -190,15 +201,16 @@ void MainForm::finishLoad()
 
     m_ui->SheerPicture1->setPicture(PictureFromRes(101, QStringLiteral("Custom")), 0, 0);
 
-    connectSkinButton(m_ui->SpeakB, &m_speakHolder, &MainForm::speakNow);
+    // The buttons act on release, with their released picture back.
+    connect(m_ui->SpeakB, &PictureButton::released, this, &MainForm::speakNow);
     // Pointed at, the button may be pressed: the audio layer and the engine
     // start while the hand is still on its way. Pressed, it is about to
     // speak: the device opens while the finger is still down.
-    connect(m_ui->SpeakB, &ImageControl::pointerEntered, this, [this] { prepareToSpeak(false); });
-    connect(m_ui->SpeakB, &ImageControl::mouseDown, this, [this] { prepareToSpeak(true); });
-    connectSkinButton(m_ui->SettingsB, &m_settingsHolder, &MainForm::openSettings);
-    connectSkinButton(m_ui->Min, &m_minHolder, &MainForm::showMinimized);
-    connectSkinButton(m_ui->CloseB, &m_closeHolder, &MainForm::closeSequence);
+    connect(m_ui->SpeakB, &PictureButton::pointerEntered, this, [this] { prepareToSpeak(false); });
+    connect(m_ui->SpeakB, &PictureButton::pressed, this, [this] { prepareToSpeak(true); });
+    connect(m_ui->SettingsB, &PictureButton::released, this, &MainForm::openSettings);
+    connect(m_ui->Min, &PictureButton::released, this, &MainForm::showMinimized);
+    connect(m_ui->CloseB, &PictureButton::released, this, &MainForm::closeSequence);
     connect(m_ui->QuesB, &SheerPicture::mouseDown, this, [this] {
         m_ui->QuesB->setPicture(PictureFromRes(104, QStringLiteral("Custom")), 0, 0);
     });
@@ -400,7 +412,7 @@ void MainForm::PlayWav()
     }
     m_noDeviceReported = false;
     MediaControl &media = m_services.media;
-    media.sendString(QStringLiteral("open ") + CurrentWav + QStringLiteral(" type waveaudio alias voice1"));
+    media.sendString(QStringLiteral("open ") + m_currentWav + QStringLiteral(" type waveaudio alias voice1"));
     media.sendString(QStringLiteral("play voice1"));
     setLamp(true);
 
@@ -436,14 +448,14 @@ void MainForm::PlayWav()
 
 void MainForm::PlayBleep()
 {
-    CurrentWav = clipName("A");
+    m_currentWav = clipName("A");
     PlayWav();
     PlayWav();
 }
 
 void MainForm::playClip(const QString &clip)
 {
-    CurrentWav = clip;
+    m_currentWav = clip;
     PlayWav();
 }
 
@@ -466,7 +478,7 @@ void MainForm::SpeakTimeClips()
 
 void MainForm::TimeInitialWav()
 {
-    playClips(timeWords(AlarmStartStamp));
+    playClips(timeWords(AlarmStartStamp()));
 }
 
 void MainForm::SpeakElapsedClips()
@@ -487,18 +499,6 @@ void MainForm::SpeakElapsedClips()
 }
 
 // ---- Skin buttons --------------------------------------------------------
-
-void MainForm::connectSkinButton(ImageControl *button, QPixmap *holder, void (MainForm::*action)())
-{
-    connect(button, &ImageControl::mouseDown, this, [this, button, holder] {
-        m_tempHolder = button->pixmap();
-        button->setPixmap(*holder);
-    });
-    connect(button, &ImageControl::mouseUp, this, [this, button, action] {
-        button->setPixmap(m_tempHolder);
-        (this->*action)();
-    });
-}
 
 void MainForm::prepareToSpeak(bool pressed)
 {
@@ -623,6 +623,11 @@ QString MainForm::saveForExit()
     return lost.join(QLatin1Char('\n'));
 }
 
+QString MainForm::AlarmStartStamp() const
+{
+    return m_alarm ? m_alarm->startStamp() : QString();
+}
+
 void MainForm::Form_Unload()
 {
     m_services.media.sendString(QStringLiteral("stop voice1"));
@@ -685,7 +690,6 @@ void MainForm::sliderMouseUp(qint16 button)
             m_dispatcher->dropAlarmAnnouncements();
         } else if (m_alarm->start(m_state.AnnounceInterval)) {
             m_timer3.start();
-            AlarmStartStamp = m_alarm->startStamp();
         }
     }
 }
@@ -711,22 +715,6 @@ void MainForm::paintEvent(QPaintEvent *)
     // shows a half-covered pixel as a dark one.
     p.setClipRegion(mask());
     p.fillRect(rect(), skin);
-}
-
-void MainForm::mousePressEvent(QMouseEvent *e)
-{
-    // Any button drags the window by its surface.
-    m_drag.press(e);
-}
-
-void MainForm::mouseMoveEvent(QMouseEvent *e)
-{
-    m_drag.move(e);
-}
-
-void MainForm::mouseReleaseEvent(QMouseEvent *e)
-{
-    m_drag.release(e);
 }
 
 } // namespace horavox

@@ -4,7 +4,6 @@
 
 #pragma once
 #include "core/program_state.h"
-#include "skin/surface_drag.h"
 
 #include <QDateTime>
 #include <QPixmap>
@@ -29,7 +28,6 @@ class Settings;
 class TtsAnnouncer;
 class Dispatcher;
 class AlarmPeriod;
-class ImageControl;
 class Form3;
 class DispatcherHost;
 class DispatchPump;
@@ -83,7 +81,8 @@ public:
     void PlayWav();
     bool IsWavePlaying(const QString &sAlias);
     void PlayBleep();
-    QString CurrentWav;
+    // The clip PlayWav plays next.
+    QString CurrentWav() const { return m_currentWav; }
 
     // Spoken time from the recorded clips.
     void SpeakTimeClips();
@@ -117,7 +116,6 @@ public:
     Settings *settingsWindow() const { return m_settings; }
     TtsAnnouncer &announcer() const { return *m_announcer; }
     MessageSink &messages() const { return m_services.messages; }
-    Ui::MainForm *ui() const { return m_ui.get(); }
     bool timer3Active() const { return m_timer3.isActive(); }
     // Shows the lit lamp while a voice speaks, the unlit one otherwise.
     void setLamp(bool speaking);
@@ -128,7 +126,9 @@ public:
     // The "Sound Card Check" message is on the screen; no announcement starts
     // until it is answered.
     bool soundMessageOpen() const { return m_soundMessageOpen; }
-    QString AlarmStartStamp;
+    // When the running alarm period began, as long clock text ("9:05:00AM");
+    // said after START. Empty before the first period.
+    QString AlarmStartStamp() const;
     // Why the clock keeps quiet now ("Quiet: a program is using the
     // microphone"), empty when it does not; the window's accessible
     // description carries it after the time.
@@ -143,13 +143,9 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseMoveEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
-    void connectSkinButton(ImageControl *button, QPixmap *holder, void (MainForm::*action)());
     void prepareForDueMinute(const QDateTime &t);
     void prepareToSpeak(bool pressed);
     void playClip(const QString &clipName);
@@ -181,7 +177,7 @@ private:
 
     QPixmap m_skin;
     QPolygon m_outline; // the five corners the window is cut to
-    QPixmap m_speakHolder, m_settingsHolder, m_minHolder, m_closeHolder, m_tempHolder;
+    QString m_currentWav;
 
     QTimer m_timer1;      // the clock tick, aligned to the wall clock's second
     QTimer m_timer3;      // the alarm period
@@ -195,7 +191,6 @@ private:
     bool m_faceLoaded = false;
     bool m_loadFinished = false;
     QString m_sliderReadFailure; // the slider file is there but could not be read
-    SurfaceDrag m_drag;
 };
 
 } // namespace horavox

@@ -4,8 +4,9 @@
 
 #include "title_strip.h"
 
+#include "skin/surface_drag.h"
+
 #include <QFrame>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolButton>
@@ -42,8 +43,8 @@ TitleStrip *TitleStrip::install(QWidget *dialog)
 TitleStrip::TitleStrip(QWidget *dialog)
     : QWidget(dialog)
     , m_close(new QToolButton(this))
-    , m_drag(dialog)
 {
+    SurfaceDrag::attach(this, dialog);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Mid);
     m_close->setAutoRaise(true);
@@ -66,24 +67,6 @@ void TitleStrip::paintEvent(QPaintEvent *)
     const QRect text = rect().adjusted(8, 0, -(kHeight + 4), 0);
     p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
                fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, text.width()));
-}
-
-void TitleStrip::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
-    m_drag.press(event);
-}
-
-void TitleStrip::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-    m_drag.move(event);
-}
-
-void TitleStrip::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    m_drag.release(event);
 }
 
 } // namespace horavox

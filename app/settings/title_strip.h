@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include "skin/surface_drag.h"
-
 #include <QWidget>
 
 class QToolButton;
@@ -32,15 +30,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     explicit TitleStrip(QWidget *dialog);
 
     QToolButton *m_close;
-    SurfaceDrag m_drag;
 };
 
 } // namespace horavox

@@ -27,7 +27,37 @@ SurfaceDrag::WindowSystem SurfaceDrag::WindowSystem::of(QWidget *window)
     return system;
 }
 
-SurfaceDrag::SurfaceDrag(QWidget *window, WindowSystem system) : m_window(window), m_system(std::move(system)) {}
+SurfaceDrag::SurfaceDrag(QWidget *window, WindowSystem system, QObject *parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_system(std::move(system))
+{
+}
+
+SurfaceDrag *SurfaceDrag::attach(QWidget *surface, QWidget *window)
+{
+    auto *drag = new SurfaceDrag(window, WindowSystem::of(window), surface);
+    surface->installEventFilter(drag);
+    return drag;
+}
+
+bool SurfaceDrag::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: // the second click of a double click is a press too
+        press(static_cast<QMouseEvent *>(event));
+        return true;
+    case QEvent::MouseMove:
+        move(static_cast<QMouseEvent *>(event));
+        return true;
+    case QEvent::MouseButtonRelease:
+        release(static_cast<QMouseEvent *>(event));
+        return true;
+    default:
+        return false;
+    }
+}
 
 void SurfaceDrag::press(const QMouseEvent *e)
 {

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include <QObject>
 #include <QPoint>
 #include <Qt>
 #include <functional>
@@ -20,8 +21,9 @@ namespace horavox {
 // button is already up, and the window would follow the pointer until the
 // next click. A release of the last button always ends the drag, also one
 // that reaches the window after it asked the window system for a move.
-class SurfaceDrag
+class SurfaceDrag : public QObject
 {
+    Q_OBJECT
 public:
     // What the window system offers for moving the window.
     struct WindowSystem
@@ -43,8 +45,13 @@ public:
         static WindowSystem of(QWidget *window);
     };
 
-    SurfaceDrag(QWidget *window, WindowSystem system);
-    explicit SurfaceDrag(QWidget *window) : SurfaceDrag(window, WindowSystem::of(window)) {}
+    SurfaceDrag(QWidget *window, WindowSystem system, QObject *parent = nullptr);
+
+    // Drags `window` by the presses on `surface` that no control of its own
+    // took: the surface's mouse presses, moves and releases go to the drag
+    // and no further. Owned by the surface.
+    static SurfaceDrag *attach(QWidget *surface, QWidget *window);
+    static SurfaceDrag *attach(QWidget *window) { return attach(window, window); }
 
     void press(const QMouseEvent *e);
     void move(const QMouseEvent *e);
@@ -56,6 +63,9 @@ public:
     bool isFollowing() const { return m_state == State::Following; }
     // The window system was asked to move the window.
     bool isHandedOver() const { return m_state == State::Handed; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     enum class State {

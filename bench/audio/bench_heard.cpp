@@ -29,7 +29,7 @@
 #include "speech/audio/pcm_convert.h"
 #include "speech/audio/sdl_media_control.h"
 #include "speech/audio/wav_reader.h"
-#include "ui_main_form.h"
+#include "main_form_parts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -409,7 +409,7 @@ constexpr int kClickMs = 80;
 
 void pressSpeak(MainForm &window, int holdMs)
 {
-    QWidget *button = window.ui()->SpeakB;
+    QWidget *button = horavox_test::formPart<PictureButton>(window, "SpeakB");
     const QPointF at(5, 5);
     QMouseEvent press(QEvent::MouseButtonPress, at, button->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
     QMouseEvent release(QEvent::MouseButtonRelease, at, button->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
@@ -641,7 +641,7 @@ int firstPress(bool speech, int restMs)
     // from the press to the first sample, or -1 when none came.
     const auto press = [&] {
         if (restMs > 0) {
-            QWidget *button = window.ui()->SpeakB;
+            QWidget *button = horavox_test::formPart<PictureButton>(window, "SpeakB");
             const QPointF at(5, 5);
             QEvent leave(QEvent::Leave);
             QApplication::sendEvent(button, &leave);

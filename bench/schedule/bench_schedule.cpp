@@ -18,7 +18,7 @@
 #include "speech/audio/sdl_media_control.h"
 #include "speech/audio/wav_reader.h"
 #include "speech/clip_table.h"
-#include "ui_main_form.h"
+#include "main_form_parts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -164,7 +164,7 @@ int main(int argc, char **argv)
             return QObject::eventFilter(o, e);
         }
     } watch;
-    Numeron *numeron = window.ui()->Numeron1;
+    Numeron *numeron = horavox_test::formPart<Numeron>(window, "Numeron1");
     watch.onPaint = [&] {
         if (numeron->DigitDisplay() == lastShown)
             return;

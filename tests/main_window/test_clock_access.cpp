@@ -18,7 +18,7 @@
 #include "settings_control.h"
 #include "test_files.h"
 #include "test_main.h"
-#include "ui_main_form.h"
+#include "main_form_parts.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -69,7 +69,6 @@ struct Rig
             if (qobject_cast<Form3 *>(w))
                 w->close();
     }
-    Ui::MainForm &ui() { return *form->ui(); }
     QWidget *part(const QString &name) { return form->findChild<QWidget *>(name); }
     bool active() { return QTest::qWaitForWindowActive(form.get()); }
     bool aboutOpen()
@@ -168,13 +167,13 @@ private Q_SLOTS:
     {
         Rig rig;
         QVERIFY(rig.active());
-        const QImage released = rig.ui().SpeakB->pixmap().toImage();
-        rig.ui().SpeakB->setFocus(Qt::TabFocusReason);
-        QTest::keyPress(rig.ui().SpeakB, Qt::Key_Space);
-        QVERIFY(rig.ui().SpeakB->pixmap().toImage() != released);
+        const QImage released = formPart<PictureButton>(*rig.form, "SpeakB")->pixmap().toImage();
+        formPart<PictureButton>(*rig.form, "SpeakB")->setFocus(Qt::TabFocusReason);
+        QTest::keyPress(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::Key_Space);
+        QVERIFY(formPart<PictureButton>(*rig.form, "SpeakB")->pixmap().toImage() != released);
         QVERIFY(rig.media.played.isEmpty());
-        QTest::keyRelease(rig.ui().SpeakB, Qt::Key_Space);
-        QCOMPARE(rig.ui().SpeakB->pixmap().toImage(), released);
+        QTest::keyRelease(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::Key_Space);
+        QCOMPARE(formPart<PictureButton>(*rig.form, "SpeakB")->pixmap().toImage(), released);
         QCOMPARE(rig.media.played.size(), 5);
     }
 
@@ -211,11 +210,11 @@ private Q_SLOTS:
         for (int k : keys)
             QTest::keyClick(target, Qt::Key(k));
         QCOMPARE(int(rig.form->state().AnnounceInterval), interval);
-        QCOMPARE(int(rig.ui().Spanbar1->RangeLeft()), interval);
-        QCOMPARE(QAccessible::queryAccessibleInterface(rig.ui().Spanbar1)->text(QAccessible::Value), reading);
+        QCOMPARE(int(formPart<Spanbar>(*rig.form, "Spanbar1")->RangeLeft()), interval);
+        QCOMPARE(QAccessible::queryAccessibleInterface(formPart<Spanbar>(*rig.form, "Spanbar1"))->text(QAccessible::Value), reading);
         auto minutesShown = [&] {
-            return rig.ui().Numeron1->DigitFormat() == Numeron::dgDecimal
-                && rig.ui().Numeron1->DigitDisplay() == QString::number(interval) && rig.ui().Label1->text().isEmpty();
+            return formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat() == Numeron::dgDecimal
+                && formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay() == QString::number(interval) && formPart<QLabel>(*rig.form, "Label1")->text().isEmpty();
         };
         QVERIFY(minutesShown());
         rig.clock.advanceMs(MainForm::kKeyMinutesShownMs - 1);
@@ -223,8 +222,8 @@ private Q_SLOTS:
         QVERIFY(minutesShown());
         rig.clock.advanceMs(1);
         rig.form->Timer1_Timer();
-        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgLongTime));
-        QCOMPARE(rig.ui().Label1->text(), QStringLiteral("AM"));
+        QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), int(Numeron::dgLongTime));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label1")->text(), QStringLiteral("AM"));
         QVERIFY(rig.media.played.isEmpty());
     }
 
@@ -237,22 +236,22 @@ private Q_SLOTS:
         QVERIFY(rig.active());
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QVERIFY(!rig.form->timer3Active());
-        QAccessibleInterface *display = QAccessible::queryAccessibleInterface(rig.ui().Numeron1);
+        QAccessibleInterface *display = QAccessible::queryAccessibleInterface(formPart<Numeron>(*rig.form, "Numeron1"));
         QCOMPARE(display->text(QAccessible::Name), QStringLiteral("9:05 AM"));
-        QTest::keyPress(rig.ui().SpeakB, Qt::Key_Right);
-        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgDecimal));
-        QCOMPARE(rig.ui().Numeron1->DigitDisplay(), QStringLiteral("16"));
+        QTest::keyPress(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::Key_Right);
+        QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), int(Numeron::dgDecimal));
+        QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), QStringLiteral("16"));
         QCOMPARE(display->text(QAccessible::Name), QStringLiteral("16 minutes"));
-        QCOMPARE(rig.ui().Label2->text(), QStringLiteral("6"));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label2")->text(), QStringLiteral("6"));
         QCOMPARE(int(rig.form->state().AnnounceInterval), 15);
-        QTest::keyRelease(rig.ui().SpeakB, Qt::Key_Right);
+        QTest::keyRelease(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::Key_Right);
         QCOMPARE(int(rig.form->state().AnnounceInterval), 16);
         QVERIFY(rig.form->timer3Active());
-        QCOMPARE(rig.form->AlarmStartStamp, QStringLiteral("9:05:00AM"));
+        QCOMPARE(rig.form->AlarmStartStamp(), QStringLiteral("9:05:00AM"));
         rig.clock.advanceSecs(2);
         rig.form->Timer1_Timer();
         QCOMPARE(display->text(QAccessible::Name), QStringLiteral("9:05 AM"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(rig.ui().Label2)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(formPart<QLabel>(*rig.form, "Label2"))->text(QAccessible::Name),
                  QStringLiteral("Alarm mode on"));
     }
 
@@ -280,9 +279,9 @@ private Q_SLOTS:
         QCOMPARE(order, QStringList({"Numeron1", "SpeakB", "Spanbar1", "SettingsB", "QuesB", "Min", "CloseB",
                                      "Numeron1"}));
         // A click takes the focus too.
-        QTest::mousePress(rig.ui().Min, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), rig.ui().Min);
-        QTest::mouseRelease(rig.ui().Min, Qt::LeftButton);
+        QTest::mousePress(formPart<PictureButton>(*rig.form, "Min"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), formPart<PictureButton>(*rig.form, "Min"));
+        QTest::mouseRelease(formPart<PictureButton>(*rig.form, "Min"), Qt::LeftButton);
         // No glow on a window that is not the active one.
         rig.form->showMinimized();
         QApplication::setActiveWindow(nullptr);
@@ -360,7 +359,7 @@ private Q_SLOTS:
         actions->addSection(QStringLiteral("Quiet"), {&mute, skip});
         QSignalSpy shown(actions, &ClockActions::aboutToShowMenu);
         QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-        QCoreApplication::sendEvent(rig.ui().SpeakB, &byKey);
+        QCoreApplication::sendEvent(formPart<PictureButton>(*rig.form, "SpeakB"), &byKey);
         QMenu *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(popup);
         QCOMPARE(shown.count(), 1);
@@ -370,7 +369,7 @@ private Q_SLOTS:
         delete skip;
         mute.setEnabled(false);
         QContextMenuEvent again(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-        QCoreApplication::sendEvent(rig.ui().SpeakB, &again);
+        QCoreApplication::sendEvent(formPart<PictureButton>(*rig.form, "SpeakB"), &again);
         popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(popup);
         QCOMPARE(menuEntries(popup).mid(6), QStringList({"-- Quiet", "Mute for 15 minutes…|"}));

@@ -18,7 +18,6 @@
 #include "speech/audio/sdl_media_control.h"
 #include "test_files.h"
 #include "test_main.h"
-#include "ui_main_form.h"
 
 #include <QDir>
 #include <QFile>

@@ -17,7 +17,7 @@
 #include "speech/clip_table.h"
 #include "test_files.h"
 #include "test_main.h"
-#include "ui_main_form.h"
+#include "main_form_parts.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -109,7 +109,6 @@ struct Rig
         if (load == Load::InTwoSteps)
             form->finishLoad();
     }
-    Ui::MainForm &ui() { return *form->ui(); }
     void tickAt(const QTime &t)
     {
         clock.setTime(t);
@@ -198,14 +197,14 @@ private Q_SLOTS:
         QVERIFY(mask.contains(QPoint(150, 50)));
         QVERIFY(!mask.contains(QPoint(10, 5)));
         QVERIFY(!mask.contains(QPoint(295, 5)));
-        QVERIFY(rig.ui().SheerPicture2->isVisibleTo(rig.form.get()));
-        QVERIFY(!rig.ui().SheerPicture1->isVisibleTo(rig.form.get()));
-        QCOMPARE(rig.ui().Label2->text(), QString());
+        QVERIFY(formPart<SheerPicture>(*rig.form, "SheerPicture2")->isVisibleTo(rig.form.get()));
+        QVERIFY(!formPart<SheerPicture>(*rig.form, "SheerPicture1")->isVisibleTo(rig.form.get()));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label2")->text(), QString());
         QVERIFY(!rig.form->timer3Active());
-        QVERIFY(!rig.ui().SpeakB->pixmap().isNull());
+        QVERIFY(!formPart<PictureButton>(*rig.form, "SpeakB")->pixmap().isNull());
         QCOMPARE(rig.form->windowTitle(), QStringLiteral("Horavox"));
-        QCOMPARE(rig.ui().SpeakB->toolTip(), QStringLiteral("Say Time"));
-        QCOMPARE(rig.ui().SheerPicture1->toolTip(), QStringLiteral("'Speaking' Indicator"));
+        QCOMPARE(formPart<PictureButton>(*rig.form, "SpeakB")->toolTip(), QStringLiteral("Say Time"));
+        QCOMPARE(formPart<SheerPicture>(*rig.form, "SheerPicture1")->toolTip(), QStringLiteral("'Speaking' Indicator"));
         // Slider file 450 gives 15 minutes.
         QCOMPARE(rig.form->state().AnnounceInterval, qint16(15));
     }
@@ -227,9 +226,9 @@ private Q_SLOTS:
         QFETCH(QString, suffix);
         Rig rig;
         rig.tickAt(time);
-        QCOMPARE(rig.ui().Numeron1->DigitDisplay(), digits);
-        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgLongTime));
-        QCOMPARE(rig.ui().Label1->text(), suffix);
+        QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), digits);
+        QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), int(Numeron::dgLongTime));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label1")->text(), suffix);
         QCOMPARE(rig.form->state().ShortTimeText, time.toString(QStringLiteral("HH:mm")));
     }
 
@@ -237,14 +236,14 @@ private Q_SLOTS:
     {
         Rig rig;
         QList<bool> lampDuringPlay;
-        rig.media.onQuery = [&] { lampDuringPlay << rig.ui().SheerPicture1->isVisibleTo(rig.form.get()); };
-        QTest::mousePress(rig.ui().SpeakB, Qt::LeftButton);
-        QTest::mouseRelease(rig.ui().SpeakB, Qt::LeftButton);
+        rig.media.onQuery = [&] { lampDuringPlay << formPart<SheerPicture>(*rig.form, "SheerPicture1")->isVisibleTo(rig.form.get()); };
+        QTest::mousePress(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::LeftButton);
+        QTest::mouseRelease(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::LeftButton);
         QCOMPARE(rig.media.played, QStringList({kTimeClip, clip("9"), clip("0"), clip("5"), clip("AM")}));
         QVERIFY(!lampDuringPlay.isEmpty());
         QVERIFY(!lampDuringPlay.contains(false));
-        QVERIFY(!rig.ui().SheerPicture1->isVisibleTo(rig.form.get()));
-        QVERIFY(rig.ui().SheerPicture2->isVisibleTo(rig.form.get()));
+        QVERIFY(!formPart<SheerPicture>(*rig.form, "SheerPicture1")->isVisibleTo(rig.form.get()));
+        QVERIFY(formPart<SheerPicture>(*rig.form, "SheerPicture2")->isVisibleTo(rig.form.get()));
         QVERIFY(rig.media.commands.contains(QStringLiteral("open c:\\tmpSnd9.$$$ type waveaudio alias voice1")));
         QCOMPARE(rig.form->state().WaveModeText, QStringLiteral("stopped"));
     }
@@ -302,7 +301,7 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.form->show();
-        QTest::mouseClick(rig.ui().QuesB, Qt::LeftButton);
+        QTest::mouseClick(formPart<SheerPicture>(*rig.form, "QuesB"), Qt::LeftButton);
         QList<Form3 *> abouts = rig.form->findChildren<Form3 *>();
         QCOMPARE(abouts.size(), 1);
         QPointer<Form3> about = abouts.first();
@@ -316,7 +315,7 @@ private Q_SLOTS:
         const QPoint place = about->pos();
         about->showMinimized();
 
-        QTest::mouseClick(rig.ui().QuesB, Qt::LeftButton);
+        QTest::mouseClick(formPart<SheerPicture>(*rig.form, "QuesB"), Qt::LeftButton);
         QCOMPARE(rig.form->findChildren<Form3 *>(), QList<Form3 *>{about.data()});
         QVERIFY(about->isVisible());
         QVERIFY(!(about->windowState() & Qt::WindowMinimized));
@@ -327,7 +326,7 @@ private Q_SLOTS:
         about->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!about);
-        QTest::mouseClick(rig.ui().QuesB, Qt::LeftButton);
+        QTest::mouseClick(formPart<SheerPicture>(*rig.form, "QuesB"), Qt::LeftButton);
         abouts = rig.form->findChildren<Form3 *>();
         QCOMPARE(abouts.size(), 1);
         QCOMPARE(abouts.first()->step(), qint16(0));
@@ -347,15 +346,55 @@ private Q_SLOTS:
         QFETCH(Qt::MouseButton, button);
         QFETCH(QPoint, releaseAt);
         Rig rig;
-        const QImage released = rig.ui().SpeakB->pixmap().toImage();
+        const QImage released = formPart<PictureButton>(*rig.form, "SpeakB")->pixmap().toImage();
         rig.media.onQuery = [&] {
             // While the action runs the button already shows its released look.
-            QCOMPARE(rig.ui().SpeakB->pixmap().toImage(), released);
+            QCOMPARE(formPart<PictureButton>(*rig.form, "SpeakB")->pixmap().toImage(), released);
         };
-        QTest::mousePress(rig.ui().SpeakB, button, {}, QPoint(5, 5));
-        QVERIFY(rig.ui().SpeakB->pixmap().toImage() != released);
-        QTest::mouseRelease(rig.ui().SpeakB, button, {}, releaseAt);
+        QTest::mousePress(formPart<PictureButton>(*rig.form, "SpeakB"), button, {}, QPoint(5, 5));
+        QVERIFY(formPart<PictureButton>(*rig.form, "SpeakB")->pixmap().toImage() != released);
+        QTest::mouseRelease(formPart<PictureButton>(*rig.form, "SpeakB"), button, {}, releaseAt);
         QCOMPARE(rig.media.played.size(), 5);
+    }
+
+    // Left pressed, then right while left is held, then both released (in
+    // either order): one press, one action, the button drawn released.
+    void secondButtonWhileHeld_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("leftFirst"); // which comes up first
+        for (const char *name : {"SpeakB", "SettingsB", "Min", "CloseB", "About's close"}) {
+            QTest::addRow("%s, right up first", name) << QString::fromLatin1(name) << false;
+            QTest::addRow("%s, left up first", name) << QString::fromLatin1(name) << true;
+        }
+    }
+    void secondButtonWhileHeld()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, leftFirst);
+        Rig rig;
+        PictureButton *b = nullptr;
+        if (button == QLatin1String("About's close")) {
+            rig.form->openAbout();
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *about = qobject_cast<Form3 *>(w))
+                    b = about->closeButton();
+        } else {
+            b = formPart<PictureButton>(*rig.form, qPrintable(button));
+        }
+        QVERIFY(b);
+        const QImage released = b->pixmap().toImage();
+        QSignalSpy acted(b, &PictureButton::released);
+        QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mousePress(b, Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(b, leftFirst ? Qt::LeftButton : Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(b, leftFirst ? Qt::RightButton : Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(acted.count(), 1);
+        QCOMPARE(b->pixmap().toImage(), released);
+        if (button == QLatin1String("SpeakB"))
+            QCOMPARE(rig.media.played.size(), 5); // TIME NINE OH FIVE AM, once
+        if (button == QLatin1String("SettingsB"))
+            rig.form->settingsWindow()->hide();
     }
 
     void speakDuringPlaybackStartsNothing()
@@ -504,7 +543,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, settings);
         QFETCH(bool, pressed);
         Rig rig(settings);
-        QWidget *speak = rig.ui().SpeakB;
+        QWidget *speak = formPart<PictureButton>(*rig.form, "SpeakB");
         if (pressed) {
             QTest::mousePress(speak, Qt::LeftButton);
         } else {
@@ -529,10 +568,10 @@ private Q_SLOTS:
     void sliderShowsMinutesWhileDragged()
     {
         Rig rig;
-        rig.ui().Spanbar1->setInitial(900);
-        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgDecimal));
-        QCOMPARE(rig.ui().Numeron1->DigitDisplay(), QStringLiteral("30"));
-        QCOMPARE(rig.ui().Label1->text(), QString());
+        formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(900);
+        QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), int(Numeron::dgDecimal));
+        QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), QStringLiteral("30"));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label1")->text(), QString());
         // The interval changes only on release.
         QCOMPARE(rig.form->state().AnnounceInterval, qint16(15));
     }
@@ -555,33 +594,33 @@ private Q_SLOTS:
         QFETCH(int, format);
         QFETCH(QString, suffix);
         Rig rig; // slider at 15 minutes
-        QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
+        QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
         QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
         if (!held)
             QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
         rig.tickAt(QTime(9, 5, 1));
         rig.tickAt(QTime(9, 5, 2));
-        QCOMPARE(rig.ui().Numeron1->DigitDisplay(), digits);
-        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), format);
-        QCOMPARE(rig.ui().Label1->text(), suffix);
+        QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), digits);
+        QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), format);
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label1")->text(), suffix);
         QCOMPARE(rig.form->state().ShortTimeText, QStringLiteral("09:05"));
         if (held)
             QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
-        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgLongTime));
+        QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), int(Numeron::dgLongTime));
     }
 
     void sliderReleaseSetsTheIntervalAndShowsTheTime()
     {
         Rig rig;
-        QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
+        QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
         QVERIFY(pointer);
         QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
-        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgDecimal));
+        QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), int(Numeron::dgDecimal));
         QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
-        QCOMPARE(rig.form->state().AnnounceInterval, rig.ui().Spanbar1->RangeLeft());
-        QCOMPARE(int(rig.ui().Numeron1->DigitFormat()), int(Numeron::dgLongTime));
-        QCOMPARE(rig.ui().Label1->text(), QStringLiteral("AM"));
-        QCOMPARE(rig.ui().Label2->text(), QString());
+        QCOMPARE(rig.form->state().AnnounceInterval, formPart<Spanbar>(*rig.form, "Spanbar1")->RangeLeft());
+        QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), int(Numeron::dgLongTime));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label1")->text(), QStringLiteral("AM"));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label2")->text(), QString());
         QVERIFY(!rig.form->timer3Active());
     }
 
@@ -590,18 +629,18 @@ private Q_SLOTS:
         Rig rig;
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QCOMPARE(rig.form->settingsWindow()->alarmMode(), 1);
-        QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
+        QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
         QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
-        QCOMPARE(rig.ui().Label2->text(), QStringLiteral("6"));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label2")->text(), QStringLiteral("6"));
         QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
         QVERIFY(rig.form->timer3Active());
         QCOMPARE(rig.form->state().AlarmStartText, QStringLiteral("09:05 AM"));
-        QCOMPARE(rig.form->AlarmStartStamp, QStringLiteral("9:05:00AM"));
-        QCOMPARE(rig.ui().Label2->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        QCOMPARE(rig.form->AlarmStartStamp(), QStringLiteral("9:05:00AM"));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label2")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
 
         // Switching alarm mode off empties the indicator and stops the period.
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
-        QCOMPARE(rig.ui().Label2->text(), QString());
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label2")->text(), QString());
         QVERIFY(!rig.form->timer3Active());
     }
 
@@ -622,8 +661,8 @@ private Q_SLOTS:
         Rig rig(tts ? QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n")
                     : kQuietSettings);
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
-        QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
-        rig.ui().Spanbar1->setInitial(150); // 5 minutes
+        QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
+        formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(150); // 5 minutes
         QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
         QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
         QVERIFY(rig.form->timer3Active());
@@ -633,12 +672,12 @@ private Q_SLOTS:
             rig.form->Timer3_Timer();
             QVERIFY(rig.form->state().AlarmCheckPending);
         }
-        rig.ui().Spanbar1->setInitial(0);
+        formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(0);
         QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
         QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
         QCOMPARE(rig.form->state().AnnounceInterval, qint16(0));
         QVERIFY(!rig.form->timer3Active());
-        QCOMPARE(rig.ui().Label2->text(), QStringLiteral("6")); // alarm mode is still on
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label2")->text(), QStringLiteral("6")); // alarm mode is still on
         rig.engine.setBusy(false);
         for (int i = 0; i < 3; ++i) {
             rig.clock.advanceSecs(300);
@@ -694,9 +733,23 @@ private Q_SLOTS:
         settingsControl<QCheckBox>(settings, "PlayBleepChk")->setChecked(bleep);
         QCheckBox *tell = settingsControl<QCheckBox>(settings, "TellTimeChk");
         tell->setChecked(tellTime);
-        rig.ui().Spanbar1->setInitial(qint16(count * 30));
-        QCOMPARE(rig.ui().Spanbar1->RangeLeft(), qint16(count));
-        rig.form->AlarmStartStamp = stamp;
+        formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(qint16(count * 30));
+        QCOMPARE(formPart<Spanbar>(*rig.form, "Spanbar1")->RangeLeft(), qint16(count));
+        // The stamp is the start of an alarm period begun at that time.
+        QCheckBox *alarm = settingsControl<QCheckBox>(settings, "Check4");
+        QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
+        const auto startAlarmAt = [&](const QString &at) {
+            const QTime now = rig.clock.now().time();
+            rig.clock.setTime(QTime::fromString(at, QStringLiteral("h:mm:ssAP")));
+            alarm->setChecked(true);
+            QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
+            QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(2, 5));
+            alarm->setChecked(false);
+            rig.clock.setTime(now);
+        };
+        if (!stamp.isEmpty())
+            startAlarmAt(stamp);
+        QCOMPARE(rig.form->AlarmStartStamp(), stamp);
         bool changed = false;
         rig.media.onQuery = [&] {
             if (changed || changeAt.isEmpty() || clipsOf(changeAt).constFirst() != rig.media.played.constLast())
@@ -707,9 +760,9 @@ private Q_SLOTS:
             else if (change == QLatin1String("untell"))
                 tell->setChecked(false);
             else if (change == QLatin1String("count 20"))
-                rig.ui().Spanbar1->setInitial(600);
+                formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(600);
             else if (change == QLatin1String("restart"))
-                rig.form->AlarmStartStamp = QStringLiteral("9:00:30AM");
+                startAlarmAt(QStringLiteral("9:00:30AM"));
         };
         rig.form->SpeakElapsedClips();
         QCOMPARE(changed, !changeAt.isEmpty());
@@ -758,11 +811,11 @@ private Q_SLOTS:
     {
         const QByteArray settings = "R\r\n1\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n1\r\n";
         Rig rig(settings, "450\r\n", Rig::Load::FaceOnly);
-        QCOMPARE(rig.ui().Numeron1->DigitDisplay(), QStringLiteral("9:05:00"));
-        QCOMPARE(rig.ui().Label1->text(), QStringLiteral("AM"));
-        QCOMPARE(rig.ui().Spanbar1->RangeLeft(), qint16(15));
-        QVERIFY(rig.ui().SheerPicture2->isVisibleTo(rig.form.get()));
-        QVERIFY(!rig.ui().SheerPicture1->isVisibleTo(rig.form.get()));
+        QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), QStringLiteral("9:05:00"));
+        QCOMPARE(formPart<QLabel>(*rig.form, "Label1")->text(), QStringLiteral("AM"));
+        QCOMPARE(formPart<Spanbar>(*rig.form, "Spanbar1")->RangeLeft(), qint16(15));
+        QVERIFY(formPart<SheerPicture>(*rig.form, "SheerPicture2")->isVisibleTo(rig.form.get()));
+        QVERIFY(!formPart<SheerPicture>(*rig.form, "SheerPicture1")->isVisibleTo(rig.form.get()));
         QVERIFY(!rig.form->mask().contains(QPoint(10, 5)));
 
         QVERIFY(!rig.form->isLoaded());
@@ -770,11 +823,11 @@ private Q_SLOTS:
         QCOMPARE(rig.form->state().AnnounceInterval, qint16(0));
         QVERIFY(!QFile::exists(clipFilePath(clipName("T"))));
         // Named before the first paint: a screen reader keeps what it is told first.
-        QCOMPARE(rig.ui().SheerPicture2->accessibleName(), QStringLiteral("Silent"));
+        QCOMPARE(formPart<SheerPicture>(*rig.form, "SheerPicture2")->accessibleName(), QStringLiteral("Silent"));
 
         // A press or a close before the rest is loaded: nothing is said, and
         // nothing is written over the user's files.
-        QTest::mouseClick(rig.ui().SpeakB, Qt::LeftButton);
+        QTest::mouseClick(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::LeftButton);
         rig.form->Timer2_Timer();
         QVERIFY(rig.media.played.isEmpty());
         QSignalSpy finished(rig.form.get(), &MainForm::finished);
@@ -819,15 +872,15 @@ private Q_SLOTS:
         Rig rig;
         QSignalSpy finished(rig.form.get(), &MainForm::finished);
         if (dragTo == 0) {
-            rig.ui().Spanbar1->setInitial(1800);
+            formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(1800);
         } else {
-            QWidget *pointer = rig.ui().Spanbar1->findChild<QWidget *>(QStringLiteral("PicLeft"));
+            QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
             QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(8, 5));
             QTest::mouseMove(pointer, QPoint(dragTo - pointer->x(), 5));
             QTest::mouseRelease(pointer, Qt::LeftButton, {}, QPoint(dragTo - pointer->x(), 5));
         }
-        QTest::mousePress(rig.ui().CloseB, Qt::LeftButton);
-        QTest::mouseRelease(rig.ui().CloseB, Qt::LeftButton);
+        QTest::mousePress(formPart<PictureButton>(*rig.form, "CloseB"), Qt::LeftButton);
+        QTest::mouseRelease(formPart<PictureButton>(*rig.form, "CloseB"), Qt::LeftButton);
         QCOMPARE(finished.count(), 1);
         QCOMPARE(readAll(sliderFilePath()), slider);
         QCOMPARE(readAll(settingsFilePath()), kQuietSettings);
@@ -885,7 +938,7 @@ private Q_SLOTS:
         QSignalSpy finished(rig.form.get(), &MainForm::finished);
         int finishedWhileShown = -1;
         rig.sink.whileShown = [&] { finishedWhileShown = finished.count(); };
-        rig.ui().Spanbar1->setInitial(1800);
+        formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(1800);
         std::optional<BlockedFolder> locked;
         if (folderLocked) {
             QVERIFY(locked.emplace(configDir()).blocked());
@@ -952,7 +1005,7 @@ private Q_SLOTS:
         Rig rig(settings, "450\r\n");
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         settingsControl<QRadioButton>(rig.form->settingsWindow(), "Option1")->click();
-        rig.ui().Spanbar1->setInitial(1800);
+        formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(1800);
         rig.form->closeSequence();
         QCOMPARE(readAll(settingsFilePath()), settings);
         QCOMPARE(readAll(sliderFilePath()), QByteArray("450\r\n"));
@@ -992,7 +1045,7 @@ private Q_SLOTS:
         QSignalSpy finished(rig.form.get(), &MainForm::finished);
         rig.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
-        rig.ui().Spanbar1->setInitial(900);
+        formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(900);
         Settings *settings = rig.form->settingsWindow();
         bool settingsShown = false;
         if (open.startsWith(QLatin1String("settings"))) {
@@ -1041,7 +1094,7 @@ private Q_SLOTS:
         QCOMPARE(rig.media.played.size(), 5);
         QCOMPARE(rig.media.commands.count(QStringLiteral("stop voice1")), stalled.size());
         QVERIFY(rig.form->state().WaveModeText != QLatin1String("playing"));
-        QVERIFY(!rig.ui().SheerPicture1->isVisibleTo(rig.form.get()));
+        QVERIFY(!formPart<SheerPicture>(*rig.form, "SheerPicture1")->isVisibleTo(rig.form.get()));
 
         rig.media.stalled.clear();
         rig.media.played.clear();

@@ -19,7 +19,7 @@
 #include "speech/audio/wav_reader.h"
 #include "test_files.h"
 #include "test_main.h"
-#include "ui_main_form.h"
+#include "main_form_parts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -80,8 +80,8 @@ private Q_SLOTS:
             form.Form_Load();
             QVERIFY(media.waveOutDeviceCount() > 0);
 
-            QTest::mousePress(form.ui()->SpeakB, Qt::LeftButton);
-            QTest::mouseRelease(form.ui()->SpeakB, Qt::LeftButton);
+            QTest::mousePress(formPart<PictureButton>(form, "SpeakB"), Qt::LeftButton);
+            QTest::mouseRelease(formPart<PictureButton>(form, "SpeakB"), Qt::LeftButton);
             QCOMPARE(messages.count, 0);
             // The device closes itself after a short silence, flushing the file.
             QTRY_VERIFY_WITH_TIMEOUT(!output.isDeviceOpen(), 5000);

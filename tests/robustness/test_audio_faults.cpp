@@ -11,7 +11,7 @@
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
 #include "test_main.h"
-#include "ui_main_form.h"
+#include "main_form_parts.h"
 
 #include <QTest>
 
@@ -50,7 +50,7 @@ struct AudioRig
         form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
         form->Form_Load();
     }
-    bool lampLit() const { return form->ui()->SheerPicture1->isVisibleTo(form.get()); }
+    bool lampLit() const { return formPart<SheerPicture>(*form, "SheerPicture1")->isVisibleTo(form.get()); }
 };
 
 } // namespace

@@ -9,7 +9,7 @@
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
 #include "test_main.h"
-#include "ui_main_form.h"
+#include "main_form_parts.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,7 +67,7 @@ private Q_SLOTS:
         // The player's wait runs on the fake clock, which stands still here:
         // a wait for this device would never end and hit the test's limit.
         QVERIFY(form.state().WaveModeText != QLatin1String("playing"));
-        QVERIFY(!form.ui()->SheerPicture1->isVisibleTo(&form));
+        QVERIFY(!formPart<SheerPicture>(form, "SheerPicture1")->isVisibleTo(&form));
         // The device is listed, so the sound-card message is not the answer.
         QVERIFY(sink.shown.isEmpty());
     }

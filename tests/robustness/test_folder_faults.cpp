@@ -14,7 +14,7 @@
 #include "resources/picture_from_res.h"
 #include "resources/resources.h"
 #include "test_main.h"
-#include "ui_main_form.h"
+#include "main_form_parts.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,7 +97,7 @@ private Q_SLOTS:
                 form.Timer1_Timer();
                 form.Timer2_Timer();
             }
-            QCOMPARE(form.ui()->Numeron1->DigitDisplay(), QStringLiteral("9:15:02"));
+            QCOMPARE(formPart<Numeron>(form, "Numeron1")->DigitDisplay(), QStringLiteral("9:15:02"));
             // Without a settings file the defaults hold, and they announce at start-up.
             QStringList expected{QStringLiteral("TIME NINE FIFTEEN AM")};
             if (configBlocked)

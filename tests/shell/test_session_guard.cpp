@@ -17,7 +17,7 @@
 #include "settings/settings_window.h"
 #include "test_files.h"
 #include "test_main.h"
-#include "ui_main_form.h"
+#include "main_form_parts.h"
 
 #include <QCheckBox>
 #include <QRegularExpression>
@@ -55,7 +55,7 @@ struct Rig
         writeFile(sliderFilePath(), "450\r\n");
         form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
         form->Form_Load();
-        form->ui()->Spanbar1->setInitial(1800); // something only a save can put in the file
+        formPart<Spanbar>(*form, "Spanbar1")->setInitial(1800); // something only a save can put in the file
         removeFiles();
     }
     std::function<void()> save()
