@@ -21,6 +21,7 @@ class MainForm;
 namespace horavox {
 
 class AnnouncementGate;
+class BleepStandIn;
 class Clock;
 class MediaControl;
 class MessageSink;
@@ -84,6 +85,12 @@ public:
     bool IsWavePlaying(const QString &sAlias);
     void PlayBleep();
     QString CurrentWav;
+    // Plays a chime in the bleep's place before time announcements; none
+    // (the default) keeps the bleep. Not owned.
+    void setBleepStandIn(BleepStandIn *standIn) { m_bleepStandIn = standIn; }
+    // After PlayBleep(): whether the words of the time follow (a chime may
+    // stand for them).
+    bool wordsFollowBleep() const;
 
     // Spoken time from the recorded clips.
     void SpeakTimeClips();
@@ -191,6 +198,8 @@ private:
     QString m_quietNotice;
     bool m_noDeviceReported = false; // until a device is found again
     bool m_soundMessageOpen = false;
+    BleepStandIn *m_bleepStandIn = nullptr;
+    bool m_bleepStoodIn = false; // the last PlayBleep() played the stand-in
     bool m_faceLoaded = false;
     bool m_loadFinished = false;
     QString m_sliderReadFailure; // the slider file is there but could not be read
