@@ -5,7 +5,7 @@
 #include "chimes/chime_command.h"
 #include "chimes/chime_controller.h"
 #include "chimes/chime_dialog.h"
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "core/clock.h"
 #include "core/message_sink.h"
 #include "core/paths.h"

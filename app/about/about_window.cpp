@@ -5,9 +5,9 @@
 #include "about_window.h"
 
 #include "about_layout.h"
-#include "components/focus_glow.h"
-#include "components/sheer_picture.h"
-#include "components/skin_button.h"
+#include "skin/focus_glow.h"
+#include "skin/sheer_picture.h"
+#include "skin/skin_button.h"
 #include "resources/picture_from_res.h"
 #include "resources/resources.h"
 

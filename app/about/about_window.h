@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include "core/surface_drag.h"
+#include "skin/surface_drag.h"
 
 #include <QPixmap>
 #include <QPoint>

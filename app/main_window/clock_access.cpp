@@ -6,10 +6,10 @@
 
 #include "ui_main_form.h"
 
-#include "components/sheer_picture.h"
-#include "components/skin_button.h"
+#include "skin/sheer_picture.h"
+#include "skin/skin_button.h"
 #include "main_window/clock_actions.h"
-#include "components/focus_glow.h"
+#include "skin/focus_glow.h"
 #include "main_window/image_control.h"
 #include "main_window/main_form.h"
 #include "translations/interface_language.h"

@@ -4,7 +4,7 @@
 
 #include "image_control.h"
 
-#include "components/sheer_picture.h"
+#include "skin/sheer_picture.h"
 #include "resources/resources.h"
 
 #include <QMouseEvent>

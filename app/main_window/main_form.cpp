@@ -8,7 +8,7 @@
 
 #include "about/about_window.h"
 #include "chimes/bleep_stand_in.h"
-#include "components/speech_engine.h"
+#include "core/speech_engine.h"
 #include "core/clock.h"
 #include "core/message_sink.h"
 #include "core/paths.h"
@@ -26,7 +26,7 @@
 #include "speech/clip_table.h"
 #include "speech/clip_words.h"
 #include "speech/audio/wav_reader.h"
-#include "speech/media_control.h"
+#include "core/media_control.h"
 #include "speech/language/spoken_language.h"
 #include "speech/sentences.h"
 #include "speech/tts_announcer.h"

@@ -4,7 +4,7 @@
 
 #pragma once
 #include "core/program_state.h"
-#include "core/surface_drag.h"
+#include "skin/surface_drag.h"
 
 #include <QDateTime>
 #include <QPixmap>

@@ -5,7 +5,7 @@
 #pragma once
 #include "settings/settings_codec.h"
 #include "settings/minute_trigger.h"
-#include "settings/settings_model.h"
+#include "core/settings_model.h"
 #include "settings/time_window.h"
 
 #include <QDialog>

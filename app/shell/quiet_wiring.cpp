@@ -5,10 +5,10 @@
 #include "quiet_wiring.h"
 
 #include "instance_channel.h"
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "core/clock.h"
 #include "core/message_sink.h"
-#include "components/dispatcher_voice.h"
+#include "engines/dispatcher_voice.h"
 #include "main_window/clock_actions.h"
 #include "main_window/main_form.h"
 #include "quiet/call_monitor.h"

@@ -4,7 +4,7 @@
 
 #include "say_time.h"
 
-#include "components/speech_engine.h"
+#include "core/speech_engine.h"
 #include "core/clock.h"
 #include "core/paths.h"
 #include "settings/settings_codec.h"

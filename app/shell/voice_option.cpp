@@ -4,7 +4,7 @@
 
 #include "voice_option.h"
 
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 
 namespace horavox {
 

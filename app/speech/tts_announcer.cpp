@@ -4,13 +4,13 @@
 
 #include "tts_announcer.h"
 
-#include "components/speech_engine.h"
+#include "core/speech_engine.h"
 #include "core/announcement_gate.h"
 #include "core/clock.h"
 #include "core/program_state.h"
 #include "core/time_texts.h"
 #include "language/spoken_language.h"
-#include "settings/settings_model.h"
+#include "core/settings_model.h"
 
 namespace horavox {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QVector>
 
-#include "settings/announcer.h"
+#include "core/announcer.h"
 
 namespace horavox {
 

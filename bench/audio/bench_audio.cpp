@@ -7,7 +7,7 @@
 // sound costs. Prints one table; runs on whatever SDL audio driver is chosen
 // (dummy when none is set).
 #include "bench_common.h"
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
 

@@ -17,7 +17,7 @@
 //   bench_heard first-press clips|speech [rest ms]   (one press of a fresh
 //     program, the pointer resting on Speak for that long first; 150 ms)
 #include "bench_common.h"
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "core/clock.h"
 #include "core/message_sink.h"
 #include "core/paths.h"

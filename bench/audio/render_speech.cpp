@@ -6,7 +6,7 @@
 // device as a 16-bit mono wave file per engine, to listen to or inspect:
 //   render_speech [folder] [sentence]
 #include "bench_common.h"
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "speech/audio/audio_output.h"
 
 #include <QDir>

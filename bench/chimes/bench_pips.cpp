@@ -15,7 +15,7 @@
 #include "bench_common.h"
 #include "chimes/chime_controller.h"
 #include "chimes/chime_synth.h"
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "core/clock.h"
 #include "core/message_sink.h"
 #include "core/paths.h"

@@ -8,7 +8,7 @@
 // layer and audio output (SDL's dummy driver) run on a clock shifted by whole
 // seconds, so that due minutes come every few seconds instead of every minute.
 #include "bench_common.h"
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "core/clock.h"
 #include "core/message_sink.h"
 #include "core/paths.h"

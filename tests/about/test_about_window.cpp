@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "about/about_window.h"
-#include "components/sheer_picture.h"
+#include "skin/sheer_picture.h"
 #include "resources/picture_from_res.h"
 #include "resources/resources.h"
 #include "test_main.h"

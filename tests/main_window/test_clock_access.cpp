@@ -13,7 +13,7 @@
 #include "fake_media.h"
 #include "fake_speech_engine.h"
 #include "main_window/clock_actions.h"
-#include "components/focus_glow.h"
+#include "skin/focus_glow.h"
 #include "settings/settings_window.h"
 #include "settings_control.h"
 #include "test_files.h"

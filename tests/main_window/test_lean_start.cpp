@@ -7,7 +7,7 @@
 // program loads them with text-to-speech chosen.
 #include "main_window/main_form.h"
 
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "core/message_sink.h"
 #include "core/paths.h"
 #include "fake_clock.h"

@@ -6,8 +6,8 @@
 // the clock's socket and change what the real window announces; the mark on
 // the skin, the own volume and the preferences file follow.
 #include "quiet_clock_rig.h"
-#include "components/direct_ss.h"
-#include "components/dispatcher_voice.h"
+#include "engines/direct_ss.h"
+#include "engines/dispatcher_voice.h"
 #include "main_window/clock_actions.h"
 #include "quiet/quiet_actions.h"
 #include "quiet/quiet_controller.h"

@@ -6,7 +6,7 @@
 // A media layer in front of the real one that records every command with its
 // result and, on request, breaks the way a sound device breaks in use.
 #include "fake_clock.h"
-#include "speech/media_control.h"
+#include "core/media_control.h"
 
 #include <QStringList>
 

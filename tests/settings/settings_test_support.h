@@ -5,7 +5,7 @@
 #pragma once
 // Fakes for the settings window's collaborators.
 #include "core/message_sink.h"
-#include "settings/announcer.h"
+#include "core/announcer.h"
 
 #include <QPair>
 #include <QString>

@@ -5,7 +5,7 @@
 #include "shell/command_line.h"
 #include "shell/voice_option.h"
 
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "test_main.h"
 
 using namespace horavox;

@@ -5,7 +5,7 @@
 #include "settings_control.h"
 #include "shell/session_guard.h"
 
-#include "../quiet/private_bus.h"
+#include "private_bus.h"
 #include "shell/desktop_notice.h"
 
 #include "core/message_sink.h"

@@ -6,7 +6,7 @@
 // A media command interface that plays nothing: it records every command and
 // reports a clip as playing until the test (or a countdown of mode queries)
 // ends it.
-#include "speech/media_control.h"
+#include "core/media_control.h"
 
 #include <QStringList>
 

@@ -5,7 +5,7 @@
 #pragma once
 // A speech engine that records what it is asked to say; the test decides
 // when it is busy.
-#include "components/speech_engine.h"
+#include "core/speech_engine.h"
 
 #include <QStringList>
 #include <QVector>

@@ -4,11 +4,11 @@
 
 #include "dispatcher.h"
 
-#include "components/speech_engine.h"
+#include "core/speech_engine.h"
 #include "core/announcement_gate.h"
 #include "core/program_state.h"
-#include "settings/announcer.h"
-#include "settings/settings_model.h"
+#include "core/announcer.h"
+#include "core/settings_model.h"
 #include "speech/tts_announcer.h"
 
 #include <algorithm>

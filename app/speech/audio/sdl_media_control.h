@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include "speech/media_control.h"
+#include "core/media_control.h"
 
 #include <QHash>
 #include <QSet>

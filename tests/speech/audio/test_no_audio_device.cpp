@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
 #include "test_main.h"

@@ -4,7 +4,7 @@
 
 // The sound path against a real sound server: a private PulseAudio server
 // with a null sink, whose monitor is recorded as a listener would hear it.
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "pulse_server.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "components/tts_engine.h"
+#include "engines/tts_engine.h"
 
-#include "components/espeak_voices.h"
+#include "engines/espeak_voices.h"
 
 #include <QCoreApplication>
 #include <QDir>

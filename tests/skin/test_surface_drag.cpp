@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/surface_drag.h"
+#include "skin/surface_drag.h"
 #include "core/window_system.h"
 #include "test_main.h"
 

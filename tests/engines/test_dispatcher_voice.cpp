@@ -4,7 +4,7 @@
 
 // speech-dispatcher as the voice, against a real private server whose sound
 // goes to a private PulseAudio server, recorded as a listener would hear it.
-#include "components/direct_ss.h"
+#include "engines/direct_ss.h"
 #include "speech/audio/audio_output.h"
 #include "pulse_server.h"
 #include "speech_dispatcher_server.h"

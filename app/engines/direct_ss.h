@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include "components/speech_engine.h"
-#include "components/tts_engine.h"
+#include "core/speech_engine.h"
+#include "engines/tts_engine.h"
 
 #include <QHash>
 #include <QList>

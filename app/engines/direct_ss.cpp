@@ -4,10 +4,10 @@
 
 #include "direct_ss.h"
 
-#include "components/dispatcher_voice.h"
-#include "components/speechd_library.h"
-#include "components/library_check.h"
-#include "components/tts_engine.h"
+#include "engines/dispatcher_voice.h"
+#include "engines/speechd_library.h"
+#include "engines/library_check.h"
+#include "engines/tts_engine.h"
 #include "speech/audio/audio_output.h"
 
 #include <QLocale>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "components/sheer_picture.h"
+#include "skin/sheer_picture.h"
 #include "test_main.h"
 
 #include <QSignalSpy>

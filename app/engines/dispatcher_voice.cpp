@@ -6,7 +6,7 @@
 
 #include "speech/language/spoken_language.h"
 
-#include "components/speechd_library.h"
+#include "engines/speechd_library.h"
 
 #include <QCoreApplication>
 #include <QPointer>

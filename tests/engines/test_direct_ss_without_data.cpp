@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "components/direct_ss.h"
-#include "components/tts_engine.h"
+#include "engines/direct_ss.h"
+#include "engines/tts_engine.h"
 #include "test_main.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 
 #include "tts_espeak.h"
 
-#include "components/espeak_voices.h"
+#include "engines/espeak_voices.h"
 
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include "components/tts_engine.h"
+#include "engines/tts_engine.h"
 
 #include <mutex>
 #include <vector>

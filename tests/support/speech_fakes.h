@@ -5,9 +5,9 @@
 #pragma once
 // Stand-ins for the settings window and the speech engine, shared by the
 // speech and scheduler tests.
-#include "components/speech_engine.h"
+#include "core/speech_engine.h"
 #include "core/clock.h"
-#include "settings/settings_model.h"
+#include "core/settings_model.h"
 
 #include <QStringList>
 

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "components/direct_ss.h"
-#include "components/tts_engine.h"
+#include "engines/direct_ss.h"
+#include "engines/tts_engine.h"
 #include "speech/audio/audio_output.h"
 #include "speech/language/spoken_language.h"
 #include "tap_recorder.h"
