@@ -2,9 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "chimes/chime_command.h"
+#include "chimes/chime_controller.h"
+#include "chimes/chime_dialog.h"
 #include "engines/direct_ss.h"
 #include "core/clock.h"
 #include "core/message_sink.h"
+#include "core/paths.h"
 #include "core/shown_report.h"
 #include "main_window/main_form.h"
 #include "quiet/quiet_controller.h"
@@ -103,6 +107,10 @@ int sayTimeAlone(QApplication &app, const QString &voice)
 
     horavox::MainForm window({horavox::systemClock(), media, engine, messages});
     window.Form_Load();
+    // The sound before the time is the chosen chime here too.
+    horavox::ChimeController chimes(horavox::systemClock(), audio, horavox::chime_preferences::path(),
+                                    horavox::joinPath(horavox::dataDir(), QStringLiteral("chimes")));
+    chimes.attach(&window);
     horavox::SayTimeRun run(window, engine);
     QObject::connect(&run, &horavox::SayTimeRun::finished, &app, [](bool completed) {
         if (!completed)
@@ -154,6 +162,12 @@ int main(int argc, char **argv)
     case horavox::CommandLine::Action::Status: {
         QCoreApplication app(argc, argv);
         return horavox::runQuietCommand(command);
+    }
+    case horavox::CommandLine::Action::PlayChime: {
+        QCoreApplication app(argc, argv);
+        // At the clock's own volume, as the clock would play it.
+        const horavox::QuietPreferences quiet = horavox::quiet_preferences::load(horavox::quiet_preferences::path());
+        return horavox::playChimeCommand(command.chime, horavox::systemClock(), quiet.volume);
     }
     case horavox::CommandLine::Action::ListVoices: {
         QCoreApplication app(argc, argv);
@@ -264,6 +278,11 @@ int main(int argc, char **argv)
     // A benchmark measures the clock alone, without a tray or watches.
     horavox::QuietWiring quietWiring(quiet, window, audio, benchRun ? nullptr : &server,
                                      {.tray = !benchRun, .monitors = !benchRun, .engine = &engine});
+    horavox::ChimeController chimes(horavox::systemClock(), audio, horavox::chime_preferences::path(),
+                                    horavox::joinPath(horavox::dataDir(), QStringLiteral("chimes")));
+    QObject::connect(&chimes, &horavox::ChimeController::notSaved, &window, [&window](const QString &why) {
+        window.messages().information(&window, QStringLiteral("Horavox"), why);
+    });
     horavox::StartSequence start(window, [&] {
         // The desktop file names the icon for the launcher and the task bar;
         // the window's own copy (and the tray's, and the message boxes')
@@ -272,6 +291,9 @@ int main(int argc, char **argv)
         if (!benchRun && command.voice.isEmpty() && quiet.preferences().voice.isEmpty())
             chooseStartingVoice(engine, QString(), quiet.preferences(), true);
         quietWiring.start();
+        chimes.setAdmitsNextMinute([&quiet] { return quiet.gate().quietNotice().isEmpty(); });
+        chimes.attach(&window);
+        horavox::addChimesToClockMenu(chimes, audio, window);
         window.startTimers();
         server.setAccepting(true);
     });

@@ -7,6 +7,7 @@
 #include "ui_main_form.h"
 
 #include "about/about_window.h"
+#include "chimes/bleep_stand_in.h"
 #include "core/speech_engine.h"
 #include "core/clock.h"
 #include "core/message_sink.h"
@@ -54,6 +55,7 @@ class MainFormDispatchHost final : public DispatcherHost
 public:
     explicit MainFormDispatchHost(MainForm &form) : m_form(form) {}
     void PlayBleep() override { m_form.PlayBleep(); }
+    bool wordsFollowBleep() const override { return m_form.wordsFollowBleep(); }
     void SpeakTimeClips() override { m_form.SpeakTimeClips(); }
     void SpeakElapsedClips() override { m_form.SpeakElapsedClips(); }
     void setLamps(bool lit) override { m_form.setLamp(lit); }
@@ -448,9 +450,20 @@ void MainForm::PlayWav()
 
 void MainForm::PlayBleep()
 {
+    // An elapsed-time announcement keeps its bleep: a chime tells the time
+    // of day, not the minutes gone.
+    m_bleepStoodIn = m_bleepStandIn && m_settings && m_settings->alarmMode() == 0
+                     && m_bleepStandIn->playInPlaceOfBleep(*this);
+    if (m_bleepStoodIn)
+        return;
     m_currentWav = clipName("A");
     PlayWav();
     PlayWav();
+}
+
+bool MainForm::wordsFollowBleep() const
+{
+    return !m_bleepStoodIn || m_bleepStandIn->wordsFollow();
 }
 
 void MainForm::playClip(const QString &clip)

@@ -20,6 +20,7 @@ class MainForm;
 namespace horavox {
 
 class AnnouncementGate;
+class BleepStandIn;
 class Clock;
 class MediaControl;
 class MessageSink;
@@ -83,6 +84,14 @@ public:
     void PlayBleep();
     // The clip PlayWav plays next.
     QString CurrentWav() const { return m_currentWav; }
+    // Plays one clip or sound file through PlayWav, as the words are played.
+    void playClip(const QString &clipName);
+    // Plays a chime in the bleep's place before time announcements; none
+    // (the default) keeps the bleep. Not owned.
+    void setBleepStandIn(BleepStandIn *standIn) { m_bleepStandIn = standIn; }
+    // After PlayBleep(): whether the words of the time follow (a chime may
+    // stand for them).
+    bool wordsFollowBleep() const;
 
     // Spoken time from the recorded clips.
     void SpeakTimeClips();
@@ -148,7 +157,6 @@ protected:
 private:
     void prepareForDueMinute(const QDateTime &t);
     void prepareToSpeak(bool pressed);
-    void playClip(const QString &clipName);
     void playClips(const QStringList &clips);
     void scheduleDispatch();
     void scheduleClockTick();
@@ -188,6 +196,8 @@ private:
     QString m_quietNotice;
     bool m_noDeviceReported = false; // until a device is found again
     bool m_soundMessageOpen = false;
+    BleepStandIn *m_bleepStandIn = nullptr;
+    bool m_bleepStoodIn = false; // the last PlayBleep() played the stand-in
     bool m_faceLoaded = false;
     bool m_loadFinished = false;
     QString m_sliderReadFailure; // the slider file is there but could not be read

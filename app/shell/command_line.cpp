@@ -76,6 +76,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                                   "it) instead of the saved one, for --say-time or for the clock "
                                                   "started with it."),
                                    QStringLiteral("id"));
+    const QCommandLineOption playChime(
+        QStringLiteral("play-chime"),
+        QStringLiteral("Plays the chime the clock would play now and exits; with a NAME after it (bleep, "
+                       "hour-strike, westminster, pips or a sound file), that chime, to hear it."));
     parser.addOption(help);
     parser.addOption(versionOption);
     parser.addOption(sayTime);
@@ -86,6 +90,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.addOption(language);
     parser.addOption(listVoices);
     parser.addOption(voice);
+    parser.addOption(playChime);
+    parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("The chime for --play-chime."),
+                                 QStringLiteral("[NAME]"));
 
     const QString program = arguments.isEmpty() ? QStringLiteral("horavox")
                                                 : QFileInfo(arguments.first()).fileName();
@@ -104,7 +111,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
                         + QStringLiteral("Try '") + program + QStringLiteral(" --help' for more information.\n");
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (parser.isSet(playChime) && parser.positionalArguments().size() == 1) {
+        result.chime = parser.positionalArguments().first();
+    } else if (!parser.positionalArguments().isEmpty()) {
         result.action = CommandLine::Action::Fail;
         result.output = program + QStringLiteral(": unexpected argument '")
                         + parser.positionalArguments().first() + QStringLiteral("'\n")
@@ -123,10 +132,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return result;
     };
     const int requests = int(parser.isSet(sayTime)) + int(parser.isSet(mute)) + int(parser.isSet(skipNext))
-                         + int(parser.isSet(status)) + int(parser.isSet(printTime)) + int(parser.isSet(listVoices));
+                         + int(parser.isSet(status)) + int(parser.isSet(printTime)) + int(parser.isSet(listVoices))
+                         + int(parser.isSet(playChime));
     if (requests > 1)
-        return fail(QStringLiteral("give only one of --say-time, --print-time, --mute, --skip-next, --status "
-                                   "and --list-voices"));
+        return fail(QStringLiteral("give only one of --say-time, --print-time, --mute, --skip-next, --status, "
+                                   "--list-voices and --play-chime"));
+    if (parser.isSet(playChime) && (parser.isSet(language) || parser.isSet(voice)))
+        return fail(QStringLiteral("--play-chime takes no --language or --voice"));
     if (parser.isSet(language)) {
         const QStringList values = parser.values(language);
         result.language = matchSpokenLanguage(values.last());
@@ -148,6 +160,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.action = CommandLine::Action::PrintTime;
     if (parser.isSet(listVoices))
         result.action = CommandLine::Action::ListVoices;
+    if (parser.isSet(playChime))
+        result.action = CommandLine::Action::PlayChime;
     if (parser.isSet(sayTime))
         result.action = CommandLine::Action::SayTime;
     if (parser.isSet(skipNext))

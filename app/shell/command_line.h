@@ -22,6 +22,7 @@ struct CommandLine
         Status,      // print the running clock's status line
         PrintTime,   // print the sentence the text-to-speech voice would say now
         ListVoices,  // print every voice id the clock can use, one a line
+        PlayChime,   // play the chime `chime` (empty: the chosen one) once, then exit
     };
     Action action = Action::Run;
     QString output;
@@ -31,6 +32,8 @@ struct CommandLine
     QString language;
     // --voice: the voice for this run of Run or SayTime; empty: the stored one.
     QString voice;
+    // --play-chime NAME: a chime's name or a sound file; empty for the chosen one.
+    QString chime;
 };
 
 // Reads the arguments (the program's name first). It needs no application

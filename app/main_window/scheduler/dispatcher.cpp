@@ -215,7 +215,8 @@ void Dispatcher::speakTimeWithBleep()
     // The request exists only because the bleep was wanted when it was raised.
     m_state.TTSBleepTimeRequest = false;
     m_host.PlayBleep();
-    speakSentence(m_settings, currentTimeSentence(m_settings, m_clock));
+    if (m_host.wordsFollowBleep())
+        speakSentence(m_settings, currentTimeSentence(m_settings, m_clock));
 }
 
 void Dispatcher::speakAlarmWithBleep()
@@ -227,8 +228,11 @@ void Dispatcher::speakAlarmWithBleep()
 
 void Dispatcher::speakTimeClipsAfterOptionalBleep()
 {
-    if (m_settings.playBleep() == 1)
+    if (m_settings.playBleep() == 1) {
         m_host.PlayBleep();
+        if (!m_host.wordsFollowBleep())
+            return;
+    }
     m_host.SpeakTimeClips();
 }
 

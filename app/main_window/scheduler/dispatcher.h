@@ -21,6 +21,8 @@ class DispatcherHost
 public:
     virtual ~DispatcherHost() = default;
     virtual void PlayBleep() = 0;         // the bleep clip, twice
+    // After PlayBleep(): false when what played stands for the words too.
+    virtual bool wordsFollowBleep() const { return true; }
     virtual void SpeakTimeClips() = 0;    // TIME, then the time of that moment
     virtual void SpeakElapsedClips() = 0; // the elapsed-minutes clips
     // lit: the "speaking" lamp shown and the idle one hidden; otherwise the reverse.

@@ -4,6 +4,7 @@
 
 #include "audio_output.h"
 
+#include "core/clock.h"
 #include "speech/audio/pcm_convert.h"
 #include "speech/audio/sdl_audio.h"
 
@@ -355,6 +356,7 @@ bool AudioOutput::openDevice()
         m_leadInEnd = framesFor(m_options.leadInMs, m_options.sampleRate);
     }
     m_framesRendered = 0;
+    m_openedAtMs = -1;
     m_device = dev;
     sdlAudio()->PauseAudioDevice(dev, 0);
     Q_EMIT deviceOpened();
@@ -386,6 +388,19 @@ bool AudioOutput::prepare()
 
 bool AudioOutput::start(const std::shared_ptr<AudioVoice> &voice)
 {
+    return startAtFrame(voice, 0);
+}
+
+qint64 AudioOutput::frameHeardAt(qint64 monotonicMs) const
+{
+    const qint64 opened = m_openedAtMs.load();
+    if (m_device == 0 || opened < 0)
+        return -1;
+    return (monotonicMs - opened) * m_options.sampleRate / 1000;
+}
+
+bool AudioOutput::startAtFrame(const std::shared_ptr<AudioVoice> &voice, qint64 frame)
+{
     if (!voice)
         return false;
     if (voice->state() != AudioVoice::State::Idle)
@@ -399,7 +414,7 @@ bool AudioOutput::start(const std::shared_ptr<AudioVoice> &voice)
     // After the lead-in, and after whatever has been announced as finished
     // but is still to be heard: sounds started one after the other follow
     // each other sample for sample.
-    qint64 at = m_leadInEnd;
+    qint64 at = std::max(m_leadInEnd, frame);
     for (const auto &v : m_active) {
         if (v->state() == AudioVoice::State::Finished)
             at = std::max(at, v->projectedEnd(m_renderPos));
@@ -514,6 +529,8 @@ void AudioOutput::render(int16_t *out, int frames)
             m_mix.resize(size_t(frames));
         std::fill_n(m_mix.begin(), frames, 0);
         const qint64 from = m_renderPos;
+        if (from == 0)
+            m_openedAtMs = (m_options.clock ? *m_options.clock : systemClock()).monotonicMs();
         const qint64 next = from + frames;
         const qint64 startFrames = framesFor(m_options.streamStartMs, m_options.sampleRate);
         const qint64 notice = framesFor(m_options.endNoticeMs, m_options.sampleRate);

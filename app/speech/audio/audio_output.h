@@ -20,6 +20,7 @@
 namespace horavox {
 
 class AudioOutput;
+class Clock;
 class PcmConverter;
 
 // One sound on its way to the device: a whole clip or a stream that a
@@ -142,6 +143,9 @@ public:
         // its producer fell behind), so that a slow producer does not make
         // it stutter.
         int streamStartMs = 150;
+        // Times the device's first buffer, for sounds due at a moment; the
+        // system's clock when none is given.
+        const Clock *clock = nullptr;
     };
 
     // How the stream introduces itself to the sound server.
@@ -173,6 +177,13 @@ public:
     // a finished voice is still sounding follows it on the next sample.
     // Returns false when no device could be opened; the voice is then over.
     bool start(const std::shared_ptr<AudioVoice> &voice);
+    // The same, but the voice's first sample goes no sooner than `frame` of
+    // the output's clock: for a sound that must be heard at a given moment.
+    bool startAtFrame(const std::shared_ptr<AudioVoice> &voice, qint64 frame);
+    // The frame of the output's clock that is heard at `monotonicMs` (the
+    // program clock's monotonic time), reckoned from the moment the device
+    // began to play; -1 while the device is not playing.
+    qint64 frameHeardAt(qint64 monotonicMs) const;
     // Silences a voice at once; nothing more of it reaches the device. A
     // voice whose end has been announced is left to finish.
     void stop(const std::shared_ptr<AudioVoice> &voice);
@@ -241,6 +252,7 @@ private:
     qint64 m_lastSoundEnd = 0; // one past the last sample of the last voice heard
     std::atomic<bool> m_deliveryPosted{false};
     std::atomic<qint64> m_framesRendered{0};
+    std::atomic<qint64> m_openedAtMs{-1}; // monotonic time of the first buffer
     std::atomic<int> m_volume{100};
     std::atomic<int> m_underruns{0};
     QTimer m_idleTimer;
