@@ -152,7 +152,9 @@ SoundFileResult decodeSoundFile(QByteArrayView bytes)
             out[f] = int16_t(sum / channels);
         }
     }
-    if (total == 0)
+    // Under a hundredth of a second is no sound a person hears, and it may
+    // shrink to no frame at all at the device's rate.
+    if (total < std::max<sf_count_t>(1, info.samplerate / 100))
         return failure(SoundFileError::Empty);
     SoundFileResult r;
     r.clip.format = PcmFormat{info.samplerate, 1, 16};

@@ -72,6 +72,8 @@ void TestSoundFile::readsOrRefuses_data()
     horavox_test::writeFile(at("empty.wav"), {});
     horavox_test::writeFile(at("text.wav"), "This is not a sound, only words about one.\n");
     horavox_test::writeFile(at("header-only.wav"), monoWavBytes({}, 44100));
+    // One frame at a high rate resamples to no frame at all (found by the fuzzer).
+    horavox_test::writeFile(at("one-frame.wav"), monoWavBytes({0}, 183535));
     QByteArray cut = monoWavBytes(std::vector<int16_t>(100, 1000), 44100);
     cut.truncate(30);
     horavox_test::writeFile(at("cut.wav"), cut);
@@ -85,6 +87,7 @@ void TestSoundFile::readsOrRefuses_data()
     QTest::newRow("empty") << at("empty.wav") << SoundFileError::Empty << 0 << 0;
     QTest::newRow("not a sound") << at("text.wav") << SoundFileError::NotSound << 0 << 0;
     QTest::newRow("no samples") << at("header-only.wav") << SoundFileError::Empty << 0 << 0;
+    QTest::newRow("too short to hear") << at("one-frame.wav") << SoundFileError::Empty << 0 << 0;
     QTest::newRow("cut short") << at("cut.wav") << SoundFileError::NotSound << 0 << 0;
     QTest::newRow("too long") << at("long.wav") << SoundFileError::TooLong << 0 << 0;
     QTest::newRow("huge") << at("huge.wav") << SoundFileError::TooLarge << 0 << 0;
