@@ -4,6 +4,8 @@
 
 #include "chime_preferences.h"
 
+#include "core/ini_entries.h"
+
 #include "core/paths.h"
 #include "settings/settings_file.h"
 
@@ -31,16 +33,7 @@ QByteArray serialize(const ChimePreferences &p)
 ChimePreferences parse(const QByteArray &ini)
 {
     ChimePreferences p;
-    for (const QString &raw : QString::fromUtf8(ini).split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'))
-            || line.startsWith(QLatin1Char('[')))
-            continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            continue;
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
+    forEachIniEntry(ini, [&p](const QString &key, const QString &value) {
         if (key == QLatin1String("Chime")) {
             if (const auto c = chimeChoiceFromName(value))
                 p.choice = *c;
@@ -53,7 +46,7 @@ ChimePreferences parse(const QByteArray &ini)
         } else if (key == QLatin1String("SoundFile")) {
             p.soundFile = value;
         }
-    }
+    });
     return p;
 }
 

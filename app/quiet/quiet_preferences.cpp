@@ -4,6 +4,8 @@
 
 #include "quiet_preferences.h"
 
+#include "core/ini_entries.h"
+
 #include "core/paths.h"
 #include "settings/settings_file.h"
 
@@ -87,17 +89,7 @@ QByteArray serialize(const QuietPreferences &p)
 QuietPreferences parse(const QByteArray &ini)
 {
     QuietPreferences p;
-    const QStringList lines = QString::fromUtf8(ini).split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'))
-            || line.startsWith(QLatin1Char('[')))
-            continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            continue;
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
+    forEachIniEntry(ini, [&p](const QString &key, const QString &value) {
         if (key == QLatin1String("Weekdays")) {
             quint8 mask = 0;
             bool any = value == QLatin1String("none");
@@ -141,7 +133,7 @@ QuietPreferences parse(const QByteArray &ini)
             const int year = t.isValid() ? t.toUTC().date().year() : 0;
             p.mutedUntil = year >= 1970 && year <= 9999 ? t.toLocalTime() : QDateTime();
         }
-    }
+    });
     return p;
 }
 
