@@ -201,9 +201,7 @@ private Q_SLOTS:
             QVERIFY2(why.isEmpty(), qPrintable(why));
             m_x11Clock = std::make_unique<Clock>(m_x11->environment());
             // A sanitizer build on a busy machine takes a while to start.
-            m_x11Window = m_x11->xdotool({"search", "--sync", "--onlyvisible", "--classname", "^horavox$"}, 60000)
-                              .split('\n')
-                              .value(0);
+            m_x11Window = m_x11->findWindow({"--classname", "^horavox$"}, 60000);
         }
         QVERIFY2(!m_x11Window.isEmpty(),
                  qPrintable(QStringLiteral("the clock's window never showed (state %1, exit %2): ")
@@ -268,8 +266,7 @@ private Q_SLOTS:
         QVERIFY(!x.xdotool({"windowmove", "--sync", QString::fromLatin1(m_x11Window), "100", "100"}).isNull());
         // The settings button, on the clock's left.
         QVERIFY(!x.xdotool({"mousemove", "--sync", "172", "141", "click", "1"}).isNull());
-        const QByteArray found =
-            x.xdotool({"search", "--sync", "--onlyvisible", "--name", "^Horavox Settings"}, 20000).split('\n').value(0);
+        const QByteArray found = x.findWindow({"--name", "^Horavox Settings"}, 20000);
         QVERIFY(!found.isEmpty());
         QCOMPARE(x.xdotool({"getwindowname", QString::fromLatin1(found)}).trimmed(), QByteArray("Horavox Settings"));
         x.xdotool({"key", "--window", QString::fromLatin1(found), "Escape"});

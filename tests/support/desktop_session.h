@@ -360,6 +360,25 @@ public:
         return runTool(QStringLiteral("xdotool"), args, environment(), QString(), timeoutMs);
     }
 
+    // The first visible window `xdotool search` finds with the arguments,
+    // looked for until the time runs out; empty if none came. A search dies
+    // of BadWindow when a window goes while it walks the tree (Qt makes and
+    // drops windows as a dialog opens), so each failed walk is tried again
+    // rather than taken as "no such window".
+    QByteArray findWindow(const QStringList &args, int timeoutMs) const
+    {
+        QByteArray found;
+        waitFor(
+            [&] {
+                found = xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + args)
+                            .split('\n')
+                            .value(0);
+                return !found.isEmpty();
+            },
+            timeoutMs);
+        return found;
+    }
+
 private:
     XServer m_server; // outlives the window manager: members go in reverse order
     QProcess m_wm;
