@@ -139,9 +139,11 @@ void ChimeController::lookAhead()
         return;
     m_pipsMinute = minute;
     m_pipsVoice.reset();
-    m_audio.prepare();
-    const qint64 wait = now.msecsTo(minute) - kLongPipStartMs - kHandOverMs;
-    m_pipsTimer.start(int(std::max<qint64>(0, wait)));
+    const qint64 wait = std::max<qint64>(0, now.msecsTo(minute) - kLongPipStartMs - kHandOverMs);
+    // Held open until the pips are handed over: a device that closed in
+    // between would have no first buffer to place them by.
+    m_audio.prepare(int(wait) + kHandOverMs);
+    m_pipsTimer.start(int(wait));
 }
 
 void ChimeController::startPips()

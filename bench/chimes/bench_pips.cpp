@@ -92,14 +92,23 @@ double serverLatencyMs(const PulseServer &pulse)
     return any ? ms : -1;
 }
 
-// Where a piece of the pips clip lies in what was sent, or -1.
-qint64 find(const std::vector<int16_t> &hay, const std::vector<int16_t> &clip, size_t at, size_t n)
+// Where the whole pips clip starts in what was sent, or -1. Every pip is the
+// same 1 kHz tone, which repeats sample for sample every 441 samples, so a
+// piece of one pip is found inside the others: the clip is matched from its
+// first sounding sample and then checked whole.
+qint64 find(const std::vector<int16_t> &hay, const std::vector<int16_t> &clip)
 {
-    if (hay.size() < n)
+    const auto sounding = std::find_if(clip.begin(), clip.end(), [](int16_t v) { return v != 0; });
+    const size_t lead = size_t(sounding - clip.begin());
+    constexpr size_t kProbe = 256;
+    if (clip.size() < lead + kProbe || hay.size() < clip.size())
         return -1;
-    for (size_t i = 0; i + n <= hay.size(); ++i) {
-        if (std::equal(clip.begin() + qsizetype(at), clip.begin() + qsizetype(at + n), hay.begin() + qsizetype(i)))
-            return qint64(i) - qint64(at);
+    for (size_t i = lead; i + kProbe <= hay.size(); ++i) {
+        if (!std::equal(sounding, sounding + kProbe, hay.begin() + qsizetype(i)))
+            continue;
+        const size_t start = i - lead;
+        if (start + clip.size() <= hay.size() && std::equal(clip.begin(), clip.end(), hay.begin() + qsizetype(start)))
+            return qint64(start);
     }
     return -1;
 }
@@ -156,6 +165,7 @@ int main(int argc, char **argv)
 
     std::printf("%-8s %10s %12s %10s\n", "minute", "sent ms", "server ms", "error ms");
     std::vector<double> errors;
+    serverLatencyMs(pulse);
     for (int i = 0; i < minutes; ++i) {
         const QTime due(9, (15 * i) % 60);
         clock.setTime(due.addSecs(-12));
@@ -170,10 +180,18 @@ int main(int argc, char **argv)
             sent.samples.clear();
             sent.starts.clear();
         }
-        // The server's figure while the pips sound.
-        double latency = -1;
-        waitUntil([&] { return nowMs() > minuteMs - 2500; }, 20000, 5);
-        latency = serverLatencyMs(pulse);
+        // The server's figure while the pips sound, asked again and again
+        // from the first pip to the sixth: the stream is listed only while
+        // it is open, and its figure moves with the server's buffering.
+        std::vector<double> latencies;
+        waitUntil([&] { return nowMs() > minuteMs - 4500; }, 20000, 5);
+        while (nowMs() < minuteMs + 300) {
+            if (const double l = serverLatencyMs(pulse); l >= 0)
+                latencies.push_back(l);
+            waitUntil([] { return false; }, 150, 5);
+        }
+        std::sort(latencies.begin(), latencies.end());
+        const double latency = latencies.empty() ? -1 : latencies[latencies.size() / 2];
         waitUntil([&] { return nowMs() > minuteMs + 6000 && audio.activeVoices() == 0; }, 30000, 5);
         std::vector<int16_t> samples;
         std::vector<std::pair<size_t, double>> starts;
@@ -182,7 +200,7 @@ int main(int argc, char **argv)
             samples = sent.samples;
             starts = sent.starts;
         }
-        const qint64 first = find(samples, pips, sixth + 200, 256);
+        const qint64 first = find(samples, pips);
         if (first < 0 || latency < 0) {
             std::printf("%-8s %10s %12s %10s\n", qPrintable(due.toString(QStringLiteral("HH:mm"))), "-", "-",
                         "not heard");

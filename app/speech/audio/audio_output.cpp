@@ -356,7 +356,8 @@ bool AudioOutput::openDevice()
         m_leadInEnd = framesFor(m_options.leadInMs, m_options.sampleRate);
     }
     m_framesRendered = 0;
-    m_openedAtMs = -1;
+    m_frameZeroUs = kNoFrameZero;
+    m_deviceFrames = int(have.samples);
     m_device = dev;
     sdlAudio()->PauseAudioDevice(dev, 0);
     Q_EMIT deviceOpened();
@@ -375,14 +376,16 @@ void AudioOutput::closeDevice()
     Q_EMIT deviceClosed();
 }
 
-bool AudioOutput::prepare()
+bool AudioOutput::prepare(int holdMs)
 {
     if (!openDevice())
         return false;
     // However soon the output closes when idle, a device opened ahead of a
-    // sound waits long enough for it.
-    if (activeVoices() == 0)
-        m_idleTimer.start(std::max(m_options.idleCloseMs, kPreparedHoldMs));
+    // sound waits long enough for it; a hold already running for a later
+    // sound is not cut short.
+    const int hold = std::max({m_options.idleCloseMs, kPreparedHoldMs, holdMs});
+    if (activeVoices() == 0 && (!m_idleTimer.isActive() || m_idleTimer.remainingTime() < hold))
+        m_idleTimer.start(hold);
     return true;
 }
 
@@ -393,10 +396,12 @@ bool AudioOutput::start(const std::shared_ptr<AudioVoice> &voice)
 
 qint64 AudioOutput::frameHeardAt(qint64 monotonicMs) const
 {
-    const qint64 opened = m_openedAtMs.load();
-    if (m_device == 0 || opened < 0)
+    const qint64 zero = m_frameZeroUs.load();
+    if (m_device == 0 || zero == kNoFrameZero)
         return -1;
-    return (monotonicMs - opened) * m_options.sampleRate / 1000;
+    const qint64 rate = m_options.sampleRate;
+    const qint64 heardZeroUs = zero + qint64(m_deviceFrames.load()) * 1'000'000 / rate;
+    return (monotonicMs * 1000 - heardZeroUs) * rate / 1'000'000;
 }
 
 bool AudioOutput::startAtFrame(const std::shared_ptr<AudioVoice> &voice, qint64 frame)
@@ -529,8 +534,10 @@ void AudioOutput::render(int16_t *out, int frames)
             m_mix.resize(size_t(frames));
         std::fill_n(m_mix.begin(), frames, 0);
         const qint64 from = m_renderPos;
-        if (from == 0)
-            m_openedAtMs = (m_options.clock ? *m_options.clock : systemClock()).monotonicMs();
+        const qint64 zeroUs = (m_options.clock ? *m_options.clock : systemClock()).monotonicMs() * 1000
+                              - from * 1'000'000 / m_options.sampleRate;
+        if (from == 0 || zeroUs < m_frameZeroUs.load())
+            m_frameZeroUs = zeroUs;
         const qint64 next = from + frames;
         const qint64 startFrames = framesFor(m_options.streamStartMs, m_options.sampleRate);
         const qint64 notice = framesFor(m_options.endNoticeMs, m_options.sampleRate);

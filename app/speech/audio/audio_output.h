@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <limits>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -181,8 +182,10 @@ public:
     // the output's clock: for a sound that must be heard at a given moment.
     bool startAtFrame(const std::shared_ptr<AudioVoice> &voice, qint64 frame);
     // The frame of the output's clock that is heard at `monotonicMs` (the
-    // program clock's monotonic time), reckoned from the moment the device
-    // began to play; -1 while the device is not playing.
+    // program clock's monotonic time); -1 while the device is not playing.
+    // Reckoned from the earliest the device has asked for a frame (a late
+    // wake-up only makes a buffer later, never earlier) plus the one buffer
+    // the sound server holds ahead of the speaker.
     qint64 frameHeardAt(qint64 monotonicMs) const;
     // Silences a voice at once; nothing more of it reaches the device. A
     // voice whose end has been announced is left to finish.
@@ -198,8 +201,9 @@ public:
 
     // A sound is expected soon: opens the device now, so that its lead-in
     // and the sound server's wake-up are over when the sound starts. Closes
-    // again if nothing comes within the idle delay (at least kPreparedHoldMs).
-    bool prepare();
+    // again if nothing comes within the idle delay (at least kPreparedHoldMs,
+    // or holdMs for a sound known to start later than that).
+    bool prepare(int holdMs = kPreparedHoldMs);
     // A sound may come: loads and starts the audio layer (the library, the
     // sound server connection) without opening the device, so a later
     // opening costs only the stream. Nothing is heard and nothing is held
@@ -252,7 +256,12 @@ private:
     qint64 m_lastSoundEnd = 0; // one past the last sample of the last voice heard
     std::atomic<bool> m_deliveryPosted{false};
     std::atomic<qint64> m_framesRendered{0};
-    std::atomic<qint64> m_openedAtMs{-1}; // monotonic time of the first buffer
+    // Monotonic time, in microseconds, at which frame 0 would have been asked
+    // for at the device's steady pace (before the clock's zero, for a device
+    // opened soon after it); kNoFrameZero before the first buffer.
+    static constexpr qint64 kNoFrameZero = std::numeric_limits<qint64>::min();
+    std::atomic<qint64> m_frameZeroUs{kNoFrameZero};
+    std::atomic<int> m_deviceFrames{0}; // frames in one device buffer
     std::atomic<int> m_volume{100};
     std::atomic<int> m_underruns{0};
     QTimer m_idleTimer;

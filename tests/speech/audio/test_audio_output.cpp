@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "speech/audio/audio_output.h"
+#include "fake_clock.h"
 #include "tap_recorder.h"
 #include "test_main.h"
 
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void reopenInputOnlyBeforeTheEnd();
     void voicesMixWithClipping();
     void deviceClosesAfterIdleDelayOnly();
+    void soundDueLaterHoldsTheDeviceAndIsPlaced();
     void startAfterCloseReopens();
     void voiceStartsOnlyOnce();
 };
@@ -429,6 +431,25 @@ void TestAudioOutput::deviceClosesAfterIdleDelayOnly()
     QVERIFY(out.isDeviceOpen()); // not at once: the next clip may follow
     QTRY_VERIFY_WITH_TIMEOUT(!out.isDeviceOpen(), 2000);
     QCOMPARE(closed.count(), 1);
+}
+
+void TestAudioOutput::soundDueLaterHoldsTheDeviceAndIsPlaced()
+{
+    // The chimes' pips: the device opens seconds ahead, and the pips are
+    // placed by the program's own monotonic clock, which starts at zero.
+    FakeClock clock;
+    AudioOutput::Options o;
+    o.idleCloseMs = 50;
+    o.clock = &clock;
+    AudioOutput out(o);
+    QVERIFY(out.prepare(AudioOutput::kPreparedHoldMs + 600));
+    QTRY_VERIFY_WITH_TIMEOUT(out.framesRendered() > 4 * 4096, 3000);
+    // Asked for faster than the clock moved: the steady pace puts frame
+    // zero before the clock's zero, and a moment still maps to a frame.
+    QCOMPARE(out.frameHeardAt(2000) - out.frameHeardAt(1000), qint64(44100));
+    QTest::qWait(AudioOutput::kPreparedHoldMs + 100);
+    QVERIFY(out.isDeviceOpen()); // held for the later sound
+    QTRY_VERIFY_WITH_TIMEOUT(!out.isDeviceOpen(), 2000);
 }
 
 void TestAudioOutput::startAfterCloseReopens()
