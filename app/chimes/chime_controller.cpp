@@ -7,10 +7,12 @@
 #include "core/clock.h"
 #include "main_window/main_form.h"
 #include "settings/settings_window.h"
+#include "settings/time_window.h"
 #include "speech/audio/audio_output.h"
 #include "speech/tts_announcer.h"
 
 #include <QEventLoop>
+#include <QPointer>
 
 namespace horavox {
 
@@ -85,8 +87,13 @@ bool ChimeController::playInPlaceOfBleep(MainForm &window)
         return false;
     const QDateTime now = m_clock.now();
     // The pips of this minute began before it; whatever asks for the chime
-    // within the minute (a retry after a busy voice too) hears them once.
-    if (m_pipsVoice && m_pipsMinute.isValid() && now >= m_pipsMinute && now < m_pipsMinute.addSecs(60)) {
+    // within the minute (a retry after a busy voice too) hears them once,
+    // and a Speak press while they sound waits for them rather than
+    // talking over them.
+    const bool pipsSounding = m_pipsVoice && !m_pipsVoice->isOver();
+    const bool pipsThisMinute = m_pipsVoice && m_pipsMinute.isValid() && now >= m_pipsMinute
+                                && now < m_pipsMinute.addSecs(60);
+    if (pipsSounding || pipsThisMinute) {
         waitForPips(window);
         m_wordsFollow = !m_prefs.chimeOnly;
         return true;
@@ -133,8 +140,12 @@ void ChimeController::lookAhead()
         return;
     // The bleep's place before a regular announcement of the coming minute:
     // the sound before is wanted, the minute is due and inside the speaking
-    // window, alarm mode is off and quiet times let it be heard.
-    if (settings->playBleep() != 1 || settings->alarmMode() != 0 || !state.InTimeWindow
+    // window (judged for that minute: the window's first minute gets its
+    // pips too; an open settings window holds nothing back), alarm mode is
+    // off and quiet times let it be heard.
+    const bool inWindow =
+        settings->isVisible() || inTimeWindow(settings->startBound(), settings->endBound(), minute.time());
+    if (settings->playBleep() != 1 || settings->alarmMode() != 0 || !inWindow
         || !dueMinutes(state.AnnounceInterval).contains(minute.time().minute()) || (m_admits && !m_admits()))
         return;
     m_pipsMinute = minute;
@@ -159,6 +170,14 @@ void ChimeController::startPips()
     auto voice = m_audio.createClipVoice(std::move(samples));
     if (frame < 0 || !m_audio.startAtFrame(voice, frame))
         return;
+    // The lamp says the clock is sounding from the first pip, as it does
+    // for any announcement.
+    if (m_window)
+        m_window->setLamp(true);
+    voice->setOnFinished([self = QPointer<ChimeController>(this)] {
+        if (self && self->m_window && !self->m_window->state().clipPlaying())
+            self->m_window->setLamp(false);
+    });
     m_pipsVoice = std::move(voice);
 }
 

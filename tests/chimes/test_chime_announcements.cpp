@@ -10,6 +10,7 @@
 #include "fake_clock.h"
 #include "fake_media.h"
 #include "fake_speech_engine.h"
+#include "main_form_parts.h"
 #include "main_window/main_form.h"
 #include "speech/audio/audio_output.h"
 #include "test_files.h"
@@ -34,6 +35,7 @@ class TestChimeAnnouncements : public QObject
 private Q_SLOTS:
     void soundBeforeTheWords_data();
     void soundBeforeTheWords();
+    void speakWhileTheLeadPipsSound();
 };
 
 void TestChimeAnnouncements::soundBeforeTheWords_data()
@@ -117,6 +119,40 @@ void TestChimeAnnouncements::soundBeforeTheWords()
     QCOMPARE(spoken, words);
     if (!speech && words)
         QVERIFY(!played.contains(kBleep)); // the words alone follow
+}
+
+void TestChimeAnnouncements::speakWhileTheLeadPipsSound()
+{
+    QDir(configDir()).removeRecursively();
+    writeFile(settingsFilePath(), kClipsWithBleep);
+    writeFile(sliderFilePath(), "150\r\n");
+    // A little over the look ahead before 9:15, a due minute.
+    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 14, 51, 500))};
+    FakeMedia media;
+    FakeSpeechEngine engine;
+    SilentSink sink;
+    AudioOutput audio;
+    MainForm form({clock, media, engine, sink});
+    form.Form_Load();
+    form.Timer1_Timer(); // the interval, as a tick finds it
+    const QString folder = joinPath(dataDir(), QStringLiteral("chimes"));
+    ChimeController chimes(clock, audio, joinPath(configDir(), QStringLiteral("Chimes.ini")), folder);
+    QCOMPARE(chimes.setPreferences({ChimeChoice::Pips, false, {}}), QString());
+    chimes.attach(&form);
+    QTRY_VERIFY_WITH_TIMEOUT(chimes.pipsAhead(), 6000);
+    const auto *lamp = formPart<SheerPicture>(form, "SheerPicture1");
+    QVERIFY(!lamp->isHidden()); // lit from the first pip
+
+    // Speak while they sound: the words wait for the sixth pip, and the
+    // pips are not begun again over themselves.
+    media.played.clear();
+    form.state().ClipTimeRequest = true;
+    form.Timer2_Timer();
+    QTRY_VERIFY_WITH_TIMEOUT(!form.state().ClipTimeRequest, 15000);
+    QVERIFY(!media.played.isEmpty());
+    QVERIFY(!media.played.contains(joinPath(folder, QStringLiteral("pips-44100.wav"))));
+    QVERIFY(!media.played.contains(kBleep));
+    QVERIFY(lamp->isHidden());
 }
 
 HORAVOX_TEST_MAIN(TestChimeAnnouncements)
