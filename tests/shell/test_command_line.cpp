@@ -74,6 +74,14 @@ private Q_SLOTS:
         QTest::newRow("voice for a start") << QStringList{p, "--voice", "flite/kal"} << Action::Run << QString();
         QTest::newRow("voice without an id") << QStringList{p, "--voice"} << Action::Fail << "voice";
         QTest::newRow("voice of blanks") << QStringList{p, "--voice= "} << Action::Fail << "one voice id";
+        QTest::newRow("play-chime, the chosen one") << QStringList{p, "--play-chime"} << Action::PlayChime << QString();
+        QTest::newRow("play-chime a name") << QStringList{p, "--play-chime", "pips"} << Action::PlayChime << QString();
+        QTest::newRow("play-chime two names") << QStringList{p, "--play-chime", "pips", "bleep"} << Action::Fail
+                                              << "unexpected argument 'pips'";
+        QTest::newRow("play-chime in a voice") << QStringList{p, "--play-chime", "--voice", "flite/kal"}
+                                               << Action::Fail << "takes no --language or --voice";
+        QTest::newRow("play-chime and say-time") << QStringList{p, "--play-chime", "--say-time"} << Action::Fail
+                                                 << "only one";
         QTest::newRow("voice for the status") << QStringList{p, "--status", "--voice", "flite/kal"} << Action::Fail
                                               << "goes with --say-time";
     }

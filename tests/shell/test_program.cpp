@@ -111,6 +111,13 @@ private Q_SLOTS:
                                                      << QByteArray("The Time is Now ") << QByteArray();
         QTest::newRow("language unknown") << QStringList{"--say-time", "--language", "tlh"} << 1 << QByteArray()
                                           << QByteArray("unknown language 'tlh'; the languages are en, de");
+        QTest::newRow("play-chime bleep, heard and done") << QStringList{"--play-chime", "bleep"} << 0 << QByteArray()
+                                                         << QByteArray();
+        QTest::newRow("play-chime unknown") << QStringList{"--play-chime", "gong"} << 1 << QByteArray()
+                                            << QByteArray("unknown chime 'gong'");
+        // A file that is there but is no sound: this program.
+        QTest::newRow("play-chime not a sound") << QStringList{"--play-chime", HORAVOX_BINARY} << 1 << QByteArray()
+                                                << QByteArray(HORAVOX_BINARY ": ");
     }
     void answersAtOnce()
     {
