@@ -3,13 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Shared pieces of the fault tests: a main window on a given clock and media
-// layer, and a reading of which words the clip player was asked for.
-#include "core/message_sink.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_speech_engine.h"
-#include "main_window/main_form.h"
+// Shared pieces of the fault tests: the clock window's rig, and a reading of
+// which words the clip player was asked for.
+#include "clock_window_rig.h"
 #include "speech/clip_table.h"
 
 #include <QDir>
@@ -20,19 +16,6 @@
 #include <memory>
 
 namespace horavox_test {
-
-class RecordingSink final : public horavox::MessageSink
-{
-public:
-    QStringList shown;
-    void information(QWidget *, const QString &title, const QString &text) override
-    {
-        shown << title + QLatin1Char('|') + text;
-    }
-};
-
-// Recorded voice, not at start-up, the whole day, no bleep.
-inline const QByteArray kQuietSettings = "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {

@@ -6,7 +6,6 @@
 // root, permission bits stop nothing, so "cannot write" is a folder whose
 // parent is a regular file, and "full" is a file-size limit in a child
 // process. Nothing that was on disk may be lost and the clock runs on.
-#include "fake_media.h"
 #include "main_window/scheduler/slider_file.h"
 #include "robustness_rig.h"
 #include "settings/settings_codec.h"
@@ -84,29 +83,25 @@ private Q_SLOTS:
 
         if (!configBlocked)
             QVERIFY(writeBytes(settingsFilePath(), kQuietSettings));
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 14, 58)));
-        FakeMedia media;
-        FakeSpeechEngine engine;
-        RecordingSink sink;
-        {
-            MainForm form(MainFormServices{clock, media, engine, sink});
-            form.Form_Load(); // defaults stand in for the files it cannot make
-            QCOMPARE(form.state().AnnounceInterval, qint16(1)); // the slider file's default, 30 twips
-            for (int i = 0; i < 4; ++i) {
-                clock.advanceSecs(1);
-                form.Timer1_Timer();
-                form.Timer2_Timer();
-            }
-            QCOMPARE(formPart<Numeron>(form, "Numeron1")->DigitDisplay(), QStringLiteral("9:15:02"));
-            // Without a settings file the defaults hold, and they announce at start-up.
-            QStringList expected{QStringLiteral("TIME NINE FIFTEEN AM")};
-            if (configBlocked)
-                expected.prepend(QStringLiteral("TIME NINE FOURTEEN AM"));
-            QCOMPARE(announcements(media.played), expected);
-            form.saveForExit();
+        // Defaults stand in for the files it cannot make.
+        ClockWindowRig rig(QByteArray(), QByteArray(), ClockWindowRig::Load::Whole,
+                           {.start = QDateTime(QDate(2026, 12, 7), QTime(9, 14, 58))});
+        QCOMPARE(rig.form->state().AnnounceInterval, qint16(1)); // the slider file's default, 30 twips
+        for (int i = 0; i < 4; ++i) {
+            rig.clock.advanceSecs(1);
+            rig.form->Timer1_Timer();
+            rig.form->Timer2_Timer();
         }
+        QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), QStringLiteral("9:15:02"));
+        // Without a settings file the defaults hold, and they announce at start-up.
+        QStringList expected{QStringLiteral("TIME NINE FIFTEEN AM")};
+        if (configBlocked)
+            expected.prepend(QStringLiteral("TIME NINE FOURTEEN AM"));
+        QCOMPARE(announcements(rig.media.played), expected);
+        rig.form->saveForExit();
+        rig.form.reset();
         QCOMPARE(readBytes(blocker), QByteArray("in the way"));
-        QVERIFY(sink.shown.isEmpty());
+        QVERIFY(rig.sink.shown.isEmpty());
         QCOMPARE(QFileInfo::exists(settingsFilePath()), !configBlocked);
         QCOMPARE(QFileInfo::exists(clipFilePath(clipName("T"))), !dataBlocked);
     }
@@ -149,22 +144,18 @@ private Q_SLOTS:
     {
         QVERIFY(writeBytes(settingsFilePath(), kOldSettings));
         QVERIFY(writeBytes(sliderFilePath(), kOldSlider));
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0)));
-        FakeMedia media;
-        FakeSpeechEngine engine;
-        RecordingSink sink;
-        MainForm form(MainFormServices{clock, media, engine, sink});
-        form.Form_Load();
+        ClockWindowRig rig(QByteArray(), QByteArray(), ClockWindowRig::Load::Whole,
+                           {.start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))});
         // The window's own save at close, with a disk that takes nothing.
         const int code = inFullDiskChild(0, [&] {
-            form.saveForExit();
+            rig.form->saveForExit();
             return 0;
         });
         QCOMPARE(code, 0);
         QCOMPARE(readBytes(settingsFilePath()), kOldSettings);
         QCOMPARE(readBytes(sliderFilePath()), kOldSlider);
         // With room again, the same save goes through.
-        form.saveForExit();
+        rig.form->saveForExit();
         QCOMPARE(settings_codec::parse(readBytes(settingsFilePath())), settings_codec::parse(kOldSettings));
         QCOMPARE(readBytes(sliderFilePath()), kOldSlider);
     }
