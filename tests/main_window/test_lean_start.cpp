@@ -46,8 +46,8 @@ private Q_SLOTS:
         SdlMediaControl media(&audio);
         // The engines the program offers, speech-dispatcher's among them.
         DirectSS engine(&audio, DirectSS::Options{DirectSS::AllEngines | DirectSS::Dispatcher, QString()});
-        ClockWindowRig rig("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n", "0\r\n",
-                           ClockWindowRig::Load::Whole, {.media = &media, .engine = &engine});
+        ClockWindowRig rig(kQuietSpeechSettings, "0\r\n", ClockWindowRig::Load::Whole,
+                           {.media = &media, .engine = &engine});
         MainForm &window = *rig.form;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -447,10 +447,8 @@ private Q_SLOTS:
         QTest::addColumn<QTime>("tick");
         QTest::addColumn<int>("prepares");
         QTest::newRow("second before a due minute") << kQuietSettings << QTime(9, 14, 59) << 1;
-        QTest::newRow("text-to-speech, second before a due minute")
-            << QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n") << QTime(9, 14, 59) << 1;
-        QTest::newRow("text-to-speech, two seconds before")
-            << QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n") << QTime(9, 14, 58) << 0;
+        QTest::newRow("text-to-speech, second before a due minute") << kQuietSpeechSettings << QTime(9, 14, 59) << 1;
+        QTest::newRow("text-to-speech, two seconds before") << kQuietSpeechSettings << QTime(9, 14, 58) << 0;
         QTest::newRow("two seconds before") << kQuietSettings << QTime(9, 14, 58) << 0;
         QTest::newRow("before a minute not due") << kQuietSettings << QTime(9, 15, 59) << 0;
         QTest::newRow("before the hour") << kQuietSettings << QTime(9, 59, 59) << 1;
@@ -477,11 +475,10 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<bool>("pressed"); // otherwise the pointer only comes onto it
         QTest::addColumn<int>("enginePrepares");
-        const QByteArray tts("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
         QTest::newRow("recorded voice, pressed") << kQuietSettings << true << 0;
         QTest::newRow("recorded voice, pointed at") << kQuietSettings << false << 0;
-        QTest::newRow("text-to-speech, pressed") << tts << true << 1;
-        QTest::newRow("text-to-speech, pointed at") << tts << false << 1;
+        QTest::newRow("text-to-speech, pressed") << kQuietSpeechSettings << true << 1;
+        QTest::newRow("text-to-speech, pointed at") << kQuietSpeechSettings << false << 1;
     }
 
     void speakButtonWakesTheSound()
@@ -604,8 +601,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, tts);
         QFETCH(bool, waiting);
-        ClockWindowRig rig(tts ? QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n")
-                               : kQuietSettings);
+        ClockWindowRig rig(tts ? kQuietSpeechSettings : kQuietSettings);
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
         formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(150); // 5 minutes

@@ -21,6 +21,8 @@ namespace horavox_test {
 
 // Recorded voice, not at start-up, the whole day, no bleep.
 inline const QByteArray kQuietSettings = "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
+// The same with text-to-speech at speed 135 and no phrase.
+inline const QByteArray kQuietSpeechSettings = "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
 
 // Every message box as "title|text".
 class RecordingSink final : public horavox::MessageSink
