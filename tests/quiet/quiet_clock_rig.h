@@ -27,6 +27,7 @@ struct QuietClockRig : ClockWindowRig
         media.queriesPerClip = 1;
         build(Load::Whole, {.gate = external ? external(clock) : &gate});
     }
+    ~QuietClockRig() { form.reset(); } // the window before the gate it asks
 
     // Runs `minutes` minute changes; `before(i)` runs before the i-th (from 1).
     // Gives the "HH:mm" of each minute in which the clock spoke.

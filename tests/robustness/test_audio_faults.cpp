@@ -43,6 +43,7 @@ struct AudioRig : ClockWindowRig
         });
         build(Load::Whole, {.media = &faulty});
     }
+    ~AudioRig() { form.reset(); } // the window before the player it uses
     bool lampLit() const { return formPart<SheerPicture>(*form, "SheerPicture1")->isVisibleTo(form.get()); }
 };
 
