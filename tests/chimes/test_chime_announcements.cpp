@@ -6,13 +6,8 @@
 // with a fake player: which sound comes first, and whether the words follow.
 #include "chimes/chime_controller.h"
 #include "chimes/chime_sounds.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_media.h"
-#include "fake_speech_engine.h"
-#include "main_window/main_form.h"
+#include "clock_window_rig.h"
 #include "speech/audio/audio_output.h"
-#include "test_files.h"
 #include "test_main.h"
 
 #include <QSignalSpy>
@@ -73,34 +68,28 @@ void TestChimeAnnouncements::soundBeforeTheWords()
 
     QDir(configDir()).removeRecursively();
     QDir(dataDir()).removeRecursively();
-    writeFile(settingsFilePath(), speech ? kSpeechWithBleep : kClipsWithBleep);
-    writeFile(sliderFilePath(), "150\r\n");
     const QString own = joinPath(dataDir(), QStringLiteral("own.wav"));
     writeFile(own, file == QLatin1String("good") ? monoWavBytes(std::vector<int16_t>(4410, 2000), 22050)
                                                  : QByteArray("not a sound at all"));
 
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), time)};
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    SilentSink sink;
     AudioOutput audio;
-    MainForm form({clock, media, engine, sink});
-    form.Form_Load();
+    ClockWindowRig rig(speech ? kSpeechWithBleep : kClipsWithBleep, "150\r\n", ClockWindowRig::Load::Whole,
+                       {.start = QDateTime(QDate(2026, 12, 7), time)});
     const QString folder = joinPath(dataDir(), QStringLiteral("chimes"));
-    ChimeController chimes(clock, audio, joinPath(configDir(), QStringLiteral("Chimes.ini")), folder);
+    ChimeController chimes(rig.clock, audio, joinPath(configDir(), QStringLiteral("Chimes.ini")), folder);
     QSignalSpy failed(&chimes, &ChimeController::soundFileFailed);
     QCOMPARE(chimes.setPreferences({choice, chimeOnly, own}), QString());
-    chimes.attach(&form);
+    chimes.attach(rig.form.get());
 
-    media.played.clear();
+    rig.media.played.clear();
     if (speech)
-        form.state().TTSBleepTimeRequest = true;
+        rig.form->state().TTSBleepTimeRequest = true;
     else
-        form.state().ClipTimeRequest = true;
-    form.Timer2_Timer();
-    QTRY_VERIFY(!form.state().ClipTimeRequest && !form.state().TTSBleepTimeRequest);
+        rig.form->state().ClipTimeRequest = true;
+    rig.form->Timer2_Timer();
+    QTRY_VERIFY(!rig.form->state().ClipTimeRequest && !rig.form->state().TTSBleepTimeRequest);
 
-    QStringList played = media.played;
+    QStringList played = rig.media.played;
     if (first == QLatin1String("bleep")) {
         QVERIFY2(played.size() >= 2, qPrintable(played.join(QLatin1Char(' '))));
         QCOMPARE(played.mid(0, 2), (QStringList{kBleep, kBleep}));
@@ -113,7 +102,7 @@ void TestChimeAnnouncements::soundBeforeTheWords()
         played = played.mid(1);
     }
     QCOMPARE(failed.count(), file == QLatin1String("broken") ? 1 : 0);
-    const bool spoken = speech ? !engine.spoken.isEmpty() : !played.isEmpty();
+    const bool spoken = speech ? !rig.engine.spoken.isEmpty() : !played.isEmpty();
     QCOMPARE(spoken, words);
     if (!speech && words)
         QVERIFY(!played.contains(kBleep)); // the words alone follow

@@ -4,22 +4,13 @@
 
 #pragma once
 // What many suites need before the program starts: a file with given bytes,
-// a place for messages that no one is there to read, and a folder nothing
-// can be written into.
-#include "core/message_sink.h"
-
+// and a folder nothing can be written into.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
 namespace horavox_test {
-
-class SilentSink final : public horavox::MessageSink
-{
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-};
 
 // Replaces the file with exactly these bytes, making its folder if needed.
 inline void writeFile(const QString &path, const QByteArray &bytes)
