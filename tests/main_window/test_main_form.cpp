@@ -34,12 +34,6 @@ using namespace horavox_test;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString clip(const char *key)
 {
     return QStringLiteral("c:\\tmpSnd") + QLatin1String(key) + QStringLiteral(".$$$");

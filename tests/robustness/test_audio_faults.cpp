@@ -128,7 +128,7 @@ private Q_SLOTS:
             if (everyClip || QLatin1String(row.resource) == QLatin1String("NINE"))
                 targets << clipFilePath(clipName(row.key));
         for (const QString &path : targets) {
-            const QByteArray good = readBytes(path);
+            const QByteArray good = readAll(path);
             QVERIFY(!good.isEmpty());
             if (damage == QLatin1String("missing"))
                 QVERIFY(QFile::remove(path));

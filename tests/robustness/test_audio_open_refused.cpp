@@ -34,7 +34,7 @@ private Q_SLOTS:
     {
         AudioOutput output;
         SdlMediaControl media(&output);
-        writeBytes(dataDir() + QStringLiteral("/b.wav"), readBytes(QStringLiteral(":/CUSTOM/BLEEP")));
+        writeBytes(dataDir() + QStringLiteral("/b.wav"), readAll(QStringLiteral(":/CUSTOM/BLEEP")));
         QCOMPARE(media.sendString(QStringLiteral("open %1 type waveaudio alias voice1").arg(dataDir() + QStringLiteral("/b.wav"))), 0);
         QVERIFY(media.sendString(QStringLiteral("play voice1")) != 0);
         QString reply;

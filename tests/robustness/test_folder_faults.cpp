@@ -100,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(announcements(rig.media.played), expected);
         rig.form->saveForExit();
         rig.form.reset();
-        QCOMPARE(readBytes(blocker), QByteArray("in the way"));
+        QCOMPARE(readAll(blocker), QByteArray("in the way"));
         QVERIFY(rig.sink.shown.isEmpty());
         QCOMPARE(QFileInfo::exists(settingsFilePath()), !configBlocked);
         QCOMPARE(QFileInfo::exists(clipFilePath(clipName("T"))), !dataBlocked);
@@ -133,8 +133,8 @@ private Q_SLOTS:
         const bool settingsFit = newSettings.size() <= limit;
         const bool sliderFits = newSlider.size() <= limit;
         QCOMPARE(code, (settingsFit ? 1 : 0) | (sliderFits ? 2 : 0));
-        QCOMPARE(readBytes(settingsFilePath()), settingsFit ? newSettings : kOldSettings);
-        QCOMPARE(readBytes(sliderFilePath()), sliderFits ? newSlider : kOldSlider);
+        QCOMPARE(readAll(settingsFilePath()), settingsFit ? newSettings : kOldSettings);
+        QCOMPARE(readAll(sliderFilePath()), sliderFits ? newSlider : kOldSlider);
         // No half-written leftovers that a later run could mistake for the file.
         const QStringList left = QDir(configDir()).entryList(QDir::Files);
         QCOMPARE(left, QStringList({QStringLiteral("SettingsSetup.txt"), QStringLiteral("SliderSetting.txt")}));
@@ -152,12 +152,12 @@ private Q_SLOTS:
             return 0;
         });
         QCOMPARE(code, 0);
-        QCOMPARE(readBytes(settingsFilePath()), kOldSettings);
-        QCOMPARE(readBytes(sliderFilePath()), kOldSlider);
+        QCOMPARE(readAll(settingsFilePath()), kOldSettings);
+        QCOMPARE(readAll(sliderFilePath()), kOldSlider);
         // With room again, the same save goes through.
         rig.form->saveForExit();
-        QCOMPARE(settings_codec::parse(readBytes(settingsFilePath())), settings_codec::parse(kOldSettings));
-        QCOMPARE(readBytes(sliderFilePath()), kOldSlider);
+        QCOMPARE(settings_codec::parse(readAll(settingsFilePath())), settings_codec::parse(kOldSettings));
+        QCOMPARE(readAll(sliderFilePath()), kOldSlider);
     }
 
     void clipsOnAFullDiskAreWholeOrAbsent_data()
@@ -183,7 +183,7 @@ private Q_SLOTS:
         // be whole; a missing one is written again next time.
         for (const auto &c : clips) {
             if (QFileInfo::exists(c.second))
-                QCOMPARE(readBytes(c.second), resourceBytes(QStringLiteral("CUSTOM"), c.first));
+                QCOMPARE(readAll(c.second), resourceBytes(QStringLiteral("CUSTOM"), c.first));
         }
         QStringList names;
         for (const auto &c : clips)
@@ -193,7 +193,7 @@ private Q_SLOTS:
         // With room again, the next start completes the set.
         WriteVoiceClips(clips);
         for (const auto &c : clips)
-            QCOMPARE(readBytes(c.second), resourceBytes(QStringLiteral("CUSTOM"), c.first));
+            QCOMPARE(readAll(c.second), resourceBytes(QStringLiteral("CUSTOM"), c.first));
     }
 
 private:

@@ -3,14 +3,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What many suites need before the program starts: a file with given bytes,
-// and a folder nothing can be written into.
+// What many suites need around the program's files: a file's bytes read or
+// written whole, and a folder nothing can be written into.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
 namespace horavox_test {
+
+// The file's bytes; empty when it cannot be read.
+inline QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // Replaces the file with exactly these bytes, making its folder if needed.
 inline void writeFile(const QString &path, const QByteArray &bytes)
