@@ -66,8 +66,7 @@ void TestChimeAnnouncements::soundBeforeTheWords()
     QFETCH(QString, first);
     QFETCH(bool, words);
 
-    QDir(configDir()).removeRecursively();
-    QDir(dataDir()).removeRecursively();
+    cleanFolders();
     const QString own = joinPath(dataDir(), QStringLiteral("own.wav"));
     writeFile(own, file == QLatin1String("good") ? monoWavBytes(std::vector<int16_t>(4410, 2000), 22050)
                                                  : QByteArray("not a sound at all"));

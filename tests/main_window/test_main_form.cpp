@@ -57,12 +57,6 @@ QStringList clipsOf(const QString &words)
     return out;
 }
 
-void cleanFolders()
-{
-    QDir(configDir()).removeRecursively();
-    QDir(dataDir()).removeRecursively();
-}
-
 } // namespace
 
 class TestMainForm : public QObject

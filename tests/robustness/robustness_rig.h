@@ -11,9 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-
-#include <memory>
 
 namespace horavox_test {
 
@@ -45,12 +42,6 @@ inline QStringList announcements(const QStringList &clips)
             out.last() += QLatin1Char(' ') + w;
     }
     return out;
-}
-
-inline void cleanFolders()
-{
-    QDir(horavox::configDir()).removeRecursively();
-    QDir(horavox::dataDir()).removeRecursively();
 }
 
 } // namespace horavox_test

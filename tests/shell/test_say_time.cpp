@@ -89,8 +89,7 @@ class TestSayTime : public QObject
 private Q_SLOTS:
     void init()
     {
-        QDir(configDir()).removeRecursively();
-        QDir(dataDir()).removeRecursively();
+        cleanFolders();
         setLanguageForRun(QString());
     }
 

@@ -76,11 +76,7 @@ class TestSessionGuard : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init()
-    {
-        QDir(configDir()).removeRecursively();
-        QDir(dataDir()).removeRecursively();
-    }
+    void init() { cleanFolders(); }
 
     void signalSavesBeforeAskingToQuit_data()
     {

@@ -14,6 +14,8 @@
 #include "main_window/main_form.h"
 #include "test_files.h"
 
+#include <QDir>
+
 #include <functional>
 #include <memory>
 
@@ -23,6 +25,13 @@ namespace horavox_test {
 inline const QByteArray kQuietSettings = "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
 // The same with text-to-speech at speed 135 and no phrase.
 inline const QByteArray kQuietSpeechSettings = "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
+
+// Nothing left of an earlier start: no settings, no clips.
+inline void cleanFolders()
+{
+    QDir(horavox::configDir()).removeRecursively();
+    QDir(horavox::dataDir()).removeRecursively();
+}
 
 // Every message box as "title|text".
 class RecordingSink final : public horavox::MessageSink
