@@ -34,12 +34,6 @@ using namespace horavox_test;
 
 namespace {
 
-QString clip(const char *key)
-{
-    return QStringLiteral("c:\\tmpSnd") + QLatin1String(key) + QStringLiteral(".$$$");
-}
-const QString kTimeClip = QStringLiteral("c:\\tmpsndT.$$$");
-
 // Clip names for words ("NINE OH FIVE AM"), TIME in the time routine's spelling.
 QStringList clipsOf(const QString &words)
 {

@@ -24,7 +24,6 @@ Q_DECLARE_METATYPE(FaultyMedia::Fault)
 
 namespace {
 
-const QString kTimeClip = QStringLiteral("c:\\tmpsndT.$$$");
 const QStringList kNineOhFive{QStringLiteral("TIME NINE OH FIVE AM")};
 
 struct AudioRig : ClockWindowRig

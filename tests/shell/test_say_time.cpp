@@ -19,11 +19,6 @@ using namespace horavox_test;
 
 namespace {
 
-QString clip(const char *key)
-{
-    return QStringLiteral("c:\\tmpSnd") + QLatin1String(key) + QStringLiteral(".$$$");
-}
-const QString kTimeClip = QStringLiteral("c:\\tmpsndT.$$$");
 // 9:05 AM in clips.
 const QStringList kNineOhFive{kTimeClip, clip("9"), clip("0"), clip("5"), clip("AM")};
 const QString kPhrase = QStringLiteral("Listen, it is");

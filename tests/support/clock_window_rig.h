@@ -26,6 +26,14 @@ inline const QByteArray kQuietSettings = "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\
 // The same with text-to-speech at speed 135 and no phrase.
 inline const QByteArray kQuietSpeechSettings = "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
 
+// The name the clip player opens for a clip's key ("9", "AM"), and for the
+// TIME clip in the time routine's own spelling.
+inline QString clip(const char *key)
+{
+    return QStringLiteral("c:\\tmpSnd") + QLatin1String(key) + QStringLiteral(".$$$");
+}
+inline const QString kTimeClip = QStringLiteral("c:\\tmpsndT.$$$");
+
 // Nothing left of an earlier start: no settings, no clips.
 inline void cleanFolders()
 {
