@@ -235,22 +235,6 @@ private Q_SLOTS:
         QVERIFY(form.isNull());
     }
 
-    void secondButtonWhileHeldRestoresTheUpPicture()
-    {
-        QPointer<Form3> form = new Form3(kMainWindowHeight);
-        form->show();
-        QLabel *closeB = form->closeButton();
-        const QImage up = closeB->pixmap().toImage();
-        QTest::mousePress(closeB, Qt::LeftButton, {}, QPoint(6, 6));
-        QTest::mousePress(closeB, Qt::RightButton, {}, QPoint(6, 6));
-        QTest::mouseRelease(closeB, Qt::RightButton, {}, QPoint(6, 6));
-        QCOMPARE(closeB->pixmap().toImage(), up);
-        QVERIFY(!form->isVisible());
-        QTest::mouseRelease(closeB, Qt::LeftButton, {}, QPoint(6, 6));
-        flushDeferredDeletes();
-        QVERIFY(form.isNull());
-    }
-
     void mailUrl()
     {
         const QUrl url = Form3::mailUrl();

@@ -6,14 +6,9 @@
 // with a fake player: which sound comes first, and whether the words follow.
 #include "chimes/chime_controller.h"
 #include "chimes/chime_sounds.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_media.h"
-#include "fake_speech_engine.h"
+#include "clock_window_rig.h"
 #include "main_form_parts.h"
-#include "main_window/main_form.h"
 #include "speech/audio/audio_output.h"
-#include "test_files.h"
 #include "test_main.h"
 
 #include <QSignalSpy>
@@ -73,36 +68,29 @@ void TestChimeAnnouncements::soundBeforeTheWords()
     QFETCH(QString, first);
     QFETCH(bool, words);
 
-    QDir(configDir()).removeRecursively();
-    QDir(dataDir()).removeRecursively();
-    writeFile(settingsFilePath(), speech ? kSpeechWithBleep : kClipsWithBleep);
-    writeFile(sliderFilePath(), "150\r\n");
+    cleanFolders();
     const QString own = joinPath(dataDir(), QStringLiteral("own.wav"));
     writeFile(own, file == QLatin1String("good") ? monoWavBytes(std::vector<int16_t>(4410, 2000), 22050)
                                                  : QByteArray("not a sound at all"));
 
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), time)};
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    SilentSink sink;
     AudioOutput audio;
-    MainForm form({clock, media, engine, sink});
-    form.Form_Load();
+    ClockWindowRig rig(speech ? kSpeechWithBleep : kClipsWithBleep, "150\r\n", ClockWindowRig::Load::Whole,
+                       {.start = QDateTime(QDate(2026, 12, 7), time)});
     const QString folder = joinPath(dataDir(), QStringLiteral("chimes"));
-    ChimeController chimes(clock, audio, joinPath(configDir(), QStringLiteral("Chimes.ini")), folder);
+    ChimeController chimes(rig.clock, audio, joinPath(configDir(), QStringLiteral("Chimes.ini")), folder);
     QSignalSpy failed(&chimes, &ChimeController::soundFileFailed);
     QCOMPARE(chimes.setPreferences({choice, chimeOnly, own}), QString());
-    chimes.attach(&form);
+    chimes.attach(rig.form.get());
 
-    media.played.clear();
+    rig.media.played.clear();
     if (speech)
-        form.state().TTSBleepTimeRequest = true;
+        rig.form->state().TTSBleepTimeRequest = true;
     else
-        form.state().ClipTimeRequest = true;
-    form.Timer2_Timer();
-    QTRY_VERIFY(!form.state().ClipTimeRequest && !form.state().TTSBleepTimeRequest);
+        rig.form->state().ClipTimeRequest = true;
+    rig.form->Timer2_Timer();
+    QTRY_VERIFY(!rig.form->state().ClipTimeRequest && !rig.form->state().TTSBleepTimeRequest);
 
-    QStringList played = media.played;
+    QStringList played = rig.media.played;
     if (first == QLatin1String("bleep")) {
         QVERIFY2(played.size() >= 2, qPrintable(played.join(QLatin1Char(' '))));
         QCOMPARE(played.mid(0, 2), (QStringList{kBleep, kBleep}));
@@ -115,7 +103,7 @@ void TestChimeAnnouncements::soundBeforeTheWords()
         played = played.mid(1);
     }
     QCOMPARE(failed.count(), file == QLatin1String("broken") ? 1 : 0);
-    const bool spoken = speech ? !engine.spoken.isEmpty() : !played.isEmpty();
+    const bool spoken = speech ? !rig.engine.spoken.isEmpty() : !played.isEmpty();
     QCOMPARE(spoken, words);
     if (!speech && words)
         QVERIFY(!played.contains(kBleep)); // the words alone follow
@@ -123,35 +111,29 @@ void TestChimeAnnouncements::soundBeforeTheWords()
 
 void TestChimeAnnouncements::speakWhileTheLeadPipsSound()
 {
-    QDir(configDir()).removeRecursively();
-    writeFile(settingsFilePath(), kClipsWithBleep);
-    writeFile(sliderFilePath(), "150\r\n");
-    // A little over the look ahead before 9:15, a due minute.
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 14, 51, 500))};
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    SilentSink sink;
+    cleanFolders();
     AudioOutput audio;
-    MainForm form({clock, media, engine, sink});
-    form.Form_Load();
-    form.Timer1_Timer(); // the interval, as a tick finds it
+    // A little over the look ahead before 9:15, a due minute.
+    ClockWindowRig rig(kClipsWithBleep, "150\r\n", ClockWindowRig::Load::Whole,
+                       {.start = QDateTime(QDate(2026, 12, 7), QTime(9, 14, 51, 500))});
+    rig.form->Timer1_Timer(); // the interval, as a tick finds it
     const QString folder = joinPath(dataDir(), QStringLiteral("chimes"));
-    ChimeController chimes(clock, audio, joinPath(configDir(), QStringLiteral("Chimes.ini")), folder);
+    ChimeController chimes(rig.clock, audio, joinPath(configDir(), QStringLiteral("Chimes.ini")), folder);
     QCOMPARE(chimes.setPreferences({ChimeChoice::Pips, false, {}}), QString());
-    chimes.attach(&form);
+    chimes.attach(rig.form.get());
     QTRY_VERIFY_WITH_TIMEOUT(chimes.pipsAhead(), 6000);
-    const auto *lamp = formPart<SheerPicture>(form, "SheerPicture1");
+    const auto *lamp = formPart<SheerPicture>(*rig.form, "SheerPicture1");
     QVERIFY(!lamp->isHidden()); // lit from the first pip
 
     // Speak while they sound: the words wait for the sixth pip, and the
     // pips are not begun again over themselves.
-    media.played.clear();
-    form.state().ClipTimeRequest = true;
-    form.Timer2_Timer();
-    QTRY_VERIFY_WITH_TIMEOUT(!form.state().ClipTimeRequest, 15000);
-    QVERIFY(!media.played.isEmpty());
-    QVERIFY(!media.played.contains(joinPath(folder, QStringLiteral("pips-44100.wav"))));
-    QVERIFY(!media.played.contains(kBleep));
+    rig.media.played.clear();
+    rig.form->state().ClipTimeRequest = true;
+    rig.form->Timer2_Timer();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.form->state().ClipTimeRequest, 15000);
+    QVERIFY(!rig.media.played.isEmpty());
+    QVERIFY(!rig.media.played.contains(joinPath(folder, QStringLiteral("pips-44100.wav"))));
+    QVERIFY(!rig.media.played.contains(kBleep));
     QVERIFY(lamp->isHidden());
 }
 

@@ -5,10 +5,7 @@
 // The chimes as a listener hears them, on a private PulseAudio server whose
 // null sink's monitor is recorded: the real main window, player and output.
 #include "chimes/chime_controller.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_speech_engine.h"
-#include "main_window/main_form.h"
+#include "clock_window_rig.h"
 #include "onsets.h"
 #include "pulse_server.h"
 #include "resources/resources.h"
@@ -16,7 +13,6 @@
 #include "speech/audio/pcm_convert.h"
 #include "speech/audio/sdl_media_control.h"
 #include "speech/audio/wav_reader.h"
-#include "test_files.h"
 #include "test_main.h"
 
 using namespace horavox;
@@ -38,28 +34,26 @@ std::vector<int16_t> clipSamples(const char *resource)
 }
 
 // One clock on the sound server: its window, player and chimes.
-struct HeardRig
+struct HeardRig : ClockWindowRig
 {
-    FakeClock clock;
     AudioOutput audio;
-    SdlMediaControl media{&audio};
-    FakeSpeechEngine engine;
-    SilentSink sink;
-    std::unique_ptr<MainForm> form;
+    SdlMediaControl player{&audio};
     std::unique_ptr<ChimeController> chimes;
     QString folder = joinPath(dataDir(), QStringLiteral("chimes"));
 
-    HeardRig(const QTime &t, const ChimePreferences &p) : clock(QDateTime(QDate(2026, 12, 7), t))
+    HeardRig(const QTime &t, const ChimePreferences &p)
+        : ClockWindowRig(kClipsWithBleep, "150\r\n", Load::Later, {.start = QDateTime(QDate(2026, 12, 7), t)})
     {
-        QDir(configDir()).removeRecursively();
-        writeFile(settingsFilePath(), kClipsWithBleep);
-        writeFile(sliderFilePath(), "150\r\n");
-        form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
-        form->Form_Load();
+        build(Load::Whole, {.media = &player});
         chimes = std::make_unique<ChimeController>(clock, audio, joinPath(configDir(), QStringLiteral("Chimes.ini")),
                                                    folder);
         chimes->setPreferences(p);
         chimes->attach(form.get());
+    }
+    ~HeardRig() // the chimes and the window before the player they use
+    {
+        chimes.reset();
+        form.reset();
     }
     // A due minute's announcement, to its end and to the speakers.
     void announce(PulseServer &pulse, std::vector<int16_t> &heard)
@@ -82,6 +76,7 @@ class TestChimesHeard : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    void init() { QDir(configDir()).removeRecursively(); }
     void hourIsStruck_data();
     void hourIsStruck();
     void westminsterChangeThenTheWordsWhole();

@@ -7,16 +7,12 @@
 #include "main_window/main_form.h"
 
 #include "about/about_window.h"
-#include "core/message_sink.h"
 #include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_media.h"
-#include "fake_speech_engine.h"
+#include "clock_window_rig.h"
 #include "main_window/clock_actions.h"
 #include "skin/focus_glow.h"
 #include "settings/settings_window.h"
 #include "settings_control.h"
-#include "test_files.h"
 #include "test_main.h"
 #include "main_form_parts.h"
 
@@ -34,23 +30,13 @@ using namespace horavox_test;
 namespace {
 
 // One loaded main window on fakes, shown and active, interval 15 minutes.
-struct Rig
+struct Rig : ClockWindowRig
 {
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    SilentSink sink;
-    std::unique_ptr<MainForm> form;
     int settingsShown = 0;
     QTimer settingsCloser;
 
     Rig()
     {
-        QDir(configDir()).removeRecursively();
-        writeFile(settingsFilePath(), "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
-        writeFile(sliderFilePath(), "450\r\n");
-        form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
-        form->Form_Load();
         form->show();
         form->activateWindow();
         // The settings window is modal: note that it opened and close it.
@@ -115,6 +101,7 @@ class TestClockAccess : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { QDir(configDir()).removeRecursively(); }
     void keys_data()
     {
         QTest::addColumn<QString>("focus");

@@ -8,15 +8,12 @@
 #include "main_window/main_form.h"
 
 #include "engines/direct_ss.h"
-#include "core/message_sink.h"
-#include "core/paths.h"
-#include "fake_clock.h"
+#include "clock_window_rig.h"
 #include "settings/settings_window.h"
 #include "settings_control.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_audio.h"
 #include "speech/audio/sdl_media_control.h"
-#include "test_files.h"
 #include "test_main.h"
 
 #include <QDir>
@@ -45,16 +42,13 @@ class TestLeanStart : public QObject
 private Q_SLOTS:
     void soundAndSpeechWaitForTheFirstSentence()
     {
-        writeFile(settingsFilePath(), "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
-        writeFile(sliderFilePath(), "0\r\n");
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0)));
         AudioOutput audio;
         SdlMediaControl media(&audio);
         // The engines the program offers, speech-dispatcher's among them.
         DirectSS engine(&audio, DirectSS::Options{DirectSS::AllEngines | DirectSS::Dispatcher, QString()});
-        SilentSink messages;
-        MainForm window({clock, media, engine, messages});
-        window.Form_Load();
+        ClockWindowRig rig(kQuietSpeechSettings, "0\r\n", ClockWindowRig::Load::Whole,
+                           {.media = &media, .engine = &engine});
+        MainForm &window = *rig.form;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.Timer1_Timer();

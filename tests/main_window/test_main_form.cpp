@@ -5,17 +5,13 @@
 #include "main_window/main_form.h"
 
 #include "about/about_window.h"
-#include "core/message_sink.h"
 #include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_media.h"
-#include "fake_speech_engine.h"
+#include "clock_window_rig.h"
 #include "main_window/image_control.h"
 #include "resources/resources.h"
 #include "settings/settings_window.h"
 #include "settings_control.h"
 #include "speech/clip_table.h"
-#include "test_files.h"
 #include "test_main.h"
 #include "main_form_parts.h"
 
@@ -38,33 +34,6 @@ using namespace horavox_test;
 
 namespace {
 
-class RecordingSink final : public MessageSink
-{
-public:
-    QStringList shown;
-    std::function<void()> whileShown; // runs as the box would be open
-    void information(QWidget *, const QString &title, const QString &text) override
-    {
-        shown << title + QLatin1Char('|') + text;
-        if (whileShown)
-            whileShown();
-    }
-};
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-const QByteArray kQuietSettings = "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
-
-QString clip(const char *key)
-{
-    return QStringLiteral("c:\\tmpSnd") + QLatin1String(key) + QStringLiteral(".$$$");
-}
-const QString kTimeClip = QStringLiteral("c:\\tmpsndT.$$$");
-
 // Clip names for words ("NINE OH FIVE AM"), TIME in the time routine's spelling.
 QStringList clipsOf(const QString &words)
 {
@@ -82,47 +51,6 @@ QStringList clipsOf(const QString &words)
     return out;
 }
 
-// One main window on fakes, loaded as the program loads it.
-struct Rig
-{
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    RecordingSink sink;
-    std::unique_ptr<MainForm> form;
-
-    enum class Load { Whole, FaceOnly, InTwoSteps };
-
-    explicit Rig(const QByteArray &settings = kQuietSettings, const QByteArray &slider = "450\r\n",
-                 Load load = Load::Whole)
-    {
-        if (!settings.isNull())
-            writeFile(settingsFilePath(), settings);
-        if (!slider.isNull())
-            writeFile(sliderFilePath(), slider);
-        form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
-        if (load == Load::Whole) {
-            form->Form_Load();
-            return;
-        }
-        form->loadFace();
-        if (load == Load::InTwoSteps)
-            form->finishLoad();
-    }
-    void tickAt(const QTime &t)
-    {
-        clock.setTime(t);
-        form->Timer1_Timer();
-        form->Timer2_Timer();
-    }
-};
-
-void cleanFolders()
-{
-    QDir(configDir()).removeRecursively();
-    QDir(dataDir()).removeRecursively();
-}
-
 } // namespace
 
 class TestMainForm : public QObject
@@ -133,7 +61,7 @@ private Q_SLOTS:
 
     void firstStartWritesEveryClipByteForByte()
     {
-        Rig rig;
+        ClockWindowRig rig;
         for (const ClipRow &row : kClipTable) {
             const QString path = clipFilePath(clipName(row.key));
             QVERIFY2(QFile::exists(path), qPrintable(path));
@@ -159,7 +87,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, damage);
         QFETCH(bool, rewritten);
-        { Rig first; }
+        { ClockWindowRig first; }
         const QString target = clipFilePath(clip("5"));
         const QByteArray good = readAll(target);
         QByteArray changed;
@@ -179,7 +107,7 @@ private Q_SLOTS:
             writeFile(target, changed);
         }
         const QDateTime untouched = QFileInfo(clipFilePath(clip("7"))).lastModified();
-        { Rig second; }
+        { ClockWindowRig second; }
         if (damage == QLatin1String("folder"))
             QVERIFY(QFileInfo(target).isDir());
         else if (rewritten)
@@ -192,7 +120,7 @@ private Q_SLOTS:
 
     void loadShapesAndDressesTheWindow()
     {
-        Rig rig;
+        ClockWindowRig rig;
         const QRegion mask = rig.form->mask();
         QVERIFY(mask.contains(QPoint(150, 50)));
         QVERIFY(!mask.contains(QPoint(10, 5)));
@@ -224,7 +152,7 @@ private Q_SLOTS:
         QFETCH(QTime, time);
         QFETCH(QString, digits);
         QFETCH(QString, suffix);
-        Rig rig;
+        ClockWindowRig rig;
         rig.tickAt(time);
         QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), digits);
         QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), int(Numeron::dgLongTime));
@@ -234,7 +162,7 @@ private Q_SLOTS:
 
     void speakPlaysTheTimeFromClips()
     {
-        Rig rig;
+        ClockWindowRig rig;
         QList<bool> lampDuringPlay;
         rig.media.onQuery = [&] { lampDuringPlay << formPart<SheerPicture>(*rig.form, "SheerPicture1")->isVisibleTo(rig.form.get()); };
         QTest::mousePress(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::LeftButton);
@@ -266,14 +194,14 @@ private Q_SLOTS:
     {
         QFETCH(QPoint, point);
         QFETCH(int, alpha);
-        Rig rig;
+        ClockWindowRig rig;
         const QImage shown = rig.form->grab().toImage();
         QCOMPARE(qAlpha(shown.pixel(point)), alpha);
     }
 
     void edgesAreSmoothOutsideAndOpaqueInside()
     {
-        Rig rig;
+        ClockWindowRig rig;
         const QImage shown = rig.form->grab().toImage();
         // Without a compositor X11 shows what the mask keeps as it is, so a
         // half-covered pixel there would be a dark one.
@@ -299,7 +227,7 @@ private Q_SLOTS:
 
     void secondAboutPressBringsTheOpenWindowForward()
     {
-        Rig rig;
+        ClockWindowRig rig;
         rig.form->show();
         QTest::mouseClick(formPart<SheerPicture>(*rig.form, "QuesB"), Qt::LeftButton);
         QList<Form3 *> abouts = rig.form->findChildren<Form3 *>();
@@ -345,7 +273,7 @@ private Q_SLOTS:
     {
         QFETCH(Qt::MouseButton, button);
         QFETCH(QPoint, releaseAt);
-        Rig rig;
+        ClockWindowRig rig;
         const QImage released = formPart<PictureButton>(*rig.form, "SpeakB")->pixmap().toImage();
         rig.media.onQuery = [&] {
             // While the action runs the button already shows its released look.
@@ -358,7 +286,9 @@ private Q_SLOTS:
     }
 
     // Left pressed, then right while left is held, then both released (in
-    // either order): one press, one action, the button drawn released.
+    // either order): one press, one action on the first release, the button
+    // drawn released from then on. The About window's close button closes
+    // it, and the window goes once both are up.
     void secondButtonWhileHeld_data()
     {
         QTest::addColumn<QString>("button");
@@ -372,13 +302,13 @@ private Q_SLOTS:
     {
         QFETCH(QString, button);
         QFETCH(bool, leftFirst);
-        Rig rig;
+        ClockWindowRig rig;
         PictureButton *b = nullptr;
+        QPointer<Form3> about;
         if (button == QLatin1String("About's close")) {
             rig.form->openAbout();
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (auto *about = qobject_cast<Form3 *>(w))
-                    b = about->closeButton();
+            about = rig.form->findChild<Form3 *>();
+            b = about ? about->closeButton() : nullptr;
         } else {
             b = formPart<PictureButton>(*rig.form, qPrintable(button));
         }
@@ -388,9 +318,16 @@ private Q_SLOTS:
         QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mousePress(b, Qt::RightButton, {}, QPoint(5, 5));
         QTest::mouseRelease(b, leftFirst ? Qt::LeftButton : Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(acted.count(), 1);
+        QCOMPARE(b->pixmap().toImage(), released);
+        QVERIFY(!about || !about->isVisible());
         QTest::mouseRelease(b, leftFirst ? Qt::RightButton : Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(acted.count(), 1);
         QCOMPARE(b->pixmap().toImage(), released);
+        if (button == QLatin1String("About's close")) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(about.isNull());
+        }
         if (button == QLatin1String("SpeakB"))
             QCOMPARE(rig.media.played.size(), 5); // TIME NINE OH FIVE AM, once
         if (button == QLatin1String("SettingsB"))
@@ -399,7 +336,7 @@ private Q_SLOTS:
 
     void speakDuringPlaybackStartsNothing()
     {
-        Rig rig;
+        ClockWindowRig rig;
         int queries = 0;
         rig.media.onQuery = [&] {
             // The second query of the first clip runs while the first has
@@ -423,7 +360,7 @@ private Q_SLOTS:
     {
         QFETCH(QList<int>, devicesAtEachPress);
         QFETCH(int, messages);
-        Rig rig;
+        ClockWindowRig rig;
         const QString before = rig.form->state().WaveModeText;
         int playable = 0;
         for (int devices : devicesAtEachPress) {
@@ -439,7 +376,7 @@ private Q_SLOTS:
 
     void dueMinuteWhileTheSoundMessageIsOpenWaits()
     {
-        Rig rig; // interval 15
+        ClockWindowRig rig; // interval 15
         rig.media.devices = 0;
         rig.tickAt(QTime(9, 14, 59));
         QStringList openedInside;
@@ -465,7 +402,7 @@ private Q_SLOTS:
 
     void missingClipIsSkipped()
     {
-        Rig rig;
+        ClockWindowRig rig;
         rig.media.missing << clip("0");
         rig.form->speakNow();
         QCOMPARE(rig.media.played, QStringList({kTimeClip, clip("9"), clip("5"), clip("AM")}));
@@ -485,7 +422,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, busy);
         QFETCH(QStringList, spoken);
-        Rig rig("T\r\n180\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+        ClockWindowRig rig("T\r\n180\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
         rig.clock.setTime(QTime(17, 4, 30));
         rig.engine.busy = busy;
         rig.form->speakNow();
@@ -501,10 +438,8 @@ private Q_SLOTS:
         QTest::addColumn<QTime>("tick");
         QTest::addColumn<int>("prepares");
         QTest::newRow("second before a due minute") << kQuietSettings << QTime(9, 14, 59) << 1;
-        QTest::newRow("text-to-speech, second before a due minute")
-            << QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n") << QTime(9, 14, 59) << 1;
-        QTest::newRow("text-to-speech, two seconds before")
-            << QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n") << QTime(9, 14, 58) << 0;
+        QTest::newRow("text-to-speech, second before a due minute") << kQuietSpeechSettings << QTime(9, 14, 59) << 1;
+        QTest::newRow("text-to-speech, two seconds before") << kQuietSpeechSettings << QTime(9, 14, 58) << 0;
         QTest::newRow("two seconds before") << kQuietSettings << QTime(9, 14, 58) << 0;
         QTest::newRow("before a minute not due") << kQuietSettings << QTime(9, 15, 59) << 0;
         QTest::newRow("before the hour") << kQuietSettings << QTime(9, 59, 59) << 1;
@@ -516,7 +451,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, settings);
         QFETCH(QTime, tick);
-        Rig rig(settings);
+        ClockWindowRig rig(settings);
         rig.tickAt(tick.addSecs(-tick.second())); // the minute's check has run
         rig.media.prepares = 0;
         rig.engine.prepares = 0;
@@ -531,18 +466,17 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<bool>("pressed"); // otherwise the pointer only comes onto it
         QTest::addColumn<int>("enginePrepares");
-        const QByteArray tts("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
         QTest::newRow("recorded voice, pressed") << kQuietSettings << true << 0;
         QTest::newRow("recorded voice, pointed at") << kQuietSettings << false << 0;
-        QTest::newRow("text-to-speech, pressed") << tts << true << 1;
-        QTest::newRow("text-to-speech, pointed at") << tts << false << 1;
+        QTest::newRow("text-to-speech, pressed") << kQuietSpeechSettings << true << 1;
+        QTest::newRow("text-to-speech, pointed at") << kQuietSpeechSettings << false << 1;
     }
 
     void speakButtonWakesTheSound()
     {
         QFETCH(QByteArray, settings);
         QFETCH(bool, pressed);
-        Rig rig(settings);
+        ClockWindowRig rig(settings);
         QWidget *speak = formPart<PictureButton>(*rig.form, "SpeakB");
         if (pressed) {
             QTest::mousePress(speak, Qt::LeftButton);
@@ -567,7 +501,7 @@ private Q_SLOTS:
 
     void sliderShowsMinutesWhileDragged()
     {
-        Rig rig;
+        ClockWindowRig rig;
         formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(900);
         QCOMPARE(int(formPart<Numeron>(*rig.form, "Numeron1")->DigitFormat()), int(Numeron::dgDecimal));
         QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), QStringLiteral("30"));
@@ -593,7 +527,7 @@ private Q_SLOTS:
         QFETCH(QString, digits);
         QFETCH(int, format);
         QFETCH(QString, suffix);
-        Rig rig; // slider at 15 minutes
+        ClockWindowRig rig; // slider at 15 minutes
         QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
         QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
         if (!held)
@@ -611,7 +545,7 @@ private Q_SLOTS:
 
     void sliderReleaseSetsTheIntervalAndShowsTheTime()
     {
-        Rig rig;
+        ClockWindowRig rig;
         QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
         QVERIFY(pointer);
         QTest::mousePress(pointer, Qt::LeftButton, {}, QPoint(2, 5));
@@ -626,7 +560,7 @@ private Q_SLOTS:
 
     void releaseInAlarmModeStartsTheAlarm()
     {
-        Rig rig;
+        ClockWindowRig rig;
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QCOMPARE(rig.form->settingsWindow()->alarmMode(), 1);
         QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
@@ -658,8 +592,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, tts);
         QFETCH(bool, waiting);
-        Rig rig(tts ? QByteArray("T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n")
-                    : kQuietSettings);
+        ClockWindowRig rig(tts ? kQuietSpeechSettings : kQuietSettings);
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         QWidget *pointer = formPart<Spanbar>(*rig.form, "Spanbar1")->findChild<QWidget *>(QStringLiteral("PicLeft"));
         formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(150); // 5 minutes
@@ -728,7 +661,7 @@ private Q_SLOTS:
         QFETCH(QString, changeAt);
         QFETCH(QString, change);
         QFETCH(QString, words);
-        Rig rig;
+        ClockWindowRig rig;
         Settings *settings = rig.form->settingsWindow();
         settingsControl<QCheckBox>(settings, "PlayBleepChk")->setChecked(bleep);
         QCheckBox *tell = settingsControl<QCheckBox>(settings, "TellTimeChk");
@@ -771,7 +704,7 @@ private Q_SLOTS:
 
     void dueMinuteIsAnnouncedOnce()
     {
-        Rig rig; // interval 15, whole day
+        ClockWindowRig rig; // interval 15, whole day
         rig.tickAt(QTime(9, 14, 58));
         rig.tickAt(QTime(9, 14, 59));
         QVERIFY(rig.media.played.isEmpty());
@@ -787,7 +720,7 @@ private Q_SLOTS:
     // fake clock follows real time from 9:14:59.5, so the timers fire.
     void runningTimersAnnounceTheDueMinute()
     {
-        Rig rig; // interval 15, recorded voice, the whole day
+        ClockWindowRig rig; // interval 15, recorded voice, the whole day
         rig.clock.setTime(QTime(9, 14, 59, 500));
         QElapsedTimer real;
         real.start();
@@ -810,7 +743,7 @@ private Q_SLOTS:
     void faceAloneShowsTheTimeAndActsOnNothing()
     {
         const QByteArray settings = "R\r\n1\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n1\r\n";
-        Rig rig(settings, "450\r\n", Rig::Load::FaceOnly);
+        ClockWindowRig rig(settings, "450\r\n", ClockWindowRig::Load::FaceOnly);
         QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), QStringLiteral("9:05:00"));
         QCOMPARE(formPart<QLabel>(*rig.form, "Label1")->text(), QStringLiteral("AM"));
         QCOMPARE(formPart<Spanbar>(*rig.form, "Spanbar1")->RangeLeft(), qint16(15));
@@ -840,13 +773,13 @@ private Q_SLOTS:
     void startupAnnouncementIsServedAfterLoad_data()
     {
         QTest::addColumn<int>("load");
-        QTest::newRow("in one step") << int(Rig::Load::Whole);
-        QTest::newRow("in two steps") << int(Rig::Load::InTwoSteps);
+        QTest::newRow("in one step") << int(ClockWindowRig::Load::Whole);
+        QTest::newRow("in two steps") << int(ClockWindowRig::Load::InTwoSteps);
     }
     void startupAnnouncementIsServedAfterLoad()
     {
         QFETCH(int, load);
-        Rig rig("R\r\n1\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n1\r\n", "450\r\n", Rig::Load(load));
+        ClockWindowRig rig("R\r\n1\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n1\r\n", "450\r\n", ClockWindowRig::Load(load));
         QVERIFY(rig.form->isLoaded());
         QCOMPARE(rig.form->state().AnnounceInterval, qint16(15));
         for (const ClipRow &row : kClipTable)
@@ -869,7 +802,7 @@ private Q_SLOTS:
     {
         QFETCH(int, dragTo);
         QFETCH(QByteArray, slider);
-        Rig rig;
+        ClockWindowRig rig;
         QSignalSpy finished(rig.form.get(), &MainForm::finished);
         if (dragTo == 0) {
             formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(1800);
@@ -902,7 +835,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, route);
         const QByteArray settings = "T\r\n180\r\nMy own phrase\r\n1\r\n13\r\n30\r\nP\r\n11\r\n45\r\nP\r\n1\r\n";
-        Rig rig(settings, "1200\r\n", Rig::Load::FaceOnly);
+        ClockWindowRig rig(settings, "1200\r\n", ClockWindowRig::Load::FaceOnly);
         rig.sink.whileShown = [&] {
             if (route == QLatin1String("close"))
                 rig.form->closeSequence();
@@ -934,7 +867,7 @@ private Q_SLOTS:
         const auto rw = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
         writeFile(sliderFilePath(), "1200\r\n");
         QVERIFY(QFile::setPermissions(sliderFilePath(), folderLocked ? rw : QFileDevice::WriteOwner));
-        Rig rig(kQuietSettings, QByteArray());
+        ClockWindowRig rig(kQuietSettings, QByteArray());
         QSignalSpy finished(rig.form.get(), &MainForm::finished);
         int finishedWhileShown = -1;
         rig.sink.whileShown = [&] { finishedWhileShown = finished.count(); };
@@ -971,7 +904,7 @@ private Q_SLOTS:
     void sentenceGoesOnWhileAWindowIsOpen()
     {
         QFETCH(bool, settings);
-        Rig rig; // interval 15
+        ClockWindowRig rig; // interval 15
         DialogMessageSink boxes;
         QPointer<QWidget> window;
         rig.media.onQuery = [&] {
@@ -1002,7 +935,7 @@ private Q_SLOTS:
     void closeInAlarmModeLeavesBothFilesAlone()
     {
         const QByteArray settings = "R\r\n0\r\n9\r\n00\r\nA\r\n5\r\n00\r\nP\r\n0\r\n";
-        Rig rig(settings, "450\r\n");
+        ClockWindowRig rig(settings, "450\r\n");
         settingsControl<QCheckBox>(rig.form->settingsWindow(), "Check4")->click();
         settingsControl<QRadioButton>(rig.form->settingsWindow(), "Option1")->click();
         formPart<Spanbar>(*rig.form, "Spanbar1")->setInitial(1800);
@@ -1013,7 +946,7 @@ private Q_SLOTS:
 
     void closeDuringAnnouncementEndsIt()
     {
-        Rig rig;
+        ClockWindowRig rig;
         QSignalSpy finished(rig.form.get(), &MainForm::finished);
         bool closed = false;
         rig.media.queriesPerClip = 1000000;
@@ -1041,7 +974,7 @@ private Q_SLOTS:
     void quitEndsTheRunWhateverIsOpen()
     {
         QFETCH(QString, open);
-        Rig rig;
+        ClockWindowRig rig;
         QSignalSpy finished(rig.form.get(), &MainForm::finished);
         rig.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
@@ -1084,7 +1017,7 @@ private Q_SLOTS:
     void stalledPlayerDoesNotHang()
     {
         QFETCH(QStringList, stalled);
-        Rig rig; // interval 15
+        ClockWindowRig rig; // interval 15
         rig.media.stalled = stalled;
         rig.media.onQuery = [&] {
             // Time moves on while the device never reports the end.

@@ -8,16 +8,12 @@
 // order, each whole, each starting on the sample after the last one's end.
 #include "main_window/main_form.h"
 
-#include "core/message_sink.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_speech_engine.h"
+#include "clock_window_rig.h"
 #include "main_window/image_control.h"
 #include "resources/resources.h"
 #include "speech/audio/audio_output.h"
 #include "speech/audio/sdl_media_control.h"
 #include "speech/audio/wav_reader.h"
-#include "test_files.h"
 #include "test_main.h"
 #include "main_form_parts.h"
 
@@ -32,13 +28,6 @@ using namespace horavox;
 using namespace horavox_test;
 
 namespace {
-
-class NoMessages final : public MessageSink
-{
-public:
-    int count = 0;
-    void information(QWidget *, const QString &, const QString &) override { ++count; }
-};
 
 std::vector<int16_t> clipSamples(const char *resource)
 {
@@ -62,12 +51,6 @@ private Q_SLOTS:
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", recording.toLocal8Bit());
 
-        writeFile(settingsFilePath(), "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
-        writeFile(sliderFilePath(), "0\r\n");
-
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0)));
-        FakeSpeechEngine engine;
-        NoMessages messages;
         {
             // A long end notice: the join must not depend on how soon this
             // thread answers on a busy machine.
@@ -76,13 +59,12 @@ private Q_SLOTS:
             options.endNoticeMs = 1000;
             AudioOutput output(options);
             SdlMediaControl media(&output);
-            MainForm form(MainFormServices{clock, media, engine, messages});
-            form.Form_Load();
+            ClockWindowRig rig(kQuietSettings, "0\r\n", ClockWindowRig::Load::Whole, {.media = &media});
             QVERIFY(media.waveOutDeviceCount() > 0);
 
-            QTest::mousePress(formPart<PictureButton>(form, "SpeakB"), Qt::LeftButton);
-            QTest::mouseRelease(formPart<PictureButton>(form, "SpeakB"), Qt::LeftButton);
-            QCOMPARE(messages.count, 0);
+            QTest::mousePress(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::LeftButton);
+            QTest::mouseRelease(formPart<PictureButton>(*rig.form, "SpeakB"), Qt::LeftButton);
+            QCOMPARE(rig.sink.shown, QStringList());
             // The device closes itself after a short silence, flushing the file.
             QTRY_VERIFY_WITH_TIMEOUT(!output.isDeviceOpen(), 5000);
         }

@@ -6,44 +6,28 @@
 // The real main window on a fake clock, fake player and fake engine, with a
 // quiet-times gate in front of its scheduler. The clock is moved a minute at
 // a time and the window ticked as its own clock tick would.
-#include "core/message_sink.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_media.h"
-#include "fake_speech_engine.h"
-#include "main_window/main_form.h"
+#include "clock_window_rig.h"
 #include "quiet/quiet_gate.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <functional>
-#include <memory>
 
 namespace horavox_test {
 
-class SilentMessages final : public horavox::MessageSink
+struct QuietClockRig : ClockWindowRig
 {
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-};
-
-struct QuietClockRig
-{
+    // Speaking window all day, no bleep, nothing at start-up.
     // `external`: a gate of the test's own (a controller's) instead of `gate`.
     QuietClockRig(const QDateTime &start, bool tts, int interval = 15,
                   const std::function<horavox::QuietGate *(FakeClock &)> &external = {})
-        : clock(start)
+        : ClockWindowRig(tts ? kQuietSpeechSettings : kQuietSettings,
+                         QByteArray::number(interval * 30) + "\r\n", // 30 per minute
+                         Load::Later, {.start = start})
     {
-        // Speaking window all day, no bleep, nothing at start-up.
-        const QByteArray common = "0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
-        write(horavox::settingsFilePath(), (tts ? QByteArray("T\r\n135\r\n\r\n") : QByteArray("R\r\n")) + common);
-        write(horavox::sliderFilePath(), QByteArray::number(interval * 30) + "\r\n"); // 30 per minute
         media.queriesPerClip = 1;
-        horavox::QuietGate *used = external ? external(clock) : &gate;
-        form = std::make_unique<horavox::MainForm>(horavox::MainFormServices{clock, media, engine, messages, used});
-        form->Form_Load();
+        build(Load::Whole, {.gate = external ? external(clock) : &gate});
     }
+    ~QuietClockRig() { form.reset(); } // the window before the gate it asks
 
     // Runs `minutes` minute changes; `before(i)` runs before the i-th (from 1).
     // Gives the "HH:mm" of each minute in which the clock spoke.
@@ -64,20 +48,7 @@ struct QuietClockRig
         return heard;
     }
 
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(bytes);
-    }
-
-    FakeClock clock;
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    SilentMessages messages;
     horavox::QuietGate gate{clock};
-    std::unique_ptr<horavox::MainForm> form;
 };
 
 } // namespace horavox_test

@@ -75,7 +75,7 @@ struct Voiced
 {
     explicit Voiced(int engines = DirectSS::AllEngines) : engine(&audio, DirectSS::Options{engines, QString()})
     {
-        QuietClockRig::write(settingsFilePath(), "T\r\n135\r\n\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n");
+        writeFile(settingsFilePath(), kQuietSpeechSettings);
         applySpokenLanguage(controller.preferences(), &engine);
         form.Form_Load();
     }
@@ -83,7 +83,7 @@ struct Voiced
 
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30))};
     FakeMedia media;
-    SilentMessages messages;
+    RecordingSink messages;
     AudioOutput audio;
     DirectSS engine{&audio, DirectSS::Options{}};
     QuietController controller{clock};
@@ -179,23 +179,20 @@ private Q_SLOTS:
     // volume at once, the clock menu's section once started.
     void madeBeforeTheLoadJoinsTheClockMenuWhenStarted()
     {
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30)));
-        QuietController controller(clock);
+        ClockWindowRig rig(QByteArray(), QByteArray(), ClockWindowRig::Load::Later,
+                           {.start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30))});
+        QuietController controller(rig.clock);
         controller.gate().muteForMinutes(60);
-        FakeMedia media;
-        FakeSpeechEngine engine;
-        SilentMessages messages;
-        MainForm form({clock, media, engine, messages, &controller.gate()});
-        form.loadFace();
+        rig.build(ClockWindowRig::Load::FaceOnly, {.gate = &controller.gate()});
         AudioOutput audio;
-        QuietWiring wiring(controller, form, audio, nullptr, {.tray = false, .monitors = false});
+        QuietWiring wiring(controller, *rig.form, audio, nullptr, {.tray = false, .monitors = false});
         QVERIFY(!wiring.mark()->isHidden());
-        form.finishLoad();
+        rig.form->finishLoad();
         wiring.start();
         wiring.start();
-        std::unique_ptr<QMenu> menu(form.clockActions()->buildMenu(nullptr));
+        std::unique_ptr<QMenu> menu(rig.form->clockActions()->buildMenu(nullptr));
         QCOMPARE(menu->actions().count(wiring.actions().mute60Action()), 1);
-        form.saveForExit();
+        rig.form->saveForExit();
     }
 
     void volumeReachesTheMixer()

@@ -3,48 +3,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Shared pieces of the fault tests: a main window on a given clock and media
-// layer, and a reading of which words the clip player was asked for.
-#include "core/message_sink.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_speech_engine.h"
-#include "main_window/main_form.h"
+// Shared pieces of the fault tests: the clock window's rig, and a reading of
+// which words the clip player was asked for.
+#include "clock_window_rig.h"
 #include "speech/clip_table.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-
-#include <memory>
 
 namespace horavox_test {
-
-class RecordingSink final : public horavox::MessageSink
-{
-public:
-    QStringList shown;
-    void information(QWidget *, const QString &title, const QString &text) override
-    {
-        shown << title + QLatin1Char('|') + text;
-    }
-};
-
-// Recorded voice, not at start-up, the whole day, no bleep.
-inline const QByteArray kQuietSettings = "R\r\n0\r\n12\r\n00\r\nA\r\n12\r\n00\r\nA\r\n0\r\n";
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-inline QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The resource name of a clip ("NINE"), "?" for a name outside the table.
@@ -68,12 +42,6 @@ inline QStringList announcements(const QStringList &clips)
             out.last() += QLatin1Char(' ') + w;
     }
     return out;
-}
-
-inline void cleanFolders()
-{
-    QDir(horavox::configDir()).removeRecursively();
-    QDir(horavox::dataDir()).removeRecursively();
 }
 
 } // namespace horavox_test

@@ -24,32 +24,25 @@ Q_DECLARE_METATYPE(FaultyMedia::Fault)
 
 namespace {
 
-const QString kTimeClip = QStringLiteral("c:\\tmpsndT.$$$");
 const QStringList kNineOhFive{QStringLiteral("TIME NINE OH FIVE AM")};
 
-struct AudioRig
+struct AudioRig : ClockWindowRig
 {
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
     AudioOutput output;
     SdlMediaControl real{&output};
-    FaultyMedia media{real, clock};
-    FakeSpeechEngine engine;
-    RecordingSink sink;
+    FaultyMedia faulty{real, clock};
     std::atomic<qint64> loudSamples{0};
-    std::unique_ptr<MainForm> form;
 
-    AudioRig()
+    AudioRig() : ClockWindowRig(kQuietSettings, "450\r\n", Load::Later)
     {
         output.setTap([this](const int16_t *s, int n) {
             for (int i = 0; i < n; ++i)
                 if (s[i] != 0)
                     ++loudSamples;
         });
-        writeBytes(settingsFilePath(), kQuietSettings);
-        writeBytes(sliderFilePath(), "450\r\n");
-        form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
-        form->Form_Load();
+        build(Load::Whole, {.media = &faulty});
     }
+    ~AudioRig() { form.reset(); } // the window before the player it uses
     bool lampLit() const { return formPart<SheerPicture>(*form, "SheerPicture1")->isVisibleTo(form.get()); }
 };
 
@@ -76,7 +69,7 @@ private Q_SLOTS:
         QFETCH(FaultyMedia::Fault, fault);
         QFETCH(int, messages);
         AudioRig rig;
-        rig.media.fault = fault;
+        rig.faulty.fault = fault;
         const qint64 before = rig.clock.monotonicMs();
         rig.form->SpeakTimeClips();
         // On the program's own clock, which moves only while the player asks
@@ -91,22 +84,22 @@ private Q_SLOTS:
             QCOMPARE(m, QStringLiteral("Sound Card Check|Your system cannot play WAV files"));
         // Every word after the fault was still attempted or reported.
         if (fault == FaultyMedia::Fault::Vanish)
-            QCOMPARE(rig.media.log.filter(QStringLiteral("open ")).size(), 5);
+            QCOMPARE(rig.faulty.log.filter(QStringLiteral("open ")).size(), 5);
         if (fault == FaultyMedia::Fault::Stuck) {
-            QVERIFY(!rig.media.log.filter(QStringLiteral("stop voice1")).isEmpty());
-            QCOMPARE(announcements(rig.media.opened), kNineOhFive);
+            QVERIFY(!rig.faulty.log.filter(QStringLiteral("stop voice1")).isEmpty());
+            QCOMPARE(announcements(rig.faulty.opened), kNineOhFive);
         }
     }
 
     void nextAnnouncementAfterDeviceRecovers()
     {
         AudioRig rig;
-        rig.media.fault = FaultyMedia::Fault::Stuck;
+        rig.faulty.fault = FaultyMedia::Fault::Stuck;
         rig.form->SpeakTimeClips();
-        rig.media.opened.clear();
+        rig.faulty.opened.clear();
         rig.loudSamples = 0;
         rig.form->SpeakTimeClips();
-        QCOMPARE(announcements(rig.media.opened), kNineOhFive);
+        QCOMPARE(announcements(rig.faulty.opened), kNineOhFive);
         QTRY_VERIFY(rig.loudSamples > 0);
     }
 
@@ -134,7 +127,7 @@ private Q_SLOTS:
             if (everyClip || QLatin1String(row.resource) == QLatin1String("NINE"))
                 targets << clipFilePath(clipName(row.key));
         for (const QString &path : targets) {
-            const QByteArray good = readBytes(path);
+            const QByteArray good = readAll(path);
             QVERIFY(!good.isEmpty());
             if (damage == QLatin1String("missing"))
                 QVERIFY(QFile::remove(path));
@@ -153,8 +146,8 @@ private Q_SLOTS:
         rig.form->SpeakTimeClips();
 
         QStringList expected = everyClip ? QStringList() : QStringList{QStringLiteral("TIME OH FIVE AM")};
-        QCOMPARE(announcements(rig.media.opened), expected);
-        QCOMPARE(rig.media.log.filter(QStringLiteral("open ")).size(), 5); // every word was tried
+        QCOMPARE(announcements(rig.faulty.opened), expected);
+        QCOMPARE(rig.faulty.log.filter(QStringLiteral("open ")).size(), 5); // every word was tried
         QVERIFY(rig.sink.shown.isEmpty());
         QVERIFY(!rig.lampLit());
         if (everyClip)

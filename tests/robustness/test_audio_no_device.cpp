@@ -40,7 +40,7 @@ private Q_SLOTS:
         AudioOutput output;
         SdlMediaControl media(&output);
         // A good clip: whatever fails below fails for want of a device.
-        QVERIFY(writeBytes(clipFilePath(clipName("A")), readBytes(QStringLiteral(":/CUSTOM/BLEEP"))));
+        QVERIFY(writeBytes(clipFilePath(clipName("A")), readAll(QStringLiteral(":/CUSTOM/BLEEP"))));
         QString reply = QStringLiteral("untouched");
         media.sendString(QStringLiteral("open c:\\tmpSndA.$$$ type waveaudio alias voice1"));
         media.sendString(QStringLiteral("play voice1"));
@@ -59,31 +59,22 @@ private Q_SLOTS:
     void soundCardCheckIsReportedOnce()
     {
         QFETCH(QTime, time);
-        writeBytes(settingsFilePath(), kQuietSettings);
-        writeBytes(sliderFilePath(), "450\r\n");
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), time));
         AudioOutput output;
         SdlMediaControl media(&output);
-        FakeSpeechEngine engine;
-        RecordingSink sink;
-        MainForm form(MainFormServices{clock, media, engine, sink});
-        form.Form_Load();
-        form.speakNow();
+        ClockWindowRig rig(kQuietSettings, "450\r\n", ClockWindowRig::Load::Whole,
+                           {.start = QDateTime(QDate(2026, 12, 7), time), .media = &media});
+        rig.form->speakNow();
         // The player's wait runs on the fake clock, which stands still here:
         // a wait for this device would never end and hit the test's limit.
-        QCOMPARE(sink.shown, QStringList{QStringLiteral("Sound Card Check|Your system cannot play WAV files")});
+        QCOMPARE(rig.sink.shown, QStringList{QStringLiteral("Sound Card Check|Your system cannot play WAV files")});
         QCOMPARE(media.waveOutDeviceCount(), 0);
         // The clock runs on: the next due minute tries its clips and returns,
         // without telling again what the user has been told.
-        sink.shown.clear();
-        clock.setTime(QTime(9, 14, 59));
-        form.Timer1_Timer();
-        form.Timer2_Timer();
-        clock.setTime(QTime(9, 15, 0));
-        form.Timer1_Timer();
-        form.Timer2_Timer();
-        QCOMPARE(sink.shown.size(), 0);
-        QVERIFY(form.state().WaveModeText != QLatin1String("playing"));
+        rig.sink.shown.clear();
+        rig.tickAt(QTime(9, 14, 59));
+        rig.tickAt(QTime(9, 15, 0));
+        QCOMPARE(rig.sink.shown.size(), 0);
+        QVERIFY(rig.form->state().WaveModeText != QLatin1String("playing"));
     }
 };
 

@@ -34,7 +34,7 @@ private Q_SLOTS:
     {
         AudioOutput output;
         SdlMediaControl media(&output);
-        writeBytes(dataDir() + QStringLiteral("/b.wav"), readBytes(QStringLiteral(":/CUSTOM/BLEEP")));
+        writeBytes(dataDir() + QStringLiteral("/b.wav"), readAll(QStringLiteral(":/CUSTOM/BLEEP")));
         QCOMPARE(media.sendString(QStringLiteral("open %1 type waveaudio alias voice1").arg(dataDir() + QStringLiteral("/b.wav"))), 0);
         QVERIFY(media.sendString(QStringLiteral("play voice1")) != 0);
         QString reply;
@@ -53,23 +53,17 @@ private Q_SLOTS:
     void announcementGoesOnSilently()
     {
         QFETCH(int, rounds);
-        writeBytes(settingsFilePath(), kQuietSettings);
-        writeBytes(sliderFilePath(), "450\r\n");
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0)));
         AudioOutput output;
         SdlMediaControl media(&output);
-        FakeSpeechEngine engine;
-        RecordingSink sink;
-        MainForm form(MainFormServices{clock, media, engine, sink});
-        form.Form_Load();
+        ClockWindowRig rig(kQuietSettings, "450\r\n", ClockWindowRig::Load::Whole, {.media = &media});
         for (int i = 0; i < rounds; ++i)
-            form.speakNow();
+            rig.form->speakNow();
         // The player's wait runs on the fake clock, which stands still here:
         // a wait for this device would never end and hit the test's limit.
-        QVERIFY(form.state().WaveModeText != QLatin1String("playing"));
-        QVERIFY(!formPart<SheerPicture>(form, "SheerPicture1")->isVisibleTo(&form));
+        QVERIFY(rig.form->state().WaveModeText != QLatin1String("playing"));
+        QVERIFY(!formPart<SheerPicture>(*rig.form, "SheerPicture1")->isVisibleTo(rig.form.get()));
         // The device is listed, so the sound-card message is not the answer.
-        QVERIFY(sink.shown.isEmpty());
+        QVERIFY(rig.sink.shown.isEmpty());
     }
 
 private:

@@ -6,7 +6,6 @@
 // for daylight saving, and it jumps when the machine wakes from sleep. Each
 // due minute must be spoken at most once, and a wake must not replay the
 // minutes that passed while asleep.
-#include "fake_media.h"
 #include "robustness_rig.h"
 #include "test_main.h"
 
@@ -24,21 +23,11 @@ struct Step
     qint64 wallSecs; // the step of the wall clock alone
 };
 
-struct ClockRig
+struct ClockRig : ClockWindowRig
 {
-    FakeClock clock;
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    RecordingSink sink;
-    std::unique_ptr<MainForm> form;
-
     ClockRig(const QDateTime &start, const QByteArray &slider)
-        : clock(start)
+        : ClockWindowRig(kQuietSettings, slider, Load::Whole, {.start = start})
     {
-        writeBytes(settingsFilePath(), kQuietSettings);
-        writeBytes(sliderFilePath(), slider);
-        form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
-        form->Form_Load();
         tick(); // the first tick only learns the minute it starts in
         media.played.clear();
     }
@@ -159,26 +148,20 @@ private Q_SLOTS:
     {
         // A 7 AM to 9 PM window, hourly. Asleep from 10:59:30 PM to 7:59:30
         // AM: the night's hours stay unspoken, 8 AM is spoken once.
-        writeBytes(settingsFilePath(), "R\r\n0\r\n07\r\n00\r\nA\r\n09\r\n00\r\nP\r\n0\r\n");
-        writeBytes(sliderFilePath(), "1800\r\n");
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(22, 59, 30)));
-        FakeMedia media;
-        FakeSpeechEngine engine;
-        RecordingSink sink;
-        MainForm form(MainFormServices{clock, media, engine, sink});
-        form.Form_Load();
+        ClockWindowRig rig("R\r\n0\r\n07\r\n00\r\nA\r\n09\r\n00\r\nP\r\n0\r\n", "1800\r\n",
+                           ClockWindowRig::Load::Whole, {.start = QDateTime(QDate(2026, 12, 7), QTime(22, 59, 30))});
         auto run = [&](int ticks) {
             for (int i = 0; i < ticks; ++i) {
-                form.Timer1_Timer();
-                form.Timer2_Timer();
-                clock.advanceSecs(1);
+                rig.form->Timer1_Timer();
+                rig.form->Timer2_Timer();
+                rig.clock.advanceSecs(1);
             }
         };
         run(40);
-        QCOMPARE(media.played, QStringList());
-        clock.setWall(QDateTime(QDate(2026, 12, 8), QTime(7, 59, 30)));
+        QCOMPARE(rig.media.played, QStringList());
+        rig.clock.setWall(QDateTime(QDate(2026, 12, 8), QTime(7, 59, 30)));
         run(60);
-        QCOMPARE(announcements(media.played), QStringList{QStringLiteral("TIME EIGHT AM")});
+        QCOMPARE(announcements(rig.media.played), QStringList{QStringLiteral("TIME EIGHT AM")});
     }
 };
 

@@ -6,7 +6,6 @@
 // root, permission bits stop nothing, so "cannot write" is a folder whose
 // parent is a regular file, and "full" is a file-size limit in a child
 // process. Nothing that was on disk may be lost and the clock runs on.
-#include "fake_media.h"
 #include "main_window/scheduler/slider_file.h"
 #include "robustness_rig.h"
 #include "settings/settings_codec.h"
@@ -84,29 +83,25 @@ private Q_SLOTS:
 
         if (!configBlocked)
             QVERIFY(writeBytes(settingsFilePath(), kQuietSettings));
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 14, 58)));
-        FakeMedia media;
-        FakeSpeechEngine engine;
-        RecordingSink sink;
-        {
-            MainForm form(MainFormServices{clock, media, engine, sink});
-            form.Form_Load(); // defaults stand in for the files it cannot make
-            QCOMPARE(form.state().AnnounceInterval, qint16(1)); // the slider file's default, 30 twips
-            for (int i = 0; i < 4; ++i) {
-                clock.advanceSecs(1);
-                form.Timer1_Timer();
-                form.Timer2_Timer();
-            }
-            QCOMPARE(formPart<Numeron>(form, "Numeron1")->DigitDisplay(), QStringLiteral("9:15:02"));
-            // Without a settings file the defaults hold, and they announce at start-up.
-            QStringList expected{QStringLiteral("TIME NINE FIFTEEN AM")};
-            if (configBlocked)
-                expected.prepend(QStringLiteral("TIME NINE FOURTEEN AM"));
-            QCOMPARE(announcements(media.played), expected);
-            form.saveForExit();
+        // Defaults stand in for the files it cannot make.
+        ClockWindowRig rig(QByteArray(), QByteArray(), ClockWindowRig::Load::Whole,
+                           {.start = QDateTime(QDate(2026, 12, 7), QTime(9, 14, 58))});
+        QCOMPARE(rig.form->state().AnnounceInterval, qint16(1)); // the slider file's default, 30 twips
+        for (int i = 0; i < 4; ++i) {
+            rig.clock.advanceSecs(1);
+            rig.form->Timer1_Timer();
+            rig.form->Timer2_Timer();
         }
-        QCOMPARE(readBytes(blocker), QByteArray("in the way"));
-        QVERIFY(sink.shown.isEmpty());
+        QCOMPARE(formPart<Numeron>(*rig.form, "Numeron1")->DigitDisplay(), QStringLiteral("9:15:02"));
+        // Without a settings file the defaults hold, and they announce at start-up.
+        QStringList expected{QStringLiteral("TIME NINE FIFTEEN AM")};
+        if (configBlocked)
+            expected.prepend(QStringLiteral("TIME NINE FOURTEEN AM"));
+        QCOMPARE(announcements(rig.media.played), expected);
+        rig.form->saveForExit();
+        rig.form.reset();
+        QCOMPARE(readAll(blocker), QByteArray("in the way"));
+        QVERIFY(rig.sink.shown.isEmpty());
         QCOMPARE(QFileInfo::exists(settingsFilePath()), !configBlocked);
         QCOMPARE(QFileInfo::exists(clipFilePath(clipName("T"))), !dataBlocked);
     }
@@ -138,8 +133,8 @@ private Q_SLOTS:
         const bool settingsFit = newSettings.size() <= limit;
         const bool sliderFits = newSlider.size() <= limit;
         QCOMPARE(code, (settingsFit ? 1 : 0) | (sliderFits ? 2 : 0));
-        QCOMPARE(readBytes(settingsFilePath()), settingsFit ? newSettings : kOldSettings);
-        QCOMPARE(readBytes(sliderFilePath()), sliderFits ? newSlider : kOldSlider);
+        QCOMPARE(readAll(settingsFilePath()), settingsFit ? newSettings : kOldSettings);
+        QCOMPARE(readAll(sliderFilePath()), sliderFits ? newSlider : kOldSlider);
         // No half-written leftovers that a later run could mistake for the file.
         const QStringList left = QDir(configDir()).entryList(QDir::Files);
         QCOMPARE(left, QStringList({QStringLiteral("SettingsSetup.txt"), QStringLiteral("SliderSetting.txt")}));
@@ -149,24 +144,20 @@ private Q_SLOTS:
     {
         QVERIFY(writeBytes(settingsFilePath(), kOldSettings));
         QVERIFY(writeBytes(sliderFilePath(), kOldSlider));
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0)));
-        FakeMedia media;
-        FakeSpeechEngine engine;
-        RecordingSink sink;
-        MainForm form(MainFormServices{clock, media, engine, sink});
-        form.Form_Load();
+        ClockWindowRig rig(QByteArray(), QByteArray(), ClockWindowRig::Load::Whole,
+                           {.start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))});
         // The window's own save at close, with a disk that takes nothing.
         const int code = inFullDiskChild(0, [&] {
-            form.saveForExit();
+            rig.form->saveForExit();
             return 0;
         });
         QCOMPARE(code, 0);
-        QCOMPARE(readBytes(settingsFilePath()), kOldSettings);
-        QCOMPARE(readBytes(sliderFilePath()), kOldSlider);
+        QCOMPARE(readAll(settingsFilePath()), kOldSettings);
+        QCOMPARE(readAll(sliderFilePath()), kOldSlider);
         // With room again, the same save goes through.
-        form.saveForExit();
-        QCOMPARE(settings_codec::parse(readBytes(settingsFilePath())), settings_codec::parse(kOldSettings));
-        QCOMPARE(readBytes(sliderFilePath()), kOldSlider);
+        rig.form->saveForExit();
+        QCOMPARE(settings_codec::parse(readAll(settingsFilePath())), settings_codec::parse(kOldSettings));
+        QCOMPARE(readAll(sliderFilePath()), kOldSlider);
     }
 
     void clipsOnAFullDiskAreWholeOrAbsent_data()
@@ -192,7 +183,7 @@ private Q_SLOTS:
         // be whole; a missing one is written again next time.
         for (const auto &c : clips) {
             if (QFileInfo::exists(c.second))
-                QCOMPARE(readBytes(c.second), resourceBytes(QStringLiteral("CUSTOM"), c.first));
+                QCOMPARE(readAll(c.second), resourceBytes(QStringLiteral("CUSTOM"), c.first));
         }
         QStringList names;
         for (const auto &c : clips)
@@ -202,7 +193,7 @@ private Q_SLOTS:
         // With room again, the next start completes the set.
         WriteVoiceClips(clips);
         for (const auto &c : clips)
-            QCOMPARE(readBytes(c.second), resourceBytes(QStringLiteral("CUSTOM"), c.first));
+            QCOMPARE(readAll(c.second), resourceBytes(QStringLiteral("CUSTOM"), c.first));
     }
 
 private:

@@ -7,11 +7,8 @@
 // off by the windows laid out to the pixel for English.
 #include "about/about_window.h"
 #include "../settings/settings_test_support.h"
-#include "fake_clock.h"
-#include "fake_media.h"
-#include "fake_speech_engine.h"
+#include "clock_window_rig.h"
 #include "main_window/clock_access.h"
-#include "main_window/main_form.h"
 #include "quiet/quiet_controller.h"
 #include "quiet/quiet_dialog.h"
 #include "quiet/quiet_gate.h"
@@ -96,39 +93,34 @@ QStringList cutOff(QWidget *top)
 }
 
 // Every kind of window the program shows, made as the program makes it.
-struct Windows
+struct Windows : ClockWindowRig
 {
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    RecordingMessageSink messages;
-    MainForm form{MainFormServices{clock, media, engine, messages}};
     QuietController quiet{clock};
 
-    Windows()
+    Windows() : ClockWindowRig(QByteArray(), QByteArray(), Load::NotAtAll)
     {
         // The longest caption the engine frame can carry: a count of ten.
         engine.engines = 10;
-        form.Form_Load();
+        form->Form_Load();
     }
     QWidget *open(const QString &which)
     {
         if (which == QLatin1String("main")) {
-            form.show();
-            return &form;
+            form->show();
+            return form.get();
         }
         if (which == QLatin1String("settings")) {
-            form.settingsWindow()->show();
-            return form.settingsWindow();
+            form->settingsWindow()->show();
+            return form->settingsWindow();
         }
         if (which == QLatin1String("about")) {
-            form.openAbout();
+            form->openAbout();
             for (QWidget *w : QApplication::topLevelWidgets())
                 if (qobject_cast<Form3 *>(w) && w->isVisible())
                     return w;
             return nullptr;
         }
-        auto *dialog = new QuietDialog(quiet, &form);
+        auto *dialog = new QuietDialog(quiet, form.get());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->show();
         return dialog;
@@ -190,7 +182,7 @@ private Q_SLOTS:
         // language.
         QFETCH(QString, englishTitle);
         const QString title = window == QLatin1String("main")
-                                  ? windows.form.findChild<QWidget *>(QStringLiteral("SpeakB"))->toolTip()
+                                  ? windows.form->findChild<QWidget *>(QStringLiteral("SpeakB"))->toolTip()
                                   : top->windowTitle();
         QCOMPARE(title == englishTitle, english);
         const QStringList cut = cutOff(top);

@@ -30,12 +30,6 @@ QString settingsFile(const SessionBase &session)
     return session.configHome() + QStringLiteral("/horavox/SettingsSetup.txt");
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The smallest rectangle holding every pixel that is not the background.
 QRect drawnArea(const QImage &shot)
 {

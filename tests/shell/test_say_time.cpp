@@ -5,16 +5,10 @@
 #include "settings_control.h"
 #include "shell/say_time.h"
 
-#include "core/message_sink.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_media.h"
-#include "fake_speech_engine.h"
-#include "main_window/main_form.h"
+#include "clock_window_rig.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_window.h"
 #include "speech/language/spoken_language.h"
-#include "test_files.h"
 #include "test_main.h"
 
 #include <QCheckBox>
@@ -25,11 +19,6 @@ using namespace horavox_test;
 
 namespace {
 
-QString clip(const char *key)
-{
-    return QStringLiteral("c:\\tmpSnd") + QLatin1String(key) + QStringLiteral(".$$$");
-}
-const QString kTimeClip = QStringLiteral("c:\\tmpsndT.$$$");
 // 9:05 AM in clips.
 const QStringList kNineOhFive{kTimeClip, clip("9"), clip("0"), clip("5"), clip("AM")};
 const QString kPhrase = QStringLiteral("Listen, it is");
@@ -48,21 +37,13 @@ StoredSettings settingsWith(bool tts, bool atStartup, bool bleep)
     return s;
 }
 
-struct Rig
+struct Rig : ClockWindowRig
 {
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    SilentSink sink;
-    std::unique_ptr<MainForm> form;
-
     explicit Rig(const StoredSettings &settings)
+        : ClockWindowRig(settings_codec::serialize(settings), "450\r\n", Load::Later)
     {
-        writeFile(settingsFilePath(), settings_codec::serialize(settings));
-        writeFile(sliderFilePath(), "450\r\n");
         engine.busyWhileSpeaking = true;
-        form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
-        form->Form_Load();
+        build(Load::Whole);
     }
     // Runs --say-time to its end; false if it timed out or never ended.
     bool run(int timeoutMs = 5000, bool *byLoad = nullptr)
@@ -103,8 +84,7 @@ class TestSayTime : public QObject
 private Q_SLOTS:
     void init()
     {
-        QDir(configDir()).removeRecursively();
-        QDir(dataDir()).removeRecursively();
+        cleanFolders();
         setLanguageForRun(QString());
     }
 

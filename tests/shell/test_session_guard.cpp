@@ -8,14 +8,8 @@
 #include "private_bus.h"
 #include "shell/desktop_notice.h"
 
-#include "core/message_sink.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_media.h"
-#include "fake_speech_engine.h"
-#include "main_window/main_form.h"
+#include "clock_window_rig.h"
 #include "settings/settings_window.h"
-#include "test_files.h"
 #include "test_main.h"
 #include "main_form_parts.h"
 
@@ -30,31 +24,16 @@ using namespace horavox_test;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 const QByteArray kSettings = "R\r\n0\r\n9\r\n00\r\nA\r\n5\r\n00\r\nP\r\n0\r\n";
 
 // A loaded main window on fakes whose saved files are then removed, so that
 // whatever writes them again is seen.
-struct Rig
+struct Rig : ClockWindowRig
 {
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0))};
-    FakeMedia media;
-    FakeSpeechEngine engine;
-    SilentSink sink;
-    std::unique_ptr<MainForm> form;
     int saves = 0;
 
-    Rig()
+    Rig() : ClockWindowRig(kSettings)
     {
-        writeFile(settingsFilePath(), kSettings);
-        writeFile(sliderFilePath(), "450\r\n");
-        form = std::make_unique<MainForm>(MainFormServices{clock, media, engine, sink});
-        form->Form_Load();
         formPart<Spanbar>(*form, "Spanbar1")->setInitial(1800); // something only a save can put in the file
         removeFiles();
     }
@@ -97,11 +76,7 @@ class TestSessionGuard : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init()
-    {
-        QDir(configDir()).removeRecursively();
-        QDir(dataDir()).removeRecursively();
-    }
+    void init() { cleanFolders(); }
 
     void signalSavesBeforeAskingToQuit_data()
     {

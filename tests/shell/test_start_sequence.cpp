@@ -6,12 +6,7 @@
 // fakes, started as the program starts it.
 #include "shell/start_sequence.h"
 
-#include "core/message_sink.h"
-#include "core/paths.h"
-#include "fake_clock.h"
-#include "fake_media.h"
-#include "fake_speech_engine.h"
-#include "main_window/main_form.h"
+#include "clock_window_rig.h"
 #include "test_main.h"
 
 #include <QDir>
@@ -23,12 +18,6 @@ using namespace horavox;
 using namespace horavox_test;
 
 namespace {
-
-class NoMessages final : public MessageSink
-{
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-};
 
 // Counts the window's paints, and what had been painted when the rest ran.
 class PaintCount : public QObject
@@ -64,11 +53,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, shown);
         QFETCH(int, paintsBefore);
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0)));
-        FakeMedia media;
-        FakeSpeechEngine engine;
-        NoMessages messages;
-        MainForm window({clock, media, engine, messages});
+        ClockWindowRig rig(QByteArray(), QByteArray(), ClockWindowRig::Load::NotAtAll); // no files: defaults
+        MainForm &window = *rig.form;
         PaintCount painted;
         window.installEventFilter(&painted);
 
@@ -107,11 +93,8 @@ private Q_SLOTS:
 
     void completedEarlyRunsOnce()
     {
-        FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0)));
-        FakeMedia media;
-        FakeSpeechEngine engine;
-        NoMessages messages;
-        MainForm window({clock, media, engine, messages});
+        ClockWindowRig rig(QByteArray(), QByteArray(), ClockWindowRig::Load::NotAtAll); // no files: defaults
+        MainForm &window = *rig.form;
         int rests = 0;
         StartSequence start(window, [&] { ++rests; });
         QSignalSpy done(&start, &StartSequence::completedLoading);

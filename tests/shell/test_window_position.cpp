@@ -17,15 +17,10 @@ using namespace horavox;
 
 Q_DECLARE_METATYPE(std::optional<QPoint>)
 
+using horavox_test::readAll;
 using horavox_test::writeFile;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 const QRect kPrimary(0, 0, 1920, 1080);
 const QRect kRight(1920, 0, 1280, 1024);

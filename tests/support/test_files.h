@@ -3,11 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What many suites need before the program starts: a file with given bytes,
-// a place for messages that no one is there to read, and a folder nothing
-// can be written into.
-#include "core/message_sink.h"
-
+// What many suites need around the program's files: a file's bytes read or
+// written whole, and a folder nothing can be written into.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,11 +12,12 @@
 
 namespace horavox_test {
 
-class SilentSink final : public horavox::MessageSink
+// The file's bytes; empty when it cannot be read.
+inline QByteArray readAll(const QString &path)
 {
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-};
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // Replaces the file with exactly these bytes, making its folder if needed.
 inline void writeFile(const QString &path, const QByteArray &bytes)
