@@ -119,6 +119,80 @@
     </message>
 </context>
 <context>
+    <name>horavox::ChimeController</name>
+    <message>
+        <source>The chime choices are not saved: %1 could not be read at start and is left as it is.</source>
+        <translation>Die Auswahl der Glockenschläge wird nicht gespeichert: %1 konnte beim Start nicht gelesen werden und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The chime choices are not saved: %1</source>
+        <translation>Die Auswahl der Glockenschläge wird nicht gespeichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ChimeDialog</name>
+    <message>
+        <source>Chimes</source>
+        <translation>Glockenschläge</translation>
+    </message>
+    <message>
+        <source>Play before the time, when &quot;Play Sound Before&quot; is set:</source>
+        <translation>Vor der Uhrzeit spielen, wenn „Vorher Signalton“ gesetzt ist:</translation>
+    </message>
+    <message>
+        <source>The bleep</source>
+        <translation>Der Signalton</translation>
+    </message>
+    <message>
+        <source>The hour struck (once at the half hour)</source>
+        <translation>Die Stunde geschlagen (zur halben Stunde ein Schlag)</translation>
+    </message>
+    <message>
+        <source>Westminster quarters</source>
+        <translation>Westminster-Viertelstundenschlag</translation>
+    </message>
+    <message>
+        <source>Six pips, the last on the minute</source>
+        <translation>Sechs Pieptöne, der letzte zur vollen Minute</translation>
+    </message>
+    <message>
+        <source>A sound file:</source>
+        <translation>Eine Tondatei:</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Tondatei</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <source>Chime only, without the words</source>
+        <translation>Nur der Glockenschlag, ohne Ansage</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>The chime choices could not be read: %1. They are not saved over.</source>
+        <translation>Die Auswahl der Glockenschläge konnte nicht gelesen werden: %1. Sie wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.oga *.opus);;All files (*)</source>
+        <translation>Töne (*.wav *.flac *.ogg *.oga *.opus);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 The bleep plays instead.</source>
+        <translation>%1 Stattdessen erklingt der Signalton.</translation>
+    </message>
+    <message>
+        <source>Chimes…</source>
+        <translation>Glockenschläge…</translation>
+    </message>
+</context>
+<context>
     <name>horavox::ClockAccess</name>
     <message>
         <source>Alarm mode on</source>
@@ -647,6 +721,33 @@ Diesmal gelten die Standardeinstellungen; die Datei bleibt unverändert.</transl
     <message>
         <source>the file could not be read at start</source>
         <translation>die Datei konnte beim Start nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::SoundFile</name>
+    <message>
+        <source>The sound file cannot be found or opened.</source>
+        <translation>Die Tondatei wurde nicht gefunden oder lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The sound file is empty.</source>
+        <translation>Die Tondatei ist leer.</translation>
+    </message>
+    <message>
+        <source>The sound file is too large (more than 32 MB).</source>
+        <translation>Die Tondatei ist zu groß (mehr als 32 MB).</translation>
+    </message>
+    <message>
+        <source>The sound plays too long (more than a minute).</source>
+        <translation>Der Ton dauert zu lange (mehr als eine Minute).</translation>
+    </message>
+    <message>
+        <source>The file is not a sound that can be played (WAV, FLAC or Ogg).</source>
+        <translation>Die Datei ist kein abspielbarer Ton (WAV, FLAC oder Ogg).</translation>
+    </message>
+    <message>
+        <source>Sound files cannot be read: libsndfile is not installed.</source>
+        <translation>Tondateien können nicht gelesen werden: libsndfile ist nicht installiert.</translation>
     </message>
 </context>
 <context>

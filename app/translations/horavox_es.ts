@@ -119,6 +119,80 @@
     </message>
 </context>
 <context>
+    <name>horavox::ChimeController</name>
+    <message>
+        <source>The chime choices are not saved: %1 could not be read at start and is left as it is.</source>
+        <translation>La elección de campanadas no se guarda: %1 no se pudo leer al empezar y se deja como está.</translation>
+    </message>
+    <message>
+        <source>The chime choices are not saved: %1</source>
+        <translation>La elección de campanadas no se guarda: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ChimeDialog</name>
+    <message>
+        <source>Chimes</source>
+        <translation>Campanadas</translation>
+    </message>
+    <message>
+        <source>Play before the time, when &quot;Play Sound Before&quot; is set:</source>
+        <translation>Sonar antes de la hora, cuando «Pitido previo» está marcado:</translation>
+    </message>
+    <message>
+        <source>The bleep</source>
+        <translation>El pitido</translation>
+    </message>
+    <message>
+        <source>The hour struck (once at the half hour)</source>
+        <translation>La hora en campanadas (una a la media)</translation>
+    </message>
+    <message>
+        <source>Westminster quarters</source>
+        <translation>Cuartos de Westminster</translation>
+    </message>
+    <message>
+        <source>Six pips, the last on the minute</source>
+        <translation>Seis pitidos, el último al empezar el minuto</translation>
+    </message>
+    <message>
+        <source>A sound file:</source>
+        <translation>Un archivo de sonido:</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Chime only, without the words</source>
+        <translation>Solo la campanada, sin las palabras</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>The chime choices could not be read: %1. They are not saved over.</source>
+        <translation>No se pudo leer la elección de campanadas: %1. No se sobrescribe.</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.oga *.opus);;All files (*)</source>
+        <translation>Sonidos (*.wav *.flac *.ogg *.oga *.opus);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 The bleep plays instead.</source>
+        <translation>%1 Suena el pitido en su lugar.</translation>
+    </message>
+    <message>
+        <source>Chimes…</source>
+        <translation>Campanadas…</translation>
+    </message>
+</context>
+<context>
     <name>horavox::ClockAccess</name>
     <message>
         <source>Alarm mode on</source>
@@ -647,6 +721,33 @@ Esta vez se usa la configuración predeterminada y el archivo se deja como está
     <message>
         <source>the file could not be read at start</source>
         <translation>no se pudo leer el archivo al iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::SoundFile</name>
+    <message>
+        <source>The sound file cannot be found or opened.</source>
+        <translation>No se encuentra o no se puede abrir el archivo de sonido.</translation>
+    </message>
+    <message>
+        <source>The sound file is empty.</source>
+        <translation>El archivo de sonido está vacío.</translation>
+    </message>
+    <message>
+        <source>The sound file is too large (more than 32 MB).</source>
+        <translation>El archivo de sonido es demasiado grande (más de 32 MB).</translation>
+    </message>
+    <message>
+        <source>The sound plays too long (more than a minute).</source>
+        <translation>El sonido dura demasiado (más de un minuto).</translation>
+    </message>
+    <message>
+        <source>The file is not a sound that can be played (WAV, FLAC or Ogg).</source>
+        <translation>El archivo no es un sonido que se pueda reproducir (WAV, FLAC u Ogg).</translation>
+    </message>
+    <message>
+        <source>Sound files cannot be read: libsndfile is not installed.</source>
+        <translation>No se pueden leer archivos de sonido: libsndfile no está instalada.</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,80 @@
     </message>
 </context>
 <context>
+    <name>horavox::ChimeController</name>
+    <message>
+        <source>The chime choices are not saved: %1 could not be read at start and is left as it is.</source>
+        <translation>Le choix des carillons n’est pas enregistré : %1 n’a pas pu être lu au démarrage et reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The chime choices are not saved: %1</source>
+        <translation>Le choix des carillons n’est pas enregistré : %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ChimeDialog</name>
+    <message>
+        <source>Chimes</source>
+        <translation>Carillons</translation>
+    </message>
+    <message>
+        <source>Play before the time, when &quot;Play Sound Before&quot; is set:</source>
+        <translation>Jouer avant l’heure, quand « Émettre un bip avant » est coché :</translation>
+    </message>
+    <message>
+        <source>The bleep</source>
+        <translation>Le bip</translation>
+    </message>
+    <message>
+        <source>The hour struck (once at the half hour)</source>
+        <translation>L’heure sonnée (un coup à la demie)</translation>
+    </message>
+    <message>
+        <source>Westminster quarters</source>
+        <translation>Carillon de Westminster</translation>
+    </message>
+    <message>
+        <source>Six pips, the last on the minute</source>
+        <translation>Six bips, le dernier à la minute pile</translation>
+    </message>
+    <message>
+        <source>A sound file:</source>
+        <translation>Un fichier son :</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Fichier son</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Chime only, without the words</source>
+        <translation>Carillon seul, sans les paroles</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>The chime choices could not be read: %1. They are not saved over.</source>
+        <translation>Le choix des carillons n’a pas pu être lu : %1. Il n’est pas écrasé.</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.oga *.opus);;All files (*)</source>
+        <translation>Sons (*.wav *.flac *.ogg *.oga *.opus);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 The bleep plays instead.</source>
+        <translation>%1 Le bip est joué à la place.</translation>
+    </message>
+    <message>
+        <source>Chimes…</source>
+        <translation>Carillons…</translation>
+    </message>
+</context>
+<context>
     <name>horavox::ClockAccess</name>
     <message>
         <source>Alarm mode on</source>
@@ -647,6 +721,33 @@ Cette fois, les paramètres par défaut sont utilisés et le fichier reste tel q
     <message>
         <source>the file could not be read at start</source>
         <translation>le fichier n&apos;a pas pu être lu au démarrage</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::SoundFile</name>
+    <message>
+        <source>The sound file cannot be found or opened.</source>
+        <translation>Le fichier son est introuvable ou ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The sound file is empty.</source>
+        <translation>Le fichier son est vide.</translation>
+    </message>
+    <message>
+        <source>The sound file is too large (more than 32 MB).</source>
+        <translation>Le fichier son est trop gros (plus de 32 Mo).</translation>
+    </message>
+    <message>
+        <source>The sound plays too long (more than a minute).</source>
+        <translation>Le son dure trop longtemps (plus d’une minute).</translation>
+    </message>
+    <message>
+        <source>The file is not a sound that can be played (WAV, FLAC or Ogg).</source>
+        <translation>Le fichier n’est pas un son lisible (WAV, FLAC ou Ogg).</translation>
+    </message>
+    <message>
+        <source>Sound files cannot be read: libsndfile is not installed.</source>
+        <translation>Les fichiers son ne peuvent pas être lus : libsndfile n’est pas installée.</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,80 @@
     </message>
 </context>
 <context>
+    <name>horavox::ChimeController</name>
+    <message>
+        <source>The chime choices are not saved: %1 could not be read at start and is left as it is.</source>
+        <translation>La scelta dei rintocchi non è salvata: %1 non si è potuto leggere all’avvio e resta com’è.</translation>
+    </message>
+    <message>
+        <source>The chime choices are not saved: %1</source>
+        <translation>La scelta dei rintocchi non è salvata: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ChimeDialog</name>
+    <message>
+        <source>Chimes</source>
+        <translation>Rintocchi</translation>
+    </message>
+    <message>
+        <source>Play before the time, when &quot;Play Sound Before&quot; is set:</source>
+        <translation>Suona prima dell’ora, quando «Prima un bip» è attivo:</translation>
+    </message>
+    <message>
+        <source>The bleep</source>
+        <translation>Il bip</translation>
+    </message>
+    <message>
+        <source>The hour struck (once at the half hour)</source>
+        <translation>L’ora battuta (un rintocco alla mezza)</translation>
+    </message>
+    <message>
+        <source>Westminster quarters</source>
+        <translation>Quarti di Westminster</translation>
+    </message>
+    <message>
+        <source>Six pips, the last on the minute</source>
+        <translation>Sei segnali, l’ultimo allo scoccare del minuto</translation>
+    </message>
+    <message>
+        <source>A sound file:</source>
+        <translation>Un file audio:</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>File audio</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Chime only, without the words</source>
+        <translation>Solo il rintocco, senza le parole</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>The chime choices could not be read: %1. They are not saved over.</source>
+        <translation>Non si è potuta leggere la scelta dei rintocchi: %1. Non viene sovrascritta.</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.oga *.opus);;All files (*)</source>
+        <translation>Suoni (*.wav *.flac *.ogg *.oga *.opus);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 The bleep plays instead.</source>
+        <translation>%1 Suona invece il bip.</translation>
+    </message>
+    <message>
+        <source>Chimes…</source>
+        <translation>Rintocchi…</translation>
+    </message>
+</context>
+<context>
     <name>horavox::ClockAccess</name>
     <message>
         <source>Alarm mode on</source>
@@ -647,6 +721,33 @@ Questa volta si usano le impostazioni predefinite e il file resta invariato.</tr
     <message>
         <source>the file could not be read at start</source>
         <translation>impossibile leggere il file all&apos;avvio</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::SoundFile</name>
+    <message>
+        <source>The sound file cannot be found or opened.</source>
+        <translation>Il file audio non si trova o non si può aprire.</translation>
+    </message>
+    <message>
+        <source>The sound file is empty.</source>
+        <translation>Il file audio è vuoto.</translation>
+    </message>
+    <message>
+        <source>The sound file is too large (more than 32 MB).</source>
+        <translation>Il file audio è troppo grande (più di 32 MB).</translation>
+    </message>
+    <message>
+        <source>The sound plays too long (more than a minute).</source>
+        <translation>Il suono dura troppo (più di un minuto).</translation>
+    </message>
+    <message>
+        <source>The file is not a sound that can be played (WAV, FLAC or Ogg).</source>
+        <translation>Il file non è un suono riproducibile (WAV, FLAC o Ogg).</translation>
+    </message>
+    <message>
+        <source>Sound files cannot be read: libsndfile is not installed.</source>
+        <translation>Impossibile leggere i file audio: libsndfile non è installata.</translation>
     </message>
 </context>
 <context>

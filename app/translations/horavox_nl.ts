@@ -119,6 +119,80 @@
     </message>
 </context>
 <context>
+    <name>horavox::ChimeController</name>
+    <message>
+        <source>The chime choices are not saved: %1 could not be read at start and is left as it is.</source>
+        <translation>De keuze van de klokslagen is niet bewaard: %1 kon bij het starten niet worden gelezen en blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>The chime choices are not saved: %1</source>
+        <translation>De keuze van de klokslagen is niet bewaard: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ChimeDialog</name>
+    <message>
+        <source>Chimes</source>
+        <translation>Klokslagen</translation>
+    </message>
+    <message>
+        <source>Play before the time, when &quot;Play Sound Before&quot; is set:</source>
+        <translation>Vóór de tijd spelen, als „Piep vooraf” aan staat:</translation>
+    </message>
+    <message>
+        <source>The bleep</source>
+        <translation>De piep</translation>
+    </message>
+    <message>
+        <source>The hour struck (once at the half hour)</source>
+        <translation>Het uur geslagen (één slag op het halve uur)</translation>
+    </message>
+    <message>
+        <source>Westminster quarters</source>
+        <translation>Westminster-kwartierslag</translation>
+    </message>
+    <message>
+        <source>Six pips, the last on the minute</source>
+        <translation>Zes piepjes, de laatste op de minuut</translation>
+    </message>
+    <message>
+        <source>A sound file:</source>
+        <translation>Een geluidsbestand:</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Geluidsbestand</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Kiezen…</translation>
+    </message>
+    <message>
+        <source>Chime only, without the words</source>
+        <translation>Alleen de klokslag, zonder de woorden</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Afspelen</translation>
+    </message>
+    <message>
+        <source>The chime choices could not be read: %1. They are not saved over.</source>
+        <translation>De keuze van de klokslagen kon niet worden gelezen: %1. Er wordt niet overheen geschreven.</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.oga *.opus);;All files (*)</source>
+        <translation>Geluiden (*.wav *.flac *.ogg *.oga *.opus);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>%1 The bleep plays instead.</source>
+        <translation>%1 In plaats daarvan klinkt de piep.</translation>
+    </message>
+    <message>
+        <source>Chimes…</source>
+        <translation>Klokslagen…</translation>
+    </message>
+</context>
+<context>
     <name>horavox::ClockAccess</name>
     <message>
         <source>Alarm mode on</source>
@@ -647,6 +721,33 @@ Deze keer gelden de standaardinstellingen en blijft het bestand ongewijzigd.</tr
     <message>
         <source>the file could not be read at start</source>
         <translation>het bestand kon bij het starten niet worden gelezen</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::SoundFile</name>
+    <message>
+        <source>The sound file cannot be found or opened.</source>
+        <translation>Het geluidsbestand is niet gevonden of kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The sound file is empty.</source>
+        <translation>Het geluidsbestand is leeg.</translation>
+    </message>
+    <message>
+        <source>The sound file is too large (more than 32 MB).</source>
+        <translation>Het geluidsbestand is te groot (meer dan 32 MB).</translation>
+    </message>
+    <message>
+        <source>The sound plays too long (more than a minute).</source>
+        <translation>Het geluid duurt te lang (meer dan een minuut).</translation>
+    </message>
+    <message>
+        <source>The file is not a sound that can be played (WAV, FLAC or Ogg).</source>
+        <translation>Het bestand is geen afspeelbaar geluid (WAV, FLAC of Ogg).</translation>
+    </message>
+    <message>
+        <source>Sound files cannot be read: libsndfile is not installed.</source>
+        <translation>Geluidsbestanden kunnen niet worden gelezen: libsndfile is niet geïnstalleerd.</translation>
     </message>
 </context>
 <context>

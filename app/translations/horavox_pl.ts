@@ -119,6 +119,80 @@
     </message>
 </context>
 <context>
+    <name>horavox::ChimeController</name>
+    <message>
+        <source>The chime choices are not saved: %1 could not be read at start and is left as it is.</source>
+        <translation>Wybór kurantów nie został zapisany: nie udało się odczytać %1 przy starcie i plik pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>The chime choices are not saved: %1</source>
+        <translation>Wybór kurantów nie został zapisany: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ChimeDialog</name>
+    <message>
+        <source>Chimes</source>
+        <translation>Kuranty</translation>
+    </message>
+    <message>
+        <source>Play before the time, when &quot;Play Sound Before&quot; is set:</source>
+        <translation>Odtwarzaj przed godziną, gdy zaznaczono „Najpierw sygnał”:</translation>
+    </message>
+    <message>
+        <source>The bleep</source>
+        <translation>Sygnał</translation>
+    </message>
+    <message>
+        <source>The hour struck (once at the half hour)</source>
+        <translation>Wybijanie godziny (jedno uderzenie o wpół)</translation>
+    </message>
+    <message>
+        <source>Westminster quarters</source>
+        <translation>Kwadranse westminsterskie</translation>
+    </message>
+    <message>
+        <source>Six pips, the last on the minute</source>
+        <translation>Sześć sygnałów, ostatni z początkiem minuty</translation>
+    </message>
+    <message>
+        <source>A sound file:</source>
+        <translation>Plik dźwiękowy:</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Plik dźwiękowy</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wybierz…</translation>
+    </message>
+    <message>
+        <source>Chime only, without the words</source>
+        <translation>Tylko kurant, bez słów</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>The chime choices could not be read: %1. They are not saved over.</source>
+        <translation>Nie udało się odczytać wyboru kurantów: %1. Nie zostanie nadpisany.</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.oga *.opus);;All files (*)</source>
+        <translation>Dźwięki (*.wav *.flac *.ogg *.oga *.opus);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>%1 The bleep plays instead.</source>
+        <translation>%1 Zamiast niego zabrzmi sygnał.</translation>
+    </message>
+    <message>
+        <source>Chimes…</source>
+        <translation>Kuranty…</translation>
+    </message>
+</context>
+<context>
     <name>horavox::ClockAccess</name>
     <message>
         <source>Alarm mode on</source>
@@ -651,6 +725,33 @@ Tym razem używane są ustawienia domyślne, a plik pozostaje bez zmian.</transl
     <message>
         <source>the file could not be read at start</source>
         <translation>nie udało się odczytać pliku przy uruchomieniu</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::SoundFile</name>
+    <message>
+        <source>The sound file cannot be found or opened.</source>
+        <translation>Nie można znaleźć ani otworzyć pliku dźwiękowego.</translation>
+    </message>
+    <message>
+        <source>The sound file is empty.</source>
+        <translation>Plik dźwiękowy jest pusty.</translation>
+    </message>
+    <message>
+        <source>The sound file is too large (more than 32 MB).</source>
+        <translation>Plik dźwiękowy jest za duży (ponad 32 MB).</translation>
+    </message>
+    <message>
+        <source>The sound plays too long (more than a minute).</source>
+        <translation>Dźwięk trwa za długo (ponad minutę).</translation>
+    </message>
+    <message>
+        <source>The file is not a sound that can be played (WAV, FLAC or Ogg).</source>
+        <translation>Plik nie jest dźwiękiem, który da się odtworzyć (WAV, FLAC lub Ogg).</translation>
+    </message>
+    <message>
+        <source>Sound files cannot be read: libsndfile is not installed.</source>
+        <translation>Nie można czytać plików dźwiękowych: biblioteka libsndfile nie jest zainstalowana.</translation>
     </message>
 </context>
 <context>

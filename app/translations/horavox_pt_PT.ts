@@ -119,6 +119,80 @@
     </message>
 </context>
 <context>
+    <name>horavox::ChimeController</name>
+    <message>
+        <source>The chime choices are not saved: %1 could not be read at start and is left as it is.</source>
+        <translation>A escolha de badaladas não foi guardada: não foi possível ler %1 ao iniciar, e fica como está.</translation>
+    </message>
+    <message>
+        <source>The chime choices are not saved: %1</source>
+        <translation>A escolha de badaladas não foi guardada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ChimeDialog</name>
+    <message>
+        <source>Chimes</source>
+        <translation>Badaladas</translation>
+    </message>
+    <message>
+        <source>Play before the time, when &quot;Play Sound Before&quot; is set:</source>
+        <translation>Tocar antes da hora, quando «Bip antes de falar» está assinalado:</translation>
+    </message>
+    <message>
+        <source>The bleep</source>
+        <translation>O bip</translation>
+    </message>
+    <message>
+        <source>The hour struck (once at the half hour)</source>
+        <translation>A hora batida (uma badalada à meia hora)</translation>
+    </message>
+    <message>
+        <source>Westminster quarters</source>
+        <translation>Quartos de Westminster</translation>
+    </message>
+    <message>
+        <source>Six pips, the last on the minute</source>
+        <translation>Seis bips, o último no início do minuto</translation>
+    </message>
+    <message>
+        <source>A sound file:</source>
+        <translation>Um ficheiro de som:</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Ficheiro de som</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Chime only, without the words</source>
+        <translation>Só a badalada, sem as palavras</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Tocar</translation>
+    </message>
+    <message>
+        <source>The chime choices could not be read: %1. They are not saved over.</source>
+        <translation>Não foi possível ler a escolha de badaladas: %1. Não será substituída.</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.oga *.opus);;All files (*)</source>
+        <translation>Sons (*.wav *.flac *.ogg *.oga *.opus);;Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>%1 The bleep plays instead.</source>
+        <translation>%1 Em vez disso, toca o bip.</translation>
+    </message>
+    <message>
+        <source>Chimes…</source>
+        <translation>Badaladas…</translation>
+    </message>
+</context>
+<context>
     <name>horavox::ClockAccess</name>
     <message>
         <source>Alarm mode on</source>
@@ -647,6 +721,33 @@ Desta vez são usadas as definições predefinidas e o ficheiro fica como está.
     <message>
         <source>the file could not be read at start</source>
         <translation>não foi possível ler o ficheiro no arranque</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::SoundFile</name>
+    <message>
+        <source>The sound file cannot be found or opened.</source>
+        <translation>O ficheiro de som não foi encontrado ou não pode ser aberto.</translation>
+    </message>
+    <message>
+        <source>The sound file is empty.</source>
+        <translation>O ficheiro de som está vazio.</translation>
+    </message>
+    <message>
+        <source>The sound file is too large (more than 32 MB).</source>
+        <translation>O ficheiro de som é demasiado grande (mais de 32 MB).</translation>
+    </message>
+    <message>
+        <source>The sound plays too long (more than a minute).</source>
+        <translation>O som dura demasiado (mais de um minuto).</translation>
+    </message>
+    <message>
+        <source>The file is not a sound that can be played (WAV, FLAC or Ogg).</source>
+        <translation>O ficheiro não é um som que possa ser tocado (WAV, FLAC ou Ogg).</translation>
+    </message>
+    <message>
+        <source>Sound files cannot be read: libsndfile is not installed.</source>
+        <translation>Não é possível ler ficheiros de som: a libsndfile não está instalada.</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,80 @@
     </message>
 </context>
 <context>
+    <name>horavox::ChimeController</name>
+    <message>
+        <source>The chime choices are not saved: %1 could not be read at start and is left as it is.</source>
+        <translation>Выбор боя часов не сохранён: %1 не удалось прочитать при запуске, файл оставлен как есть.</translation>
+    </message>
+    <message>
+        <source>The chime choices are not saved: %1</source>
+        <translation>Выбор боя часов не сохранён: %1</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::ChimeDialog</name>
+    <message>
+        <source>Chimes</source>
+        <translation>Бой часов</translation>
+    </message>
+    <message>
+        <source>Play before the time, when &quot;Play Sound Before&quot; is set:</source>
+        <translation>Играть перед временем, когда включено «Сначала сигнал»:</translation>
+    </message>
+    <message>
+        <source>The bleep</source>
+        <translation>Сигнал</translation>
+    </message>
+    <message>
+        <source>The hour struck (once at the half hour)</source>
+        <translation>Бой часов по числу часов (один удар в половине часа)</translation>
+    </message>
+    <message>
+        <source>Westminster quarters</source>
+        <translation>Вестминстерские четверти</translation>
+    </message>
+    <message>
+        <source>Six pips, the last on the minute</source>
+        <translation>Шесть сигналов, последний — с началом минуты</translation>
+    </message>
+    <message>
+        <source>A sound file:</source>
+        <translation>Звуковой файл:</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Звуковой файл</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Выбрать…</translation>
+    </message>
+    <message>
+        <source>Chime only, without the words</source>
+        <translation>Только бой, без слов</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Прослушать</translation>
+    </message>
+    <message>
+        <source>The chime choices could not be read: %1. They are not saved over.</source>
+        <translation>Не удалось прочитать выбор боя часов: %1. Он не будет перезаписан.</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.oga *.opus);;All files (*)</source>
+        <translation>Звуки (*.wav *.flac *.ogg *.oga *.opus);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1 The bleep plays instead.</source>
+        <translation>%1 Вместо него звучит сигнал.</translation>
+    </message>
+    <message>
+        <source>Chimes…</source>
+        <translation>Бой часов…</translation>
+    </message>
+</context>
+<context>
     <name>horavox::ClockAccess</name>
     <message>
         <source>Alarm mode on</source>
@@ -651,6 +725,33 @@ This run uses the default settings and leaves the file as it is.</source>
     <message>
         <source>the file could not be read at start</source>
         <translation>файл не удалось прочитать при запуске</translation>
+    </message>
+</context>
+<context>
+    <name>horavox::SoundFile</name>
+    <message>
+        <source>The sound file cannot be found or opened.</source>
+        <translation>Звуковой файл не найден или не открывается.</translation>
+    </message>
+    <message>
+        <source>The sound file is empty.</source>
+        <translation>Звуковой файл пуст.</translation>
+    </message>
+    <message>
+        <source>The sound file is too large (more than 32 MB).</source>
+        <translation>Звуковой файл слишком велик (больше 32 МБ).</translation>
+    </message>
+    <message>
+        <source>The sound plays too long (more than a minute).</source>
+        <translation>Звук длится слишком долго (больше минуты).</translation>
+    </message>
+    <message>
+        <source>The file is not a sound that can be played (WAV, FLAC or Ogg).</source>
+        <translation>Файл не является воспроизводимым звуком (WAV, FLAC или Ogg).</translation>
+    </message>
+    <message>
+        <source>Sound files cannot be read: libsndfile is not installed.</source>
+        <translation>Звуковые файлы не читаются: библиотека libsndfile не установлена.</translation>
     </message>
 </context>
 <context>
