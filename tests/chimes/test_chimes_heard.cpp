@@ -111,8 +111,13 @@ void TestChimesHeard::hourIsStruck()
     rig.announce(m_pulse, heard);
     const std::vector<int> blows = onsetsMs(heard, 44100);
     QCOMPARE(int(blows.size()), strikes);
-    for (size_t i = 1; i < blows.size(); ++i)
-        QVERIFY2(std::abs(blows[i] - blows[i - 1] - 1750) <= 20, qPrintable(QString::number(blows[i] - blows[i - 1])));
+    // Struck 1.75 s apart as rendered (the synthesis test holds that to the
+    // sample); as heard, a busy machine may stretch a gap by an underrun,
+    // but never out of the bell's rhythm.
+    for (size_t i = 1; i < blows.size(); ++i) {
+        const int gap = blows[i] - blows[i - 1];
+        QVERIFY2(gap >= 1500 && gap <= 2000, qPrintable(QString::number(gap)));
+    }
 }
 
 void TestChimesHeard::westminsterChangeThenTheWordsWhole()
