@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>The hour struck (once at the half hour)</source>
-        <translation>Die Stunde geschlagen (zur halben Stunde ein Schlag)</translation>
+        <translation>Stundenschlag (zur halben Stunde ein Schlag)</translation>
     </message>
     <message>
         <source>Westminster quarters</source>
