@@ -28,20 +28,6 @@ std::shared_ptr<const std::vector<int16_t>> constant(int frames, int16_t value)
     return std::make_shared<const std::vector<int16_t>>(size_t(frames), value);
 }
 
-// Index of the first and one past the last sample equal to `value`.
-std::pair<size_t, size_t> span(const std::vector<int16_t> &s, int16_t value)
-{
-    size_t first = s.size(), last = s.size();
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == value) {
-            if (first == s.size())
-                first = i;
-            last = i + 1;
-        }
-    }
-    return {first, last};
-}
-
 std::shared_ptr<AudioVoice> makeVoice(AudioOutput &out, const QString &kind, int frames, int16_t value)
 {
     if (kind == QLatin1String("clip"))
