@@ -293,7 +293,7 @@ int main(int argc, char **argv)
         quietWiring.start();
         chimes.setAdmitsNextMinute([&quiet] { return quiet.gate().quietNotice().isEmpty(); });
         chimes.attach(&window);
-        horavox::addChimesToClockMenu(chimes, audio, window);
+        quietWiring.addToTray(horavox::addChimesToClockMenu(chimes, audio, window));
         window.startTimers();
         server.setAccepting(true);
     });

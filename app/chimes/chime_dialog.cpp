@@ -146,11 +146,11 @@ void ChimeDialog::playSamples(std::vector<int16_t> samples)
     m_audio.start(m_preview);
 }
 
-void addChimesToClockMenu(ChimeController &controller, AudioOutput &audio, MainForm &window)
+QAction *addChimesToClockMenu(ChimeController &controller, AudioOutput &audio, MainForm &window)
 {
     ClockActions *menu = window.clockActions();
     if (!menu)
-        return;
+        return nullptr;
     auto *open = new QAction(ChimeDialog::tr("Chimes…"), &window);
     QPointer<ChimeDialog> dialog;
     QObject::connect(open, &QAction::triggered, &window, [&controller, &audio, &window, dialog]() mutable {
@@ -164,6 +164,7 @@ void addChimesToClockMenu(ChimeController &controller, AudioOutput &audio, MainF
         dialog->activateWindow();
     });
     menu->addSection(ChimeDialog::tr("Chimes"), {open});
+    return open;
 }
 
 } // namespace horavox

@@ -61,8 +61,9 @@ private:
     std::shared_ptr<AudioVoice> m_preview;
 };
 
-// Adds "Chimes…" to the clock's right-click menu; the window is made when
-// first opened.
-void addChimesToClockMenu(ChimeController &controller, AudioOutput &audio, MainForm &window);
+// Adds "Chimes…" to the clock's right-click menu and returns it, for other
+// menus to offer too (null when the window has no menu yet); the window is
+// made when first opened.
+QAction *addChimesToClockMenu(ChimeController &controller, AudioOutput &audio, MainForm &window);
 
 } // namespace horavox

@@ -36,7 +36,7 @@ QuietTray::QuietTray(QuietController &controller, QuietActions &quiet, const QIc
     m_settings = m_menu.addAction(tr("Settings…"), this, &QuietTray::settingsRequested);
     m_showHide = m_menu.addAction(tr("Hide the clock"), this, &QuietTray::showHideRequested);
     quiet.addTo(&m_menu);
-    m_menu.addSeparator();
+    m_beforeQuit = m_menu.addSeparator();
     m_quit = m_menu.addAction(tr("Quit"), this, &QuietTray::quitRequested);
     m_icon.setContextMenu(&m_menu);
     connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
@@ -47,6 +47,11 @@ QuietTray::QuietTray(QuietController &controller, QuietActions &quiet, const QIc
     connect(&m_menu, &QMenu::aboutToShow, this, &QuietTray::refresh);
     connect(&controller, &QuietController::changed, this, &QuietTray::refresh);
     refresh();
+}
+
+void QuietTray::addAction(QAction *action)
+{
+    m_menu.insertAction(m_beforeQuit, action);
 }
 
 void QuietTray::setClockShown(bool shown)

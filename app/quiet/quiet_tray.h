@@ -29,6 +29,8 @@ public:
     // Whether the clock's window is on the screen; names the show/hide item.
     void setClockShown(bool shown);
     void show();
+    // Another part's item (the chimes' window, say), above Quit.
+    void addAction(QAction *action);
 
     QAction *sayTimeAction() const { return m_sayTime; }
     QAction *settingsAction() const { return m_settings; }
@@ -54,6 +56,7 @@ private:
     QAction *m_settings;
     QAction *m_showHide;
     QAction *m_quit;
+    QAction *m_beforeQuit; // the separator above Quit
 };
 
 } // namespace horavox

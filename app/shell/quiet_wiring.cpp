@@ -225,7 +225,19 @@ void QuietWiring::makeTray()
     connect(m_tray->menu(), &QMenu::aboutToShow, this,
             [this] { m_tray->setClockShown(m_window.isVisible() && !m_window.isMinimized()); });
     connect(m_tray.get(), &QuietTray::quitRequested, &window, &MainForm::closeSequence);
+    for (QAction *extra : std::as_const(m_trayExtras))
+        if (extra)
+            m_tray->addAction(extra);
     m_tray->show();
+}
+
+void QuietWiring::addToTray(QAction *action)
+{
+    if (!action)
+        return;
+    m_trayExtras << action;
+    if (m_tray)
+        m_tray->addAction(action);
 }
 
 void QuietWiring::startMonitors(AudioOutput &audio)

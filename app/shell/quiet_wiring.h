@@ -4,9 +4,13 @@
 
 #pragma once
 #include <QObject>
+#include <QList>
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+
+class QAction;
+class QLabel;
 
 namespace horavox {
 
@@ -74,6 +78,9 @@ public:
     // The icon in the desktop's tray; null while there is no tray to show
     // it in (on Wayland, until a StatusNotifierWatcher with a host is there).
     QuietTray *tray() const { return m_tray.get(); }
+    // An item of another part for the tray's menu, kept for every tray made
+    // (a panel that restarts gets a new icon, with it).
+    void addToTray(QAction *action);
     QuietMark *mark() const { return m_mark; }
     // Opens the window of choices, or brings it forward.
     QuietDialog *openDialog();
@@ -93,6 +100,7 @@ private:
     bool m_started = false;
     std::unique_ptr<QuietActions> m_actions;
     std::unique_ptr<QuietTray> m_tray;
+    QList<QPointer<QAction>> m_trayExtras;
     QuietMark *m_mark = nullptr;
     TrayHostWatch *m_trayHost = nullptr;
     CallMonitor *m_calls = nullptr;

@@ -96,13 +96,15 @@ private Q_SLOTS:
         QuietController controller(clock);
         QuietActions actions(controller);
         QuietTray tray(controller, actions, QIcon(QStringLiteral(":/ICON/horavox")));
+        QAction chimes(QStringLiteral("Chimes\u2026"));
+        tray.addAction(&chimes);
         QStringList items;
         for (QAction *a : tray.menu()->actions())
             items << (a->isSeparator() && a->text().isEmpty() ? QStringLiteral("|") : a->text());
         QCOMPARE(items, QStringList({"Say the time", "Settings\u2026", "Hide the clock", "Quiet",
                                      "next: none (the interval is 0)", "Mute for 15 minutes", "Mute for 1 hour",
                                      "Mute until tomorrow", "Skip the next announcement", "Unmute", "|",
-                                     "Quiet times and voice\u2026", "|", "Quit"}));
+                                     "Quiet times and voice\u2026", "Chimes\u2026", "|", "Quit"}));
         QCOMPARE(tray.toolTip(), QStringLiteral("Horavox\nnext: none (the interval is 0)"));
         actions.mute60Action()->trigger();
         QCOMPARE(tray.toolTip(), QStringLiteral("Horavox\nnext: none (the interval is 0; muted until 11:02 AM)"));
