@@ -165,7 +165,6 @@ int main(int argc, char **argv)
 
     std::printf("%-8s %10s %12s %10s\n", "minute", "sent ms", "server ms", "error ms");
     std::vector<double> errors;
-    serverLatencyMs(pulse);
     for (int i = 0; i < minutes; ++i) {
         const QTime due(9, (15 * i) % 60);
         clock.setTime(due.addSecs(-12));

@@ -8,18 +8,7 @@
 #include "clock_window_rig.h"
 #include "speech/clip_table.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 namespace horavox_test {
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // The resource name of a clip ("NINE"), "?" for a name outside the table.
 inline QString wordOf(const QString &clipName)

@@ -40,7 +40,7 @@ private Q_SLOTS:
         AudioOutput output;
         SdlMediaControl media(&output);
         // A good clip: whatever fails below fails for want of a device.
-        QVERIFY(writeBytes(clipFilePath(clipName("A")), readAll(QStringLiteral(":/CUSTOM/BLEEP"))));
+        writeFile(clipFilePath(clipName("A")), readAll(QStringLiteral(":/CUSTOM/BLEEP")));
         QString reply = QStringLiteral("untouched");
         media.sendString(QStringLiteral("open c:\\tmpSndA.$$$ type waveaudio alias voice1"));
         media.sendString(QStringLiteral("play voice1"));

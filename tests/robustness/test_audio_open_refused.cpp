@@ -23,7 +23,7 @@ class TestAudioOpenRefused : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("blocker")), "a file, not a folder"));
+        writeFile(m_dir.filePath(QStringLiteral("blocker")), "a file, not a folder");
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", m_dir.filePath(QStringLiteral("blocker/out.raw")).toLocal8Bit());
         qputenv("SDL_DISKAUDIODELAY", "0");
@@ -34,7 +34,7 @@ private Q_SLOTS:
     {
         AudioOutput output;
         SdlMediaControl media(&output);
-        writeBytes(dataDir() + QStringLiteral("/b.wav"), readAll(QStringLiteral(":/CUSTOM/BLEEP")));
+        writeFile(dataDir() + QStringLiteral("/b.wav"), readAll(QStringLiteral(":/CUSTOM/BLEEP")));
         QCOMPARE(media.sendString(QStringLiteral("open %1 type waveaudio alias voice1").arg(dataDir() + QStringLiteral("/b.wav"))), 0);
         QVERIFY(media.sendString(QStringLiteral("play voice1")) != 0);
         QString reply;

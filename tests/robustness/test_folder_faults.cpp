@@ -75,14 +75,14 @@ private Q_SLOTS:
         QFETCH(bool, dataBlocked);
         // The parent of each blocked folder is a regular file.
         const QString blocker = m_root.filePath(QStringLiteral("blocker"));
-        QVERIFY(writeBytes(blocker, "in the way"));
+        writeFile(blocker, "in the way");
         if (configBlocked)
             qputenv("XDG_CONFIG_HOME", (blocker + QStringLiteral("/config")).toLocal8Bit());
         if (dataBlocked)
             qputenv("XDG_DATA_HOME", (blocker + QStringLiteral("/data")).toLocal8Bit());
 
         if (!configBlocked)
-            QVERIFY(writeBytes(settingsFilePath(), kQuietSettings));
+            writeFile(settingsFilePath(), kQuietSettings);
         // Defaults stand in for the files it cannot make.
         ClockWindowRig rig(QByteArray(), QByteArray(), ClockWindowRig::Load::Whole,
                            {.start = QDateTime(QDate(2026, 12, 7), QTime(9, 14, 58))});
@@ -118,8 +118,8 @@ private Q_SLOTS:
     void fullDiskKeepsTheOldFiles()
     {
         QFETCH(int, limit);
-        QVERIFY(writeBytes(settingsFilePath(), kOldSettings));
-        QVERIFY(writeBytes(sliderFilePath(), kOldSlider));
+        writeFile(settingsFilePath(), kOldSettings);
+        writeFile(sliderFilePath(), kOldSlider);
         const QByteArray newSettings = settings_codec::serialize(StoredSettings{});
 
         const int code = inFullDiskChild(rlim_t(limit), [&] {
@@ -142,8 +142,8 @@ private Q_SLOTS:
 
     void fullDiskAtCloseKeepsTheOldFiles()
     {
-        QVERIFY(writeBytes(settingsFilePath(), kOldSettings));
-        QVERIFY(writeBytes(sliderFilePath(), kOldSlider));
+        writeFile(settingsFilePath(), kOldSettings);
+        writeFile(sliderFilePath(), kOldSlider);
         ClockWindowRig rig(QByteArray(), QByteArray(), ClockWindowRig::Load::Whole,
                            {.start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))});
         // The window's own save at close, with a disk that takes nothing.

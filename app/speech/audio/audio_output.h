@@ -9,11 +9,11 @@
 #include <QTimer>
 
 #include <atomic>
-#include <limits>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <vector>
